@@ -1,0 +1,107 @@
+#include "cli/clicommon.h"
+
+#include "table/fileio.h"
+#include "table/tablereader.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <ostream>
+
+namespace qm::cli {
+
+CommonOptions takeCommonOptions(std::vector<std::string>& args) {
+    CommonOptions o;
+    o.file = takeValue(args, "--file");
+    o.comma = takeFlag(args, "--comma");
+    return o;
+}
+
+bool takeFlag(std::vector<std::string>& args, const std::string& flag) {
+    bool found = false;
+    for (auto it = args.begin(); it != args.end();) {
+        if (*it == flag) {
+            it = args.erase(it);
+            found = true;
+        } else {
+            ++it;
+        }
+    }
+    return found;
+}
+
+std::optional<std::string> takeValue(std::vector<std::string>& args, const std::string& name) {
+    std::optional<std::string> value;
+    for (auto it = args.begin(); it != args.end();) {
+        if (*it == name) {
+            if (it + 1 == args.end()) throw UsageError{name + " needs a value"};
+            value = *(it + 1);
+            it = args.erase(it, it + 2);
+        } else if (it->rfind(name + "=", 0) == 0) {
+            value = it->substr(name.size() + 1);
+            it = args.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    return value;
+}
+
+void rejectUnknownOptions(const std::vector<std::string>& args) {
+    for (const auto& a : args)
+        if (a.size() > 2 && a.rfind("--", 0) == 0) throw UsageError{"unknown option " + a};
+}
+
+DecimalSettings decimalSettings(bool comma) {
+    DecimalSettings d;
+    if (comma) {
+        d.pnDecimalMode = 1;
+        d.psDecimalSeparatorName = "comma";
+        d.locale = NumberLocale{',', '.'};
+    } else {
+        d.psDecimalSeparatorName = "period";
+    }
+    return d;
+}
+
+std::string programFolder() {
+    std::error_code ec;
+    auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    std::string folder = ec ? std::filesystem::current_path(ec).string() : exe.parent_path().string();
+    if (folder.empty() || folder.back() != '/') folder += '/';
+    return folder;
+}
+
+namespace {
+std::string userDataFolder() {
+    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg)
+        return std::string(xdg) + "/Quantimetrix/Quantimetrix";
+    if (const char* home = std::getenv("HOME"); home && *home)
+        return std::string(home) + "/.local/share/Quantimetrix/Quantimetrix";
+    return {};
+}
+} // namespace
+
+std::string dataFilePath(const CommonOptions& o) {
+    if (o.file) return *o.file;
+    const std::string folder = resolveDataFolder(programFolder(), userDataFolder());
+    return folder + defaultTableName(o.comma ? 1 : 0);
+}
+
+std::string hintText(int n, const DecimalSettings& dec) {
+    if (n == 5) return "Only a " + dec.psDecimalSeparatorName + " is recognized as decimal separator.";
+    return "Tip " + std::to_string(n);
+}
+
+MsgResult PrintingPrompt::message(const std::string& text, const std::string&, MsgIcon, MsgButtons) {
+    std::string line;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        line += (text[i] == '\r' || text[i] == '\n') ? ' ' : text[i];
+    }
+    out_ << line << '\n';
+    return MsgResult::OK;
+}
+
+void PrintingPrompt::showHint(int n) { out_ << hintText(n, dec_) << '\n'; }
+
+} // namespace qm::cli

@@ -1,0 +1,55 @@
+#include "cli/clicommon.h"
+#include "cli/commands.h"
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+using namespace qm::cli;
+
+namespace {
+
+const Command kCommands[] = {
+    {"check", cmdCheck, "check [--comma] PATH             read a data file and count what it holds"},
+    {"resave", cmdResave, "resave [--comma] IN OUT          read IN and write it to OUT"},
+    {"list", cmdList, "list [--file PATH] [CATEGORY]    list the categories, or one category's units"},
+};
+
+void printUsage(std::ostream& out) {
+    out << "usage: quantimetrix-cli COMMAND [OPTIONS] ARGS\n\ncommands:\n";
+    for (const Command& c : kCommands) out << "  " << c.usage << '\n';
+    out << "\ncommon options: --file PATH (data file), --comma (comma as decimal separator)\n";
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty()) {
+        printUsage(std::cerr);
+        return 2;
+    }
+    if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+        printUsage(std::cout);
+        return 0;
+    }
+    for (const Command& c : kCommands) {
+        if (args[0] != c.name) continue;
+        std::vector<std::string> rest(args.begin() + 1, args.end());
+        for (const auto& a : rest) {
+            if (a == "--help" || a == "-h") {
+                std::cout << "usage: quantimetrix-cli " << c.usage << '\n';
+                return 0;
+            }
+        }
+        try {
+            return c.run(std::move(rest));
+        } catch (const UsageError& e) {
+            std::cerr << e.message << '\n';
+            return 2;
+        }
+    }
+    std::cerr << "unknown command: " << args[0] << '\n';
+    printUsage(std::cerr);
+    return 2;
+}

@@ -1,0 +1,184 @@
+#include "core/numtext.h"
+
+#include "core/runerror.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace qm {
+
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isValBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+
+int hexDigit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+// Parses a canonical ASCII number ("-12.5e-3", digits present). Values beyond the
+// double range give an infinity, values below the smallest one give zero.
+double parseCanonical(const std::string& s, bool* outOfRange = nullptr) {
+    const char* first = s.data();
+    const char* last = s.data() + s.size();
+    bool negative = false;
+    if (first != last && (*first == '-' || *first == '+')) {
+        negative = *first == '-';
+        ++first;
+    }
+    double v = 0;
+    auto res = std::from_chars(first, last, v, std::chars_format::general);
+    if (res.ec == std::errc::result_out_of_range) {
+        if (outOfRange) *outOfRange = true;
+        // Decide between overflow and underflow from the decimal magnitude.
+        long long exponent = 0;
+        std::size_t epos = s.find_first_of("eE");
+        std::string mant = s.substr(0, epos);
+        if (epos != std::string::npos) {
+            long long e = 0;
+            std::from_chars(s.data() + epos + 1 + (s[epos + 1] == '+' ? 1 : 0), s.data() + s.size(), e);
+            exponent = e;
+        }
+        std::size_t point = mant.find('.');
+        std::size_t firstNonZero = mant.find_first_of("123456789");
+        long long magnitude = exponent;
+        if (firstNonZero != std::string::npos) {
+            std::size_t ref = point == std::string::npos ? mant.size() : point;
+            magnitude += static_cast<long long>(ref) - static_cast<long long>(firstNonZero) -
+                         (firstNonZero < ref ? 1 : 0);
+        }
+        v = magnitude < 0 ? 0.0 : std::numeric_limits<double>::infinity();
+    }
+    return negative ? -v : v;
+}
+
+} // namespace
+
+double pPrefixValue(std::string_view text) {
+    std::size_t i = 0;
+    const std::size_t n = text.size();
+    while (i < n && isValBlank(text[i])) ++i;
+    if (i + 1 < n && text[i] == '&' && (text[i + 1] == 'H' || text[i + 1] == 'h' ||
+                                        text[i + 1] == 'O' || text[i + 1] == 'o')) {
+        const int radix = (text[i + 1] == 'H' || text[i + 1] == 'h') ? 16 : 8;
+        double v = 0;
+        for (i += 2; i < n; ++i) {
+            if (isValBlank(text[i])) continue;
+            int d = hexDigit(text[i]);
+            if (d < 0 || d >= radix) break;
+            v = v * radix + d;
+        }
+        return v;
+    }
+    std::string s;
+    if (i < n && (text[i] == '+' || text[i] == '-')) s += text[i++];
+    bool point = false;
+    int digits = 0;
+    for (; i < n; ++i) {
+        char c = text[i];
+        if (isValBlank(c)) continue;
+        if (isDigit(c)) {
+            s += c;
+            ++digits;
+        } else if (c == '.' && !point) {
+            s += c;
+            point = true;
+        } else {
+            break;
+        }
+    }
+    if (digits == 0) return 0.0;
+    if (i < n && (text[i] == 'E' || text[i] == 'e' || text[i] == 'D' || text[i] == 'd')) {
+        std::size_t j = i + 1;
+        std::string exp = "e";
+        while (j < n && isValBlank(text[j])) ++j;
+        if (j < n && (text[j] == '+' || text[j] == '-')) exp += text[j++];
+        bool any = false;
+        for (; j < n; ++j) {
+            if (isValBlank(text[j])) continue;
+            if (!isDigit(text[j])) break;
+            exp += text[j];
+            any = true;
+        }
+        if (any) s += exp;
+    }
+    return parseCanonical(s);
+}
+
+std::optional<double> pStrictNumber(std::string_view text, const NumberLocale& locale) {
+    std::size_t b = 0, e = text.size();
+    while (b < e && (text[b] == ' ' || text[b] == '\t')) ++b;
+    while (e > b && (text[e - 1] == ' ' || text[e - 1] == '\t')) --e;
+    std::string_view t = text.substr(b, e - b);
+    std::string s;
+    std::size_t i = 0;
+    if (i < t.size() && (t[i] == '+' || t[i] == '-')) s += t[i++];
+    int digits = 0;
+    bool point = false;
+    for (; i < t.size(); ++i) {
+        char c = t[i];
+        if (isDigit(c)) {
+            s += c;
+            ++digits;
+        } else if (c == locale.decimal && !point) {
+            s += '.';
+            point = true;
+        } else if (c == locale.group && !point && i > 0 && isDigit(t[i - 1]) &&
+                   i + 1 < t.size() && isDigit(t[i + 1])) {
+            // a digit-group separator between two digits of the integer part
+        } else {
+            break;
+        }
+    }
+    if (digits == 0) return std::nullopt;
+    if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
+        s += 'e';
+        ++i;
+        if (i < t.size() && (t[i] == '+' || t[i] == '-')) s += t[i++];
+        int expDigits = 0;
+        for (; i < t.size() && isDigit(t[i]); ++i) {
+            s += t[i];
+            ++expDigits;
+        }
+        if (expDigits == 0) return std::nullopt;
+    }
+    if (i != t.size()) return std::nullopt;
+    double v = parseCanonical(s);
+    if (std::isinf(v)) return std::nullopt;
+    return v;
+}
+
+namespace {
+double roundHalfEven(double v) {
+    double r = std::floor(v);
+    double diff = v - r;
+    if (diff > 0.5 || (diff == 0.5 && std::fmod(r, 2.0) != 0.0)) r += 1.0;
+    return r;
+}
+
+template <typename T> T toIntChecked(double value) {
+    if (!std::isfinite(value)) throw RunError(RunErrorKind::Overflow, "Overflow");
+    double r = roundHalfEven(value);
+    if (r < static_cast<double>(std::numeric_limits<T>::min()) ||
+        r > static_cast<double>(std::numeric_limits<T>::max()))
+        throw RunError(RunErrorKind::Overflow, "Overflow");
+    return static_cast<T>(r);
+}
+} // namespace
+
+int16_t toInt16(double value) { return toIntChecked<int16_t>(value); }
+int32_t toInt32(double value) { return toIntChecked<int32_t>(value); }
+
+int16_t strictInt16(std::string_view text, const NumberLocale& locale) {
+    std::optional<double> v = pStrictNumber(text, locale);
+    if (!v) throw RunError(RunErrorKind::TypeMismatch, "Type mismatch");
+    return toInt16(*v);
+}
+
+int16_t lenientInt16(std::string_view text) { return toInt16(pPrefixValue(text)); }
+
+} // namespace qm

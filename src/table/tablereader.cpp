@@ -1,0 +1,181 @@
+#include "table/tablereader.h"
+
+#include "core/runerror.h"
+#include "core/text.h"
+#include "table/encoding.h"
+#include "table/fileio.h"
+
+#include <algorithm>
+#include <new>
+
+namespace qm {
+
+namespace {
+
+const char* const kTooManyCategories = "Too many categories were entered.";
+const char* const kTooManyGroups = "Too many category groups were entered.";
+const char* const kTooManyUnits = "Too many unit data were entered.";
+const char* const kCorrectData = "Open the file containing correct data.";
+const char* const kCannotFind = "This file cannot be found. Open the correct file.";
+
+// A failure of the read with the first line of its message.
+struct ReadFailure {
+    std::string firstLine;
+};
+
+const std::string& lineAt(const std::vector<std::string>& lines, std::size_t i) {
+    if (i >= lines.size()) throw RunError(RunErrorKind::SubscriptOutOfRange, "Input past end of file");
+    return lines[i];
+}
+
+void report(const ReadContext& ctx, const std::string& text, MsgIcon icon) {
+    if (ctx.pbSplashShown) ctx.prompt.setAboutTopmost(false);
+    ctx.prompt.message(text, kDataTitle, icon, MsgButtons::OK);
+    if (ctx.pbSplashShown) ctx.prompt.setAboutTopmost(true);
+}
+
+void reportDataFailure(const ReadContext& ctx, const std::string& firstLine) {
+    report(ctx, firstLine + "\r\n\r\n" + kCorrectData, MsgIcon::Critical);
+}
+
+// Steps from the category count on; throws ReadFailure or RunError.
+void parseLines(ConversionTable& t, const std::vector<std::string>& lines, const ReadContext& ctx) {
+    const auto endLines = std::count_if(lines.begin(), lines.end(), [](const std::string& l) { return isEndLine(l); });
+    t.pnCategoryCount = static_cast<int16_t>(endLines - 2);
+    if (t.pnCategoryCount > kMaxCategories) throw ReadFailure{kTooManyCategories};
+
+    // Category groups: the lines before the first end line.
+    std::size_t i = 0;
+    int g = 0;
+    for (; !isEndLine(lineAt(lines, i)); ++i) {
+        ++g;
+        ConversionTable::checkSlot(g);
+        t.psCatGroupName[g] = pGetField(lines[i], 1, 2);
+        t.pnCatGroupExpanded[g] = lenientInt16(pGetField(lines[i], 2, 2));
+    }
+    t.pnCatGroupCount = static_cast<int16_t>(g);
+    if (g > kMaxGroups) throw ReadFailure{kTooManyGroups};
+
+    // Node allocation: up to the next end line.
+    int j = 0;
+    for (++i; !isEndLine(lineAt(lines, i)); ++i) {
+        ++j;
+        ConversionTable::checkSlot(j);
+        t.pnNodeCategory[j] = lenientInt16(pGetField(lines[i], 1, 3));
+        t.pnNodeParent[j] = lenientInt16(pGetField(lines[i], 2, 3));
+    }
+    t.pnNodeCount = static_cast<int16_t>(j);
+    if (j > kMaxNodes) throw ReadFailure{kTooManyCategories};
+
+    // One section per category.
+    ++i;
+    for (int c = 1; c <= t.pnCategoryCount; ++c) {
+        const std::string& header = lineAt(lines, i);
+        ConversionTable::checkSlot(c);
+        t.pnCategoryIcon[c] = strictInt16(pGetField(header, 1, 3), ctx.decimal.locale);
+        t.psCategoryName[c] = pGetField(header, 2, 3);
+        t.pnUnitCount[c] = strictInt16(pGetField(header, 3, 3), ctx.decimal.locale);
+        if (t.pnUnitCount[c] > t.pnMaxUnitCount) t.pnMaxUnitCount = t.pnUnitCount[c];
+        pResizeUnitArrays(t);
+        ++i;
+        for (int u = 1; !isEndLine(lineAt(lines, i)); ++u, ++i) {
+            const std::string& line = lines[i];
+            UnitRecord& r = t.unit(c, u);
+            r.Icon = strictInt16(pGetField(line, 1, 7), ctx.decimal.locale);
+            r.Name = pGetField(line, 2, 7);
+            r.Ratio = pGetField(line, 3, 7);
+            r.Offset = pGetField(line, 4, 7);
+            r.RatioError = pGetField(line, 5, 7);
+            r.OffsetError = pGetField(line, 6, 7);
+            r.Memo = pGetField(line, 7, 7);
+            if (i >= static_cast<std::size_t>(kMaxCategoryPartLines)) throw ReadFailure{kTooManyUnits};
+            if (u >= kMaxUnitsPerCategory + 1) throw ReadFailure{kTooManyUnits};
+        }
+        if (i >= static_cast<std::size_t>(kMaxCategoryPartLines)) throw ReadFailure{kTooManyUnits};
+        ++i;
+    }
+    pSetPixelRatio(t, ctx.twipsPerPixel);
+}
+
+} // namespace
+
+std::string pGetField(std::string_view line, int n, int /*expected*/) {
+    std::size_t start = 0;
+    for (int k = 1; k < n; ++k) {
+        const std::size_t semi = line.find(';', start);
+        if (semi == std::string_view::npos) return {};
+        start = semi + 1;
+    }
+    const std::size_t end = line.find(';', start);
+    return std::string(line.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
+}
+
+bool isEndLine(std::string_view line) {
+    std::size_t b = 0, e = line.size();
+    while (b < e && line[b] == ' ') ++b;
+    while (e > b && line[e - 1] == ' ') --e;
+    return line.substr(b, e - b) == ";E;";
+}
+
+std::vector<std::string> splitFileLines(std::string_view text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    const std::size_t n = text.size();
+    while (start < n) {
+        std::size_t end = text.find_first_of("\r\n", start);
+        if (lines.size() >= static_cast<std::size_t>(kMaxFileLines))
+            throw RunError(RunErrorKind::Overflow, "Too many lines");
+        if (end == std::string_view::npos) {
+            lines.emplace_back(text.substr(start));
+            break;
+        }
+        lines.emplace_back(text.substr(start, end - start));
+        start = end + ((text[end] == '\r' && end + 1 < n && text[end + 1] == '\n') ? 2 : 1);
+    }
+    return lines;
+}
+
+int16_t pReadTableLines(ConversionTable& t, const std::vector<std::string>& lines, const ReadContext& ctx) {
+    try {
+        parseLines(t, lines, ctx);
+        return 0;
+    } catch (const ReadFailure& f) {
+        reportDataFailure(ctx, f.firstLine);
+    } catch (const std::exception&) {
+        reportDataFailure(ctx, "PRTB04");
+    }
+    return 1;
+}
+
+std::string defaultTableName(int16_t pnDecimalMode) {
+    return pnDecimalMode == 1 ? "default_e.dat" : "default.dat";
+}
+
+int16_t pReadTable(ConversionTable& t, const ReadContext& ctx) {
+    if (t.psTableFile.empty()) {
+        std::string folder = ctx.programFolder;
+        if (!folder.empty() && folder.back() != '/' && folder.back() != '\\') folder += '/';
+        t.psTableFile = folder + defaultTableName(ctx.decimal.pnDecimalMode);
+    }
+    clearReadOnly(t.psTableFile);
+    t.pnMaxUnitCount = 0;
+
+    std::string bytes;
+    if (!readFileBytes(t.psTableFile, bytes)) {
+        report(ctx, "'" + t.psTableFile + "'\r\n\r\n" + kCannotFind, MsgIcon::Exclamation);
+        return 1;
+    }
+    std::vector<std::string> lines;
+    try {
+        lines = splitFileLines(decodeFileText(bytes));
+    } catch (const std::exception&) {  // too many lines, or no memory for them
+        reportDataFailure(ctx, "PRTB03");
+        return 1;
+    }
+    bytes.clear();
+    bytes.shrink_to_fit();
+    setReadOnly(t.psTableFile);
+    return pReadTableLines(t, lines, ctx);
+}
+
+} // namespace qm

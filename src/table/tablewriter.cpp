@@ -1,0 +1,160 @@
+#include "table/tablewriter.h"
+
+#include "core/runerror.h"
+#include "core/text.h"
+#include "table/encoding.h"
+#include "table/fileio.h"
+#include "table/tablereader.h"
+
+#include <algorithm>
+#include <string_view>
+#include <vector>
+
+namespace qm {
+
+namespace {
+
+// A text as it can stand in one field of a line.
+std::string fieldText(const std::string& s) {
+    if (s.find_first_of(";\r\n") == std::string::npos) return s;
+    std::string r = s;
+    for (char& c : r) {
+        if (c == ';') c = ',';
+        else if (c == '\r' || c == '\n') c = ' ';
+    }
+    return r;
+}
+
+void appendGroupsSection(std::string& out, const ConversionTable& t, const NodeExpandedFn& expanded) {
+    for (int g = 1; g <= t.pnCatGroupCount; ++g) {
+        out += fieldText(t.psCatGroupName[g]);
+        out += expanded(groupNode(g)) ? ";1\r\n" : ";0\r\n";
+    }
+    out += ";E;\r\n";
+}
+
+void appendAllocationSection(std::string& out, const ConversionTable& t) {
+    for (int j = 1; j <= t.pnNodeCount; ++j) {
+        const int c = t.pnNodeCategory[j];
+        out += intText(c) + ";" + intText(t.pnNodeParent[j]) + ";";
+        if (c >= 0 && c <= kMaxSlot) out += fieldText(t.psCategoryName[c]);
+        out += "\r\n";
+    }
+    out += ";E;\r\n";
+}
+
+void appendCategorySections(std::string& out, const ConversionTable& t) {
+    for (int c = 1; c <= t.pnCategoryCount; ++c) {
+        out += intText(t.pnCategoryIcon[c]) + ";" + fieldText(trimSpaces(t.psCategoryName[c])) + ";" +
+               intText(t.pnUnitCount[c]) + "\r\n";
+        for (int u = 1; u <= t.pnUnitCount[c]; ++u) {
+            const UnitRecord& r = t.unit(c, u);
+            out += intText(r.Icon);
+            for (const std::string* f : {&r.Name, &r.Ratio, &r.Offset, &r.RatioError, &r.OffsetError, &r.Memo}) {
+                out += ';';
+                out += fieldText(*f);
+            }
+            out += "\r\n";
+        }
+        out += ";E;\r\n";
+    }
+}
+
+} // namespace
+
+std::string tableFileText(const ConversionTable& t, const NodeExpandedFn& expanded) {
+    std::string out;
+    appendGroupsSection(out, t, expanded);
+    appendAllocationSection(out, t);
+    appendCategorySections(out, t);
+    return out;
+}
+
+bool pSaveTable(const ConversionTable& t, const NodeExpandedFn& expanded, UserPrompt& prompt) {
+    Progress progress;
+    try {
+        progress.set("PSTB01");
+        clearReadOnly(t.psTableFile);
+        std::string out;
+        progress.set("PSTB02");
+        appendGroupsSection(out, t, expanded);
+        progress.set("PSTB03");
+        appendAllocationSection(out, t);
+        progress.set("PSTB04");
+        appendCategorySections(out, t);
+        writeFileReplacing(t.psTableFile, encodeFileText(out));
+        setReadOnly(t.psTableFile);
+        return true;
+    } catch (const std::exception&) {
+        prompt.reportError(progress.label());
+        return false;
+    }
+}
+
+namespace {
+// One line of a file with the bytes that end it ("\r\n", "\r", "\n" or none).
+struct RawLine {
+    std::string_view text;
+    std::string_view ending;
+};
+
+std::vector<RawLine> splitRawLines(std::string_view bytes) {
+    std::vector<RawLine> lines;
+    for (std::size_t s = 0; s < bytes.size();) {
+        const std::size_t e = bytes.find_first_of("\r\n", s);
+        if (e == std::string_view::npos) {
+            lines.push_back({bytes.substr(s), {}});
+            break;
+        }
+        const std::size_t len = (bytes[e] == '\r' && e + 1 < bytes.size() && bytes[e + 1] == '\n') ? 2 : 1;
+        lines.push_back({bytes.substr(s, e - s), bytes.substr(e, len)});
+        s = e + len;
+    }
+    return lines;
+}
+} // namespace
+
+std::string withNodeStatus(const std::string& bytes, const NodeExpandedFn& expanded) {
+    const std::vector<RawLine> lines = splitRawLines(bytes);
+    const auto firstEnd = std::find_if(lines.begin(), lines.end(), [](const RawLine& l) { return l.text == ";E;"; });
+    // Without an exact ";E;" line no line is known to be a group line.
+    if (firstEnd == lines.end()) return bytes;
+    std::string out;
+    out.reserve(bytes.size());
+    int g = 0;
+    for (auto it = lines.begin(); it != lines.end(); ++it) {
+        if (it < firstEnd) {
+            out += pGetField(it->text, 1, 2);
+            out += expanded(groupNode(++g)) ? ";1" : ";0";
+        } else {
+            out += it->text;
+        }
+        out += it->ending;
+    }
+    return out;
+}
+
+bool pSaveNodeStatus(const std::string& path, const NodeExpandedFn& expanded, UserPrompt& prompt) {
+    Progress progress;
+    try {
+        clearReadOnly(path);
+        progress.set("PSNS01");
+        std::string bytes;
+        if (!readFileBytes(path, bytes)) throw RunError(RunErrorKind::FileNotFound, "File not found");
+        progress.set("PSNS02");
+        progress.set("PSNS03");
+        progress.set("PSNS04");
+        const std::string out = withNodeStatus(bytes, expanded);
+        progress.set("PSNS05");
+        progress.set("PSNS06");
+        if (out != bytes) writeFileReplacing(path, out);
+        progress.set("PSNS07");
+        setReadOnly(path);
+        return true;
+    } catch (const std::exception&) {
+        prompt.reportError(progress.label());
+        return false;
+    }
+}
+
+} // namespace qm
