@@ -1,0 +1,137 @@
+#include "engine/conversion.h"
+
+#include "core/numtext.h"
+#include "core/runerror.h"
+#include "core/text.h"
+#include "engine/numberformat.h"
+
+#include <cmath>
+
+namespace qm {
+
+namespace {
+
+bool isBlankText(std::string_view s) {
+    for (char c : s)
+        if (c != ' ') return false;
+    return true;
+}
+
+// A finite result, or the run-time failure that an invalid one means.
+double checked(double v) {
+    if (!std::isfinite(v)) throw RunError(RunErrorKind::InvalidResult, "Invalid result");
+    return v;
+}
+
+double quotient(double a, double b) {
+    if (b == 0) throw RunError(RunErrorKind::DivisionByZero, "Division by zero");
+    return checked(a / b);
+}
+
+double numberOf(const std::string& text, int16_t mode) {
+    return pPrefixValue(pCommaToPeriod(text, mode));
+}
+
+void reportInvalidFactors(UserPrompt& prompt) {
+    prompt.message(kInvalidFactors, kDataTitle, MsgIcon::Exclamation, MsgButtons::OK);
+}
+
+// The error of a ratio or offset: its own text when given, else derived from
+// the digits of the value.
+double errorOf(const std::string& errorText, const std::string& valueText, int16_t mode) {
+    const std::string e = pCommaToPeriod(errorText, mode);
+    if (!isBlankText(e)) return pPrefixValue(e);
+    return pRoundError(pCommaToPeriod(valueText, mode));
+}
+
+} // namespace
+
+std::string pCommaToPeriod(std::string_view text, int16_t pnDecimalMode) {
+    std::string r(text);
+    if (pnDecimalMode != 1 || isBlankText(r)) return r;
+    const auto pos = r.find(',');
+    if (pos != std::string::npos) r[pos] = '.';
+    return r;
+}
+
+std::string pRemovePoint(std::string_view sNumber) {
+    std::string r(sNumber);
+    const auto pos = r.find('.');
+    if (pos != std::string::npos) r.erase(pos, 1);
+    return r;
+}
+
+double pRoundError(std::string_view sNumber) {
+    std::string t = toUpperAscii(pRemovePoint(sNumber));
+    const auto e = t.find('E');
+    if (e != std::string::npos) t.erase(e);
+    const double digits = pPrefixValue(t);
+    if (digits == 0) return 0;
+    return std::fabs(checked(checked(pPrefixValue(sNumber) / digits) * 0.5));
+}
+
+double pConvert(const std::string& sInput, const UnitPair& u, UserPrompt& prompt) {
+    try {
+        const double x = pPrefixValue(sInput);
+        const double rateFrom = numberOf(u.from.Ratio, u.pnDecimalMode);
+        const double rateInto = numberOf(u.into.Ratio, u.pnDecimalMode);
+        const double offsetFrom = numberOf(u.from.Offset, u.pnDecimalMode);
+        const double offsetInto = numberOf(u.into.Offset, u.pnDecimalMode);
+        if (rateInto == 0) return 0;
+        const double base = checked(checked(checked(x * rateFrom) + offsetFrom) - offsetInto);
+        return quotient(base, rateInto);
+    } catch (const RunError&) {
+        reportInvalidFactors(prompt);
+        return 0;
+    }
+}
+
+std::string pGetErrString(const std::string& sInput, const UnitPair& u, bool pbExactInput,
+                          UserPrompt& prompt) {
+    try {
+        const int16_t m = u.pnDecimalMode;
+        const double x = pPrefixValue(sInput);
+        const double rateFrom = numberOf(u.from.Ratio, m);
+        const double rateInto = numberOf(u.into.Ratio, m);
+        const double offsetFrom = numberOf(u.from.Offset, m);
+        const double offsetInto = numberOf(u.into.Offset, m);
+        const double rateErrFrom = errorOf(u.from.RatioError, u.from.Ratio, m);
+        const double rateErrInto = errorOf(u.into.RatioError, u.into.Ratio, m);
+        const double offErrFrom = errorOf(u.from.OffsetError, u.from.Offset, m);
+        const double offErrInto = errorOf(u.into.OffsetError, u.into.Offset, m);
+        const double inputErr = pbExactInput ? 0.0 : pRoundError(sInput);
+
+        const double maxBase =
+            checked(checked(checked(checked(x + inputErr) * checked(rateFrom + rateErrFrom)) +
+                            checked(offsetFrom + offErrFrom)) -
+                    checked(offsetInto - offErrInto));
+        const double dMax = quotient(maxBase, checked(rateInto - rateErrInto));
+        const double minBase =
+            checked(checked(checked(checked(x - inputErr) * checked(rateFrom - rateErrFrom)) +
+                            checked(offsetFrom - offErrFrom)) -
+                    checked(offsetInto + offErrInto));
+        const double dMin = quotient(minBase, checked(rateInto + rateErrInto));
+        const double dErr = std::fabs(checked(dMax - checked(checked(dMin + dMax) / 2)));
+        return kPlusMinus + pFormatScientific(dErr, 3);
+    } catch (const RunError&) {
+        reportInvalidFactors(prompt);
+        return {};
+    }
+}
+
+void pSpecialTempConv(double& dResult, std::string& sError, const UnitPair& u, int16_t pnDigits) {
+    const std::string offFrom = pCommaToPeriod(trimSpaces(u.from.Offset), u.pnDecimalMode);
+    const std::string offInto = pCommaToPeriod(trimSpaces(u.into.Offset), u.pnDecimalMode);
+    const double threshold = 1.0 / std::pow(10.0, pnDigits - 1);
+    const auto starts = [](const std::string& s, std::string_view head) {
+        return s.compare(0, head.size(), head) == 0 && s.size() >= head.size();
+    };
+    const bool fToC = starts(offFrom, "255.3722") && starts(offInto, "273.15");
+    const bool cToF = starts(offInto, "255.3722") && starts(offFrom, "273.15");
+    if ((fToC || cToF) && std::fabs(dResult) < threshold) {
+        dResult = 0;
+        sError = std::string(kPlusMinus) + "0";
+    }
+}
+
+} // namespace qm
