@@ -16,5 +16,7 @@ struct Command {
 int cmdCheck(std::vector<std::string> args);
 int cmdResave(std::vector<std::string> args);
 int cmdList(std::vector<std::string> args);
+int cmdConvert(std::vector<std::string> args);
+int cmdCalc(std::vector<std::string> args);
 
 } // namespace qm::cli

@@ -13,6 +13,14 @@ const Command kCommands[] = {
     {"check", cmdCheck, "check [--comma] PATH             read a data file and count what it holds"},
     {"resave", cmdResave, "resave [--comma] IN OUT          read IN and write it to OUT"},
     {"list", cmdList, "list [--file PATH] [CATEGORY]    list the categories, or one category's units"},
+    {"convert", cmdConvert,
+     "convert [--file PATH] [--digits N] [--sci-digits N] [--integer] [--scientific]\n"
+     "          [--show-error] [--comma] CATEGORY FROM INTO INPUT\n"
+     "                                   convert INPUT (\"-\": one input per line of standard\n"
+     "                                   input); units by name or as #N"},
+    {"calc", cmdCalc,
+     "calc [--digits N] [--integer] [--scientific] [--comma] [--common-log] [--radians]\n"
+     "          FORMULA                  evaluate a one-step formula as the calculator does"},
 };
 
 void printUsage(std::ostream& out) {
