@@ -33,7 +33,14 @@ std::string toLowerAscii(std::string_view s) {
 }
 
 bool equalsIgnoreCaseAscii(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && toUpperAscii(a) == toUpperAscii(b);
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        char x = a[i], y = b[i];
+        if (x >= 'a' && x <= 'z') x = static_cast<char>(x - 'a' + 'A');
+        if (y >= 'a' && y <= 'z') y = static_cast<char>(y - 'a' + 'A');
+        if (x != y) return false;
+    }
+    return true;
 }
 
 std::size_t findIgnoreCaseAscii(std::string_view hay, std::string_view needle) {

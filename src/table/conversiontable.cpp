@@ -39,6 +39,7 @@ void mInitTableArrays(ConversionTable& t) {
 
 void pResizeUnitArrays(ConversionTable& t) {
     const int upper = std::max(5, t.pnMaxUnitCount + 1);
+    if (t.unitDim() == upper) return;
     for (auto& row : t.units) row.resize(static_cast<std::size_t>(upper) + 1);
 }
 
@@ -49,8 +50,9 @@ void pSetPixelRatio(ConversionTable& t, double twipsPerPixel) {
     for (int c = 1; c <= t.pnCategoryCount && c <= kMaxSlot; ++c) {
         const int count = std::min<int>(t.pnUnitCount[c], t.unitDim());
         for (int u = 1; u <= count; ++u) {
-            const std::string name = toLowerAscii(trimSpaces(t.units[c][u].Name));
-            if (name == "pixel" || name == "pixels") t.units[c][u].Ratio = ratio;
+            const std::string name = trimSpaces(t.units[c][u].Name);
+            if (equalsIgnoreCaseAscii(name, "pixel") || equalsIgnoreCaseAscii(name, "pixels"))
+                t.units[c][u].Ratio = ratio;
         }
     }
 }

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace qm {
 
@@ -65,6 +66,19 @@ std::size_t decodeOne(std::string_view s, std::size_t i, char32_t& cp) {
 bool isValidUtf8(std::string_view bytes) {
     char32_t cp;
     for (std::size_t i = 0; i < bytes.size();) {
+        // eight ASCII bytes at a time
+        if (i + 8 <= bytes.size()) {
+            std::uint64_t word;
+            std::memcpy(&word, bytes.data() + i, 8);
+            if ((word & 0x8080808080808080ULL) == 0) {
+                i += 8;
+                continue;
+            }
+        }
+        if (static_cast<unsigned char>(bytes[i]) < 0x80) {
+            ++i;
+            continue;
+        }
         std::size_t n = decodeOne(bytes, i, cp);
         if (n == 0) return false;
         i += n;
@@ -95,7 +109,25 @@ std::string decodeFileText(std::string_view bytes) {
     return cp1252ToUtf8(bytes);
 }
 
+namespace {
+bool isAscii(std::string_view s) {
+    std::size_t i = 0;
+    for (; i + 8 <= s.size(); i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, s.data() + i, 8);
+        if (word & 0x8080808080808080ULL) return false;
+    }
+    for (; i < s.size(); ++i)
+        if (static_cast<unsigned char>(s[i]) >= 0x80) return false;
+    return true;
+}
+} // namespace
+
 std::string encodeFileText(std::string_view utf8, bool* wasCp1252) {
+    if (isAscii(utf8)) {
+        if (wasCp1252) *wasCp1252 = true;
+        return std::string(utf8);
+    }
     std::string out;
     out.reserve(utf8.size());
     char32_t cp;

@@ -6,6 +6,8 @@
 #include "table/fileio.h"
 
 #include <algorithm>
+#include <array>
+#include <cstring>
 #include <new>
 
 namespace qm {
@@ -23,7 +25,23 @@ struct ReadFailure {
     std::string firstLine;
 };
 
-const std::string& lineAt(const std::vector<std::string>& lines, std::size_t i) {
+// The first N fields of a line, each by the rule of pGetField.
+template <std::size_t N> std::array<std::string_view, N> fieldsOf(std::string_view line) {
+    std::array<std::string_view, N> f{};
+    std::size_t start = 0;
+    for (std::size_t k = 0; k < N && start <= line.size(); ++k) {
+        const std::size_t semi = line.find(';', start);
+        if (semi == std::string_view::npos) {
+            f[k] = line.substr(start);
+            break;
+        }
+        f[k] = line.substr(start, semi - start);
+        start = semi + 1;
+    }
+    return f;
+}
+
+std::string_view lineAt(const std::vector<std::string_view>& lines, std::size_t i) {
     if (i >= lines.size()) throw RunError(RunErrorKind::SubscriptOutOfRange, "Input past end of file");
     return lines[i];
 }
@@ -39,8 +57,8 @@ void reportDataFailure(const ReadContext& ctx, const std::string& firstLine) {
 }
 
 // Steps from the category count on; throws ReadFailure or RunError.
-void parseLines(ConversionTable& t, const std::vector<std::string>& lines, const ReadContext& ctx) {
-    const auto endLines = std::count_if(lines.begin(), lines.end(), [](const std::string& l) { return isEndLine(l); });
+void parseLines(ConversionTable& t, const std::vector<std::string_view>& lines, const ReadContext& ctx) {
+    const auto endLines = std::count_if(lines.begin(), lines.end(), [](std::string_view l) { return isEndLine(l); });
     t.pnCategoryCount = static_cast<int16_t>(endLines - 2);
     if (t.pnCategoryCount > kMaxCategories) throw ReadFailure{kTooManyCategories};
 
@@ -50,8 +68,9 @@ void parseLines(ConversionTable& t, const std::vector<std::string>& lines, const
     for (; !isEndLine(lineAt(lines, i)); ++i) {
         ++g;
         ConversionTable::checkSlot(g);
-        t.psCatGroupName[g] = pGetField(lines[i], 1, 2);
-        t.pnCatGroupExpanded[g] = lenientInt16(pGetField(lines[i], 2, 2));
+        const auto f = fieldsOf<2>(lines[i]);
+        t.psCatGroupName[g] = f[0];
+        t.pnCatGroupExpanded[g] = lenientInt16(f[1]);
     }
     t.pnCatGroupCount = static_cast<int16_t>(g);
     if (g > kMaxGroups) throw ReadFailure{kTooManyGroups};
@@ -61,8 +80,9 @@ void parseLines(ConversionTable& t, const std::vector<std::string>& lines, const
     for (++i; !isEndLine(lineAt(lines, i)); ++i) {
         ++j;
         ConversionTable::checkSlot(j);
-        t.pnNodeCategory[j] = lenientInt16(pGetField(lines[i], 1, 3));
-        t.pnNodeParent[j] = lenientInt16(pGetField(lines[i], 2, 3));
+        const auto f = fieldsOf<2>(lines[i]);
+        t.pnNodeCategory[j] = lenientInt16(f[0]);
+        t.pnNodeParent[j] = lenientInt16(f[1]);
     }
     t.pnNodeCount = static_cast<int16_t>(j);
     if (j > kMaxNodes) throw ReadFailure{kTooManyCategories};
@@ -70,24 +90,24 @@ void parseLines(ConversionTable& t, const std::vector<std::string>& lines, const
     // One section per category.
     ++i;
     for (int c = 1; c <= t.pnCategoryCount; ++c) {
-        const std::string& header = lineAt(lines, i);
+        const auto h = fieldsOf<3>(lineAt(lines, i));
         ConversionTable::checkSlot(c);
-        t.pnCategoryIcon[c] = strictInt16(pGetField(header, 1, 3), ctx.decimal.locale);
-        t.psCategoryName[c] = pGetField(header, 2, 3);
-        t.pnUnitCount[c] = strictInt16(pGetField(header, 3, 3), ctx.decimal.locale);
+        t.pnCategoryIcon[c] = strictInt16(h[0], ctx.decimal.locale);
+        t.psCategoryName[c] = h[1];
+        t.pnUnitCount[c] = strictInt16(h[2], ctx.decimal.locale);
         if (t.pnUnitCount[c] > t.pnMaxUnitCount) t.pnMaxUnitCount = t.pnUnitCount[c];
         pResizeUnitArrays(t);
         ++i;
         for (int u = 1; !isEndLine(lineAt(lines, i)); ++u, ++i) {
-            const std::string& line = lines[i];
+            const auto f = fieldsOf<7>(lines[i]);
             UnitRecord& r = t.unit(c, u);
-            r.Icon = strictInt16(pGetField(line, 1, 7), ctx.decimal.locale);
-            r.Name = pGetField(line, 2, 7);
-            r.Ratio = pGetField(line, 3, 7);
-            r.Offset = pGetField(line, 4, 7);
-            r.RatioError = pGetField(line, 5, 7);
-            r.OffsetError = pGetField(line, 6, 7);
-            r.Memo = pGetField(line, 7, 7);
+            r.Icon = strictInt16(f[0], ctx.decimal.locale);
+            r.Name = f[1];
+            r.Ratio = f[2];
+            r.Offset = f[3];
+            r.RatioError = f[4];
+            r.OffsetError = f[5];
+            r.Memo = f[6];
             if (i >= static_cast<std::size_t>(kMaxCategoryPartLines)) throw ReadFailure{kTooManyUnits};
             if (u >= kMaxUnitsPerCategory + 1) throw ReadFailure{kTooManyUnits};
         }
@@ -117,25 +137,36 @@ bool isEndLine(std::string_view line) {
     return line.substr(b, e - b) == ";E;";
 }
 
-std::vector<std::string> splitFileLines(std::string_view text) {
-    std::vector<std::string> lines;
+std::size_t findLineEnd(std::string_view text, std::size_t from) {
+    if (from >= text.size()) return std::string_view::npos;
+    const char* begin = text.data() + from;
+    std::size_t len = text.size() - from;
+    const void* cr = std::memchr(begin, '\r', len);
+    if (cr) len = static_cast<std::size_t>(static_cast<const char*>(cr) - begin);
+    const void* lf = std::memchr(begin, '\n', len);
+    const char* end = lf ? static_cast<const char*>(lf) : static_cast<const char*>(cr);
+    return end ? static_cast<std::size_t>(end - text.data()) : std::string_view::npos;
+}
+
+std::vector<std::string_view> splitFileLines(std::string_view text) {
+    std::vector<std::string_view> lines;
     std::size_t start = 0;
     const std::size_t n = text.size();
     while (start < n) {
-        std::size_t end = text.find_first_of("\r\n", start);
+        std::size_t end = findLineEnd(text, start);
         if (lines.size() >= static_cast<std::size_t>(kMaxFileLines))
             throw RunError(RunErrorKind::Overflow, "Too many lines");
         if (end == std::string_view::npos) {
-            lines.emplace_back(text.substr(start));
+            lines.push_back(text.substr(start));
             break;
         }
-        lines.emplace_back(text.substr(start, end - start));
+        lines.push_back(text.substr(start, end - start));
         start = end + ((text[end] == '\r' && end + 1 < n && text[end + 1] == '\n') ? 2 : 1);
     }
     return lines;
 }
 
-int16_t pReadTableLines(ConversionTable& t, const std::vector<std::string>& lines, const ReadContext& ctx) {
+int16_t pReadTableLines(ConversionTable& t, const std::vector<std::string_view>& lines, const ReadContext& ctx) {
     try {
         parseLines(t, lines, ctx);
         return 0;
@@ -165,9 +196,11 @@ int16_t pReadTable(ConversionTable& t, const ReadContext& ctx) {
         report(ctx, "'" + t.psTableFile + "'\r\n\r\n" + kCannotFind, MsgIcon::Exclamation);
         return 1;
     }
-    std::vector<std::string> lines;
+    std::string text;
+    std::vector<std::string_view> lines;
     try {
-        lines = splitFileLines(decodeFileText(bytes));
+        text = decodeFileText(bytes);
+        lines = splitFileLines(text);
     } catch (const std::exception&) {  // too many lines, or no memory for them
         reportDataFailure(ctx, "PRTB03");
         return 1;

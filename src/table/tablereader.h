@@ -32,14 +32,17 @@ std::string pGetField(std::string_view line, int n, int expected);
 // True when the line, trimmed of spaces, is exactly ";E;".
 bool isEndLine(std::string_view line);
 
-// Splits decoded file text into lines (CR LF, CR or LF end a line). Throws
-// RunError(Overflow) past kMaxFileLines lines.
-std::vector<std::string> splitFileLines(std::string_view text);
+// Position of the first CR or LF at or after `from`, or npos.
+std::size_t findLineEnd(std::string_view text, std::size_t from);
+
+// Splits decoded file text into lines (CR LF, CR or LF end a line); the lines
+// point into `text`. Throws RunError(Overflow) past kMaxFileLines lines.
+std::vector<std::string_view> splitFileLines(std::string_view text);
 
 // Fills the table from the lines of a data file. Returns 0 on success, 1 on
-// failure, which it has reported through the prompt (`where` names the file in
-// no message; the messages name limits or the progress label).
-int16_t pReadTableLines(ConversionTable& t, const std::vector<std::string>& lines,
+// failure, which it has reported through the prompt (the messages name limits
+// or the progress label).
+int16_t pReadTableLines(ConversionTable& t, const std::vector<std::string_view>& lines,
                         const ReadContext& ctx);
 
 // Reads the file named by t.psTableFile (the default file of the program's

@@ -7,6 +7,7 @@
 #include "table/tablereader.h"
 
 #include <algorithm>
+#include <cstring>
 #include <string_view>
 #include <vector>
 
@@ -14,20 +15,24 @@ namespace qm {
 
 namespace {
 
-// A text as it can stand in one field of a line.
-std::string fieldText(const std::string& s) {
-    if (s.find_first_of(";\r\n") == std::string::npos) return s;
-    std::string r = s;
-    for (char& c : r) {
-        if (c == ';') c = ',';
-        else if (c == '\r' || c == '\n') c = ' ';
+// Appends a text as it can stand in one field of a line.
+void appendField(std::string& out, const std::string& s) {
+    const std::size_t at = out.size();
+    out += s;
+    const bool clean = !std::memchr(s.data(), ';', s.size()) && !std::memchr(s.data(), '\r', s.size()) &&
+                       !std::memchr(s.data(), '\n', s.size());
+    if (clean) return;
+    for (std::size_t i = at; i < out.size(); ++i) {
+        if (out[i] == ';') out[i] = ',';
+        else if (out[i] == '\r' || out[i] == '\n') out[i] = ' ';
     }
-    return r;
 }
+
+void appendInt(std::string& out, int v) { out += intText(v); }
 
 void appendGroupsSection(std::string& out, const ConversionTable& t, const NodeExpandedFn& expanded) {
     for (int g = 1; g <= t.pnCatGroupCount; ++g) {
-        out += fieldText(t.psCatGroupName[g]);
+        appendField(out, t.psCatGroupName[g]);
         out += expanded(groupNode(g)) ? ";1\r\n" : ";0\r\n";
     }
     out += ";E;\r\n";
@@ -36,8 +41,11 @@ void appendGroupsSection(std::string& out, const ConversionTable& t, const NodeE
 void appendAllocationSection(std::string& out, const ConversionTable& t) {
     for (int j = 1; j <= t.pnNodeCount; ++j) {
         const int c = t.pnNodeCategory[j];
-        out += intText(c) + ";" + intText(t.pnNodeParent[j]) + ";";
-        if (c >= 0 && c <= kMaxSlot) out += fieldText(t.psCategoryName[c]);
+        appendInt(out, c);
+        out += ';';
+        appendInt(out, t.pnNodeParent[j]);
+        out += ';';
+        if (c >= 0 && c <= kMaxSlot) appendField(out, t.psCategoryName[c]);
         out += "\r\n";
     }
     out += ";E;\r\n";
@@ -45,14 +53,18 @@ void appendAllocationSection(std::string& out, const ConversionTable& t) {
 
 void appendCategorySections(std::string& out, const ConversionTable& t) {
     for (int c = 1; c <= t.pnCategoryCount; ++c) {
-        out += intText(t.pnCategoryIcon[c]) + ";" + fieldText(trimSpaces(t.psCategoryName[c])) + ";" +
-               intText(t.pnUnitCount[c]) + "\r\n";
+        appendInt(out, t.pnCategoryIcon[c]);
+        out += ';';
+        appendField(out, trimSpaces(t.psCategoryName[c]));
+        out += ';';
+        appendInt(out, t.pnUnitCount[c]);
+        out += "\r\n";
         for (int u = 1; u <= t.pnUnitCount[c]; ++u) {
             const UnitRecord& r = t.unit(c, u);
-            out += intText(r.Icon);
+            appendInt(out, r.Icon);
             for (const std::string* f : {&r.Name, &r.Ratio, &r.Offset, &r.RatioError, &r.OffsetError, &r.Memo}) {
                 out += ';';
-                out += fieldText(*f);
+                appendField(out, *f);
             }
             out += "\r\n";
         }
@@ -101,7 +113,7 @@ struct RawLine {
 std::vector<RawLine> splitRawLines(std::string_view bytes) {
     std::vector<RawLine> lines;
     for (std::size_t s = 0; s < bytes.size();) {
-        const std::size_t e = bytes.find_first_of("\r\n", s);
+        const std::size_t e = findLineEnd(bytes, s);
         if (e == std::string_view::npos) {
             lines.push_back({bytes.substr(s), {}});
             break;

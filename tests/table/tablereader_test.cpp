@@ -56,9 +56,10 @@ TEST(TableReader, EndLinesAreTrimmedOfBlanksOnlyAndCaseSensitive) {
 }
 
 TEST(TableReader, SplitsLinesAtAnyLineEnd) {
-    EXPECT_EQ(splitFileLines("a\r\nb\nc\rd"), (std::vector<std::string>{"a", "b", "c", "d"}));
-    EXPECT_EQ(splitFileLines("a\r\n\r\n"), (std::vector<std::string>{"a", ""}));
-    EXPECT_EQ(splitFileLines("no end"), (std::vector<std::string>{"no end"}));
+    using Lines = std::vector<std::string_view>;
+    EXPECT_EQ(splitFileLines("a\r\nb\nc\rd"), (Lines{"a", "b", "c", "d"}));
+    EXPECT_EQ(splitFileLines("a\r\n\r\n"), (Lines{"a", ""}));
+    EXPECT_EQ(splitFileLines("no end"), (Lines{"no end"}));
     EXPECT_TRUE(splitFileLines("").empty());
 }
 
