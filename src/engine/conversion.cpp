@@ -28,7 +28,9 @@ double quotient(double a, double b) {
     return checked(a / b);
 }
 
-double numberOf(const std::string& text, int16_t mode) {
+// The prefix value of a table text after the comma rule (no copy in period mode).
+double numberOf(std::string_view text, int16_t mode) {
+    if (mode != 1) return pPrefixValue(text);
     return pPrefixValue(pCommaToPeriod(text, mode));
 }
 
@@ -39,8 +41,8 @@ void reportInvalidFactors(UserPrompt& prompt) {
 // The error of a ratio or offset: its own text when given, else derived from
 // the digits of the value.
 double errorOf(const std::string& errorText, const std::string& valueText, int16_t mode) {
-    const std::string e = pCommaToPeriod(errorText, mode);
-    if (!isBlankText(e)) return pPrefixValue(e);
+    if (!isBlankText(errorText)) return numberOf(errorText, mode);
+    if (mode != 1) return pRoundError(valueText);
     return pRoundError(pCommaToPeriod(valueText, mode));
 }
 
@@ -62,8 +64,9 @@ std::string pRemovePoint(std::string_view sNumber) {
 }
 
 double pRoundError(std::string_view sNumber) {
-    std::string t = toUpperAscii(pRemovePoint(sNumber));
-    const auto e = t.find('E');
+    // The digits without the point, cut before the exponent letter.
+    std::string t = pRemovePoint(sNumber);
+    const auto e = t.find_first_of("Ee");
     if (e != std::string::npos) t.erase(e);
     const double digits = pPrefixValue(t);
     if (digits == 0) return 0;
@@ -122,13 +125,14 @@ std::string pGetErrString(const std::string& sInput, const UnitPair& u, bool pbE
 void pSpecialTempConv(double& dResult, std::string& sError, const UnitPair& u, int16_t pnDigits) {
     const std::string offFrom = pCommaToPeriod(trimSpaces(u.from.Offset), u.pnDecimalMode);
     const std::string offInto = pCommaToPeriod(trimSpaces(u.into.Offset), u.pnDecimalMode);
-    const double threshold = 1.0 / std::pow(10.0, pnDigits - 1);
     const auto starts = [](const std::string& s, std::string_view head) {
-        return s.compare(0, head.size(), head) == 0 && s.size() >= head.size();
+        return s.size() >= head.size() && s.compare(0, head.size(), head) == 0;
     };
     const bool fToC = starts(offFrom, "255.3722") && starts(offInto, "273.15");
     const bool cToF = starts(offInto, "255.3722") && starts(offFrom, "273.15");
-    if ((fToC || cToF) && std::fabs(dResult) < threshold) {
+    if (!fToC && !cToF) return;
+    const double threshold = 1.0 / std::pow(10.0, pnDigits - 1);
+    if (std::fabs(dResult) < threshold) {
         dResult = 0;
         sError = std::string(kPlusMinus) + "0";
     }

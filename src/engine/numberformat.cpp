@@ -28,10 +28,16 @@ void dropNegativeZero(std::string& s) {
 // Fixed point with exactly `decimals` decimals, correctly rounded; a text that
 // ends in '.' when decimals is 0 (the "0." picture).
 std::string fixedText(double v, int decimals) {
-    std::vector<char> buf(static_cast<std::size_t>(decimals) + 340);
-    auto r = std::to_chars(buf.data(), buf.data() + buf.size(), v, std::chars_format::fixed,
-                           decimals);
-    std::string s(buf.data(), r.ptr);
+    char small[400];
+    std::vector<char> large;
+    const std::size_t need = static_cast<std::size_t>(decimals) + 340;
+    char* first = small;
+    if (need > sizeof small) {
+        large.resize(need);
+        first = large.data();
+    }
+    auto r = std::to_chars(first, first + need, v, std::chars_format::fixed, decimals);
+    std::string s(first, r.ptr);
     if (decimals == 0) s += '.';
     dropNegativeZero(s);
     return s;
@@ -40,10 +46,16 @@ std::string fixedText(double v, int decimals) {
 // One mantissa digit, '.', `decimals` decimals, 'E', sign, at least two
 // exponent digits (the "0.00E+00" picture).
 std::string scientificText(double v, int decimals) {
-    std::vector<char> buf(static_cast<std::size_t>(decimals) + 40);
-    auto r = std::to_chars(buf.data(), buf.data() + buf.size(), v, std::chars_format::scientific,
-                           decimals);
-    std::string s(buf.data(), r.ptr);
+    char small[128];
+    std::vector<char> large;
+    const std::size_t need = static_cast<std::size_t>(decimals) + 40;
+    char* first = small;
+    if (need > sizeof small) {
+        large.resize(need);
+        first = large.data();
+    }
+    auto r = std::to_chars(first, first + need, v, std::chars_format::scientific, decimals);
+    std::string s(first, r.ptr);
     const auto e = s.find('e');
     s[e] = 'E';
     if (decimals == 0) s.insert(e, 1, '.');
