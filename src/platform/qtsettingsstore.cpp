@@ -16,12 +16,15 @@ QString keyPath(const std::string& section, const std::string& key) {
 
 QtSettingsStore::QtSettingsStore(QSettings::Format format) : format_(format) {}
 
-QtSettingsStore::~QtSettingsStore() { flush(); }
+QtSettingsStore::~QtSettingsStore() {
+    flush();
+}
 
 QSettings& QtSettingsStore::settingsFor(const std::string& application) {
     auto& slot = stores_[application];
     if (!slot)
-        slot = std::make_unique<QSettings>(format_, QSettings::UserScope, QStringLiteral("Quantimetrix"),
+        slot = std::make_unique<QSettings>(format_, QSettings::UserScope,
+                                           QStringLiteral("Quantimetrix"),
                                            QString::fromStdString(application));
     return *slot;
 }

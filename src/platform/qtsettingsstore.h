@@ -14,7 +14,7 @@
 namespace qm {
 
 class QtSettingsStore : public SettingsStore {
-public:
+  public:
     // The native store of the platform by default; tests pass IniFormat with a
     // path set by QSettings::setPath.
     explicit QtSettingsStore(QSettings::Format format = QSettings::NativeFormat);
@@ -30,7 +30,7 @@ public:
     // The QSettings of an application (created on first use).
     QSettings& settingsFor(const std::string& application);
 
-private:
+  private:
     QSettings::Format format_;
     std::map<std::string, std::unique_ptr<QSettings>> stores_;
 };

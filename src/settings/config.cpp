@@ -10,14 +10,16 @@ namespace qm {
 
 namespace {
 
-std::string indexedKey(const char* name, int i) { return name + std::to_string(i); }
+std::string indexedKey(const char* name, int i) {
+    return name + std::to_string(i);
+}
 std::string indexedKey(const char* name, int i, int j) {
     return name + std::to_string(i) + std::to_string(j);
 }
 
 // Reads the values of one section after another.
 class CfgIn {
-public:
+  public:
     explicit CfgIn(SettingsStore& store) : store_(store) {}
     void section(const char* name) { section_ = name; }
 
@@ -29,14 +31,14 @@ public:
     int32_t longValue(const std::string& key, const char* def) { return readLong(text(key, def)); }
     bool boolean(const std::string& key, const char* def) { return readBoolean(text(key, def)); }
 
-private:
+  private:
     SettingsStore& store_;
     std::string section_;
 };
 
 // Writes the values of one section after another.
 class CfgOut {
-public:
+  public:
     explicit CfgOut(SettingsStore& store) : store_(store) {}
     void section(const char* name) { section_ = name; }
 
@@ -47,7 +49,7 @@ public:
     void integer(const std::string& key, int32_t value) { text(key, writeInteger(value)); }
     void boolean(const std::string& key, bool value) { text(key, writeBoolean(value)); }
 
-private:
+  private:
     SettingsStore& store_;
     std::string section_;
 };
@@ -60,7 +62,9 @@ const char* fontStyleDefault(int area, int style) {
 const char* const kStyleLabels[kFontStyleCount] = {"PRCG06", "PRCG07", "PRCG08"};
 const char* const kFontSizeDefaults[4] = {"8", "8", "9", "9"};
 const char* const kHeaderTextDefaults[kHeaderLayoutCount][kHeaderColumnCount] = {
-    {"Unit Name", "Ratio", "Offset"}, {"Quantity", "Value", "Unit"}, {"Numerical Notation", "", ""}};
+    {"Unit Name", "Ratio", "Offset"},
+    {"Quantity", "Value", "Unit"},
+    {"Numerical Notation", "", ""}};
 const char* const kHeaderWidthDefaults[kHeaderLayoutCount][kHeaderColumnCount] = {
     {"1650", "1200", "900"}, {"1650", "1200", "900"}, {"0", "300", "300"}};
 
@@ -83,7 +87,8 @@ void readForm(CfgIn& in, Settings& s, float listWidth) {
             s.HeaderWidth[layout][col] = in.single(indexedKey("HeaderWidth", layout, col),
                                                    kHeaderWidthDefaults[layout][col]);
             // The number-system layout's first column fills the list.
-            if (layout == 2 && col == 0 && s.HeaderWidth[2][0] == 0) s.HeaderWidth[2][0] = listWidth;
+            if (layout == 2 && col == 0 && s.HeaderWidth[2][0] == 0)
+                s.HeaderWidth[2][0] = listWidth;
         }
     }
     s.TreeWidth = in.single("TreeWidth", "2760");
@@ -135,7 +140,9 @@ void readExtra(CfgIn& in, Settings& s) {
     }
 }
 
-int16_t clampInt(int16_t v, int16_t lo, int16_t hi) { return v < lo ? lo : (v > hi ? hi : v); }
+int16_t clampInt(int16_t v, int16_t lo, int16_t hi) {
+    return v < lo ? lo : (v > hi ? hi : v);
+}
 
 } // namespace
 
@@ -148,7 +155,8 @@ void clampTimings(Settings& s) {
 
 std::string showMessageText(const Settings& s) {
     std::string text;
-    for (int16_t flag : s.ShowMessageFlag) text += writeInteger(flag);
+    for (int16_t flag : s.ShowMessageFlag)
+        text += writeInteger(flag);
     return text;
 }
 
@@ -166,37 +174,43 @@ bool pReadCfg(Settings& s, ConversionTable& table, SettingsStore& store, UserPro
 
         progress.set("PRCG04");
         in.section("Font");
-        for (int a = 0; a < 4; ++a) s.FontName[a] = in.text(indexedKey("FontName", a), "Arial");
+        for (int a = 0; a < 4; ++a)
+            s.FontName[a] = in.text(indexedKey("FontName", a), "Arial");
         s.FontName[4] = s.FontName[2];
         s.FontName[5] = in.text("FontName5", "Courier");
         progress.set("PRCG05");
-        for (int a = 0; a < 4; ++a) s.FontSize[a] = in.integer(indexedKey("FontSize", a), kFontSizeDefaults[a]);
+        for (int a = 0; a < 4; ++a)
+            s.FontSize[a] = in.integer(indexedKey("FontSize", a), kFontSizeDefaults[a]);
         s.FontSize[4] = s.FontSize[2];
         s.FontSize[5] = in.integer("FontSize5", "10");
         for (int style = 0; style < kFontStyleCount; ++style) {
             progress.set(kStyleLabels[style]);
             for (int a = 0; a < 4; ++a)
-                s.FontStyle[a][style] = in.integer(indexedKey("FontStyle", a, style), fontStyleDefault(a, style));
+                s.FontStyle[a][style] =
+                    in.integer(indexedKey("FontStyle", a, style), fontStyleDefault(a, style));
             s.FontStyle[4][style] = s.FontStyle[2][style];
             s.FontStyle[5][style] = 0;
         }
 
         progress.set("PRCG09");
         in.section("Color");
-        for (int a = 0; a < 3; ++a) s.TextColor[a] = in.longValue(indexedKey("TextColor", a), "0");
+        for (int a = 0; a < 3; ++a)
+            s.TextColor[a] = in.longValue(indexedKey("TextColor", a), "0");
         s.TextColor[3] = 0;
         s.TextColor[4] = in.longValue("TextColor4", "0");
         s.TextColor[5] = 0;
         progress.set("PRCG10");
         for (int a = 0; a < 5; ++a)
-            s.BackColor[a] = in.longValue(indexedKey("BackColor", a), a == 3 ? "-2147483644" : "16777215");
+            s.BackColor[a] =
+                in.longValue(indexedKey("BackColor", a), a == 3 ? "-2147483644" : "16777215");
         s.BackColor[5] = kWhite;
 
         progress.set("PRCG11");
         in.section("Header");
         for (int layout = 0; layout < kHeaderLayoutCount; ++layout)
             for (int col = 0; col < (layout == 2 ? 1 : kHeaderColumnCount); ++col)
-                s.HeaderText[layout][col] = in.text(indexedKey("Text", layout, col), kHeaderTextDefaults[layout][col]);
+                s.HeaderText[layout][col] =
+                    in.text(indexedKey("Text", layout, col), kHeaderTextDefaults[layout][col]);
 
         progress.set("PRCG12");
         in.section("File");
@@ -275,18 +289,23 @@ bool pSaveCfg(Settings& s, const ConversionTable& table, const WindowCapture& wi
 
     out.section("Font");
     static constexpr int kStoredFontAreas[] = {0, 1, 2, 3, 5};
-    for (int a : kStoredFontAreas) out.text(indexedKey("FontName", a), s.FontName[a]);
-    for (int a : kStoredFontAreas) out.integer(indexedKey("FontSize", a), s.FontSize[a]);
+    for (int a : kStoredFontAreas)
+        out.text(indexedKey("FontName", a), s.FontName[a]);
+    for (int a : kStoredFontAreas)
+        out.integer(indexedKey("FontSize", a), s.FontSize[a]);
     for (int style = 0; style < kFontStyleCount; ++style)
-        for (int a = 0; a < 4; ++a) out.integer(indexedKey("FontStyle", a, style), s.FontStyle[a][style]);
+        for (int a = 0; a < 4; ++a)
+            out.integer(indexedKey("FontStyle", a, style), s.FontStyle[a][style]);
 
     // Colours in the order of their defaults: the white backgrounds, then the
     // status bar's system colour.
     out.section("Color");
     static constexpr int kStoredTextAreas[] = {0, 1, 2, 4};
     static constexpr int kStoredBackAreas[] = {0, 1, 2, 4, 3};
-    for (int a : kStoredTextAreas) out.integer(indexedKey("TextColor", a), s.TextColor[a]);
-    for (int a : kStoredBackAreas) out.integer(indexedKey("BackColor", a), s.BackColor[a]);
+    for (int a : kStoredTextAreas)
+        out.integer(indexedKey("TextColor", a), s.TextColor[a]);
+    for (int a : kStoredBackAreas)
+        out.integer(indexedKey("BackColor", a), s.BackColor[a]);
 
     out.section("Header");
     for (int layout = 0; layout < kHeaderLayoutCount; ++layout)

@@ -14,16 +14,16 @@ namespace qm {
 
 // What the main window measures at shutdown, in twips.
 struct WindowCapture {
-    bool minimised = false;  // nothing is captured from a minimised window
+    bool minimised = false; // nothing is captured from a minimised window
     float Left = 0;
     float Top = 0;
     float Width = 0;
     float Height = 0;
-    float TreeWidth = 0;    // the category tree
-    float InputWidth = 0;   // the convert-from box
-    float OutputWidth = 0;  // the convert-into box
-    std::array<float, kHeaderColumnCount> columnWidth{};  // list columns 1..3
-    int16_t pnHeaderIndex = 0;  // the list layout the columns belong to
+    float TreeWidth = 0;                                 // the category tree
+    float InputWidth = 0;                                // the convert-from box
+    float OutputWidth = 0;                               // the convert-into box
+    std::array<float, kHeaderColumnCount> columnWidth{}; // list columns 1..3
+    int16_t pnHeaderIndex = 0;                           // the list layout the columns belong to
 };
 
 // Reads every setting from the store, in the store's group order, and applies

@@ -24,7 +24,7 @@ inline constexpr int kHeaderColumnCount = 3;
 inline constexpr int kShowMessageCount = 6;
 
 // Colour value of a system colour: the sign bit set, the index in the low bits.
-inline constexpr int32_t kSystemMenuColor = -2147483644;  // system colour 4
+inline constexpr int32_t kSystemMenuColor = -2147483644; // system colour 4
 inline constexpr int32_t kWhite = 16777215;
 
 // Ranges the timing values are clamped into after reading.
@@ -57,8 +57,8 @@ struct Settings {
     // Option: the number style (pnDigits, pnSciDigits, pnInteger, pnNumFormat,
     // pbShowError and the derived pdSciUpper, pdSciLower) and the rest.
     NumberStyle numberStyle;
-    int16_t pnCalcType = 0;  // 0 built-in, 1 system calculator, 2 custom
-    std::string psCalcPath;  // the custom calculator program
+    int16_t pnCalcType = 0; // 0 built-in, 1 system calculator, 2 custom
+    std::string psCalcPath; // the custom calculator program
     int16_t Modify = 1;
     int16_t SaveWindowSize = 1;
     int16_t ShowMenubar = 1;
@@ -67,37 +67,41 @@ struct Settings {
     int16_t StayTop = 0;
 
     // View.
-    int16_t pnSelNodeIndex = 9;  // selected tree node
-    int16_t View = 3;            // 2 list, 3 details
+    int16_t pnSelNodeIndex = 9; // selected tree node
+    int16_t View = 3;           // 2 list, 3 details
     bool SortGroup = false;
     bool SortUnit = false;
 
     // Font, by area; area 4 takes area 2's font, area 5's styles are off.
-    std::array<std::string, kAreaCount> FontName{"Arial", "Arial", "Arial", "Arial", "Arial", "Courier"};
+    std::array<std::string, kAreaCount> FontName{"Arial", "Arial", "Arial",
+                                                 "Arial", "Arial", "Courier"};
     std::array<int16_t, kAreaCount> FontSize{8, 8, 9, 9, 9, 10};
     std::array<std::array<int16_t, kFontStyleCount>, kAreaCount> FontStyle{
         {{0, 0, 0}, {0, 0, 0}, {1, 0, 0}, {1, 0, 0}, {1, 0, 0}, {0, 0, 0}}};
 
     // Color, by area: red + 256 * green + 65536 * blue, or a system colour.
     std::array<int32_t, kAreaCount> TextColor{0, 0, 0, 0, 0, 0};
-    std::array<int32_t, kAreaCount> BackColor{kWhite, kWhite, kWhite, kSystemMenuColor, kWhite, kWhite};
+    std::array<int32_t, kAreaCount> BackColor{kWhite,           kWhite, kWhite,
+                                              kSystemMenuColor, kWhite, kWhite};
 
     // Header: HeaderText(layout, column); (2, 1) and (2, 2) stay blank.
     std::array<std::array<std::string, kHeaderColumnCount>, kHeaderLayoutCount> HeaderText{
-        {{"Unit Name", "Ratio", "Offset"}, {"Quantity", "Value", "Unit"}, {"Numerical Notation", "", ""}}};
+        {{"Unit Name", "Ratio", "Offset"},
+         {"Quantity", "Value", "Unit"},
+         {"Numerical Notation", "", ""}}};
 
     // The tree's root node text: the data file's name ("default.dat" when the
     // stored path is empty). Not stored itself.
     std::string psRootNodeText;
 
     // Extra.
-    std::string ShowMessage = "111111";  // one digit per tip: 1 still shown
+    std::string ShowMessage = "111111"; // one digit per tip: 1 still shown
     std::array<int16_t, kShowMessageCount> ShowMessageFlag{1, 1, 1, 1, 1, 1};
     bool CustomizeToolbar = false;
-    int16_t ShowMenuDelay = 500;        // 100..2000 ms
-    int16_t ScrollTimerInterval = 150;  // 50..1000 ms
-    int16_t ScrollDownDelay = 500;      // 100..2000 ms
-    int16_t ShowHintDelay = 500;        // 100..2000 ms
+    int16_t ShowMenuDelay = 500;       // 100..2000 ms
+    int16_t ScrollTimerInterval = 150; // 50..1000 ms
+    int16_t ScrollDownDelay = 500;     // 100..2000 ms
+    int16_t ShowHintDelay = 500;       // 100..2000 ms
     int16_t ShowCheckLocale = 1;
 };
 

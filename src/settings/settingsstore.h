@@ -14,7 +14,7 @@ namespace qm {
 inline constexpr const char* kSettingsApp = "Quantimetrix";
 
 class SettingsStore {
-public:
+  public:
     virtual ~SettingsStore() = default;
     // The stored value, or `def` when the key is missing.
     virtual std::string get(const std::string& application, const std::string& section,
@@ -31,14 +31,14 @@ struct StoreEntry {
     std::string application;
     std::string section;
     std::string key;
-    std::string value;  // the value saved; for a read, the default asked with
+    std::string value; // the value saved; for a read, the default asked with
 
     bool operator==(const StoreEntry&) const = default;
 };
 
 // A store held in memory that records every read and write in order.
 class MemoryStore : public SettingsStore {
-public:
+  public:
     std::map<std::tuple<std::string, std::string, std::string>, std::string> values;
     std::vector<StoreEntry> reads;
     std::vector<StoreEntry> writes;

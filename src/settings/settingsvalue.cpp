@@ -9,9 +9,13 @@
 
 namespace qm {
 
-int16_t readInteger(std::string_view text) { return toInt16(pPrefixValue(text)); }
+int16_t readInteger(std::string_view text) {
+    return toInt16(pPrefixValue(text));
+}
 
-int32_t readLong(std::string_view text) { return toInt32(pPrefixValue(text)); }
+int32_t readLong(std::string_view text) {
+    return toInt32(pPrefixValue(text));
+}
 
 float readSingle(std::string_view text) {
     const double v = pPrefixValue(text);
@@ -37,8 +41,10 @@ bool equalsNoCase(std::string_view a, std::string_view b) {
 
 bool readBoolean(std::string_view text) {
     std::size_t b = 0, e = text.size();
-    while (b < e && (text[b] == ' ' || text[b] == '\t')) ++b;
-    while (e > b && (text[e - 1] == ' ' || text[e - 1] == '\t')) --e;
+    while (b < e && (text[b] == ' ' || text[b] == '\t'))
+        ++b;
+    while (e > b && (text[e - 1] == ' ' || text[e - 1] == '\t'))
+        --e;
     const std::string_view word = text.substr(b, e - b);
     if (equalsNoCase(word, "true")) return true;
     if (equalsNoCase(word, "false")) return false;
@@ -48,7 +54,9 @@ bool readBoolean(std::string_view text) {
     return *v != 0.0;
 }
 
-std::string writeInteger(int32_t value) { return std::to_string(value); }
+std::string writeInteger(int32_t value) {
+    return std::to_string(value);
+}
 
 std::string writeSingle(float value) {
     if (value == 0.0f || std::isnan(value)) return "0";
@@ -61,6 +69,8 @@ std::string writeSingle(float value) {
     return s;
 }
 
-std::string writeBoolean(bool value) { return value ? "True" : "False"; }
+std::string writeBoolean(bool value) {
+    return value ? "True" : "False";
+}
 
 } // namespace qm

@@ -18,12 +18,14 @@ namespace qm {
 class QtSettingsStoreTest : public QObject {
     Q_OBJECT
 
-private:
+  private:
     QTemporaryDir dir_;
 
-    QString iniPath() const { return dir_.filePath(QStringLiteral("Quantimetrix/Quantimetrix.ini")); }
+    QString iniPath() const {
+        return dir_.filePath(QStringLiteral("Quantimetrix/Quantimetrix.ini"));
+    }
 
-private slots:
+  private slots:
     void initTestCase() {
         QVERIFY(dir_.isValid());
         QStandardPaths::setTestModeEnabled(true);
@@ -53,7 +55,8 @@ private slots:
         const auto want = test::dumpTexts(saved, table);
         const auto got = test::dumpTexts(back, table2);
         QCOMPARE(got.size(), want.size());
-        for (std::size_t i = 0; i < want.size(); ++i) QCOMPARE(got[i], want[i]);
+        for (std::size_t i = 0; i < want.size(); ++i)
+            QCOMPARE(got[i], want[i]);
     }
 
     void everyValueIsAStringInItsSection() {
@@ -67,34 +70,41 @@ private slots:
         }
         QSettings raw(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Quantimetrix"),
                       QStringLiteral("Quantimetrix"));
-        QCOMPARE(raw.childGroups(), (QStringList{QStringLiteral("Color"), QStringLiteral("Extra"),
-                                                 QStringLiteral("File"), QStringLiteral("Font"),
-                                                 QStringLiteral("Form"), QStringLiteral("Header"),
-                                                 QStringLiteral("Option"), QStringLiteral("View")}));
+        QCOMPARE(
+            raw.childGroups(),
+            (QStringList{QStringLiteral("Color"), QStringLiteral("Extra"), QStringLiteral("File"),
+                         QStringLiteral("Font"), QStringLiteral("Form"), QStringLiteral("Header"),
+                         QStringLiteral("Option"), QStringLiteral("View")}));
         QCOMPARE(raw.value(QStringLiteral("Form/Width")).typeId(), int(QMetaType::QString));
         QCOMPARE(raw.value(QStringLiteral("Form/Width")).toString(), QStringLiteral("7095.5"));
         QCOMPARE(raw.value(QStringLiteral("Option/ShowError")).toString(), QStringLiteral("True"));
-        QCOMPARE(raw.value(QStringLiteral("Color/BackColor3")).toString(), QStringLiteral("-2147483644"));
-        QCOMPARE(raw.value(QStringLiteral("Extra/ShowMessage")).toString(), QStringLiteral("111111"));
+        QCOMPARE(raw.value(QStringLiteral("Color/BackColor3")).toString(),
+                 QStringLiteral("-2147483644"));
+        QCOMPARE(raw.value(QStringLiteral("Extra/ShowMessage")).toString(),
+                 QStringLiteral("111111"));
         raw.beginGroup(QStringLiteral("Font"));
         QCOMPARE(raw.childKeys().size(), 22);
     }
 
     void missingKeysGiveTheirDefaults() {
         QtSettingsStore store(QSettings::IniFormat);
-        QCOMPARE(QString::fromStdString(store.get("Quantimetrix", "Form", "Left", "450")), QStringLiteral("450"));
+        QCOMPARE(QString::fromStdString(store.get("Quantimetrix", "Form", "Left", "450")),
+                 QStringLiteral("450"));
         store.save("Quantimetrix", "Option", "CalcPath", "");
-        QCOMPARE(QString::fromStdString(store.get("Quantimetrix", "Option", "CalcPath", "dflt")), QString());
+        QCOMPARE(QString::fromStdString(store.get("Quantimetrix", "Option", "CalcPath", "dflt")),
+                 QString());
     }
 
     void handEditedFileIsReadAsText() {
         QDir().mkpath(dir_.filePath(QStringLiteral("Quantimetrix")));
         QFile file(iniPath());
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("[Form]\nWidth=7,095\nLeft=  300  \n[Option]\nDigits=7.5\n[Extra]\nShowMenuDelay=20\n");
+        file.write(
+            "[Form]\nWidth=7,095\nLeft=  300  \n[Option]\nDigits=7.5\n[Extra]\nShowMenuDelay=20\n");
         file.close();
         QtSettingsStore store(QSettings::IniFormat);
-        QCOMPARE(QString::fromStdString(store.get("Quantimetrix", "Form", "Width", "")), QStringLiteral("7,095"));
+        QCOMPARE(QString::fromStdString(store.get("Quantimetrix", "Form", "Width", "")),
+                 QStringLiteral("7,095"));
         Settings s;
         ConversionTable table;
         RecordingPrompt prompt;
@@ -106,8 +116,12 @@ private slots:
     }
 
     void textsKeepSpecialCharacters() {
-        const std::vector<std::string> texts = {"C:\\Program Files\\calc, \"x\".exe", "Maßeinheit ÄÖÜ",
-                                                "a;b=c", " leading and trailing ", "#hash", "50%"};
+        const std::vector<std::string> texts = {"C:\\Program Files\\calc, \"x\".exe",
+                                                "Maßeinheit ÄÖÜ",
+                                                "a;b=c",
+                                                " leading and trailing ",
+                                                "#hash",
+                                                "50%"};
         for (const std::string& text : texts) {
             {
                 QtSettingsStore store(QSettings::IniFormat);
@@ -130,7 +144,8 @@ private slots:
         RecordingPrompt prompt;
         QVERIFY(!pReadCfg(s, table, store, prompt, 1000));
         QCOMPARE(prompt.messages.size(), std::size_t(1));
-        QCOMPARE(QString::fromStdString(prompt.messages[0].text), QStringLiteral("Error Code = PRCG02"));
+        QCOMPARE(QString::fromStdString(prompt.messages[0].text),
+                 QStringLiteral("Error Code = PRCG02"));
     }
 };
 

@@ -7,14 +7,14 @@
 #include "table/conversiontable.h"
 
 #include <sstream>
-#include <type_traits>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace qm::test {
 
 struct DumpEntry {
-    int group;  // 1..14 as the read groups; 0: never stored
+    int group; // 1..14 as the read groups; 0: never stored
     std::string text;
 };
 
@@ -27,11 +27,15 @@ template <typename T> std::string show(const T& v) {
         o << +v;
     return o.str();
 }
-inline std::string show(const std::string& v) { return v; }
+inline std::string show(const std::string& v) {
+    return v;
+}
 
 inline std::vector<DumpEntry> dumpSettings(const Settings& s, const ConversionTable& t) {
     std::vector<DumpEntry> d;
-    auto add = [&](int g, const std::string& name, const auto& v) { d.push_back({g, name + "=" + show(v)}); };
+    auto add = [&](int g, const std::string& name, const auto& v) {
+        d.push_back({g, name + "=" + show(v)});
+    };
     auto idx = [](const char* n, int i) { return std::string(n) + "(" + std::to_string(i) + ")"; };
     auto idx2 = [](const char* n, int i, int j) {
         return std::string(n) + "(" + std::to_string(i) + "," + std::to_string(j) + ")";
@@ -49,7 +53,8 @@ inline std::vector<DumpEntry> dumpSettings(const Settings& s, const ConversionTa
     add(1, "InputWidth", s.InputWidth);
     add(1, "OutputWidth", s.OutputWidth);
     for (int l = 0; l < 4; ++l)
-        for (int c = 0; c < 3; ++c) add(l < 3 ? 1 : 0, idx2("HeaderWidth", l, c), s.HeaderWidth[l][c]);
+        for (int c = 0; c < 3; ++c)
+            add(l < 3 ? 1 : 0, idx2("HeaderWidth", l, c), s.HeaderWidth[l][c]);
     add(1, "TreeWidth", s.TreeWidth);
     const NumberStyle& ns = s.numberStyle;
     add(2, "pnDigits", ns.pnDigits);
@@ -71,18 +76,25 @@ inline std::vector<DumpEntry> dumpSettings(const Settings& s, const ConversionTa
     add(3, "View", s.View);
     add(3, "SortGroup", s.SortGroup);
     add(3, "SortUnit", s.SortUnit);
-    for (int a = 0; a < 6; ++a) add(4, idx("FontName", a), s.FontName[a]);
-    for (int a = 0; a < 6; ++a) add(5, idx("FontSize", a), s.FontSize[a]);
+    for (int a = 0; a < 6; ++a)
+        add(4, idx("FontName", a), s.FontName[a]);
+    for (int a = 0; a < 6; ++a)
+        add(5, idx("FontSize", a), s.FontSize[a]);
     for (int st = 0; st < 3; ++st)
-        for (int a = 0; a < 6; ++a) add(6 + st, idx2("FontStyle", a, st), s.FontStyle[a][st]);
-    for (int a = 0; a < 6; ++a) add(9, idx("TextColor", a), s.TextColor[a]);
-    for (int a = 0; a < 6; ++a) add(10, idx("BackColor", a), s.BackColor[a]);
+        for (int a = 0; a < 6; ++a)
+            add(6 + st, idx2("FontStyle", a, st), s.FontStyle[a][st]);
+    for (int a = 0; a < 6; ++a)
+        add(9, idx("TextColor", a), s.TextColor[a]);
+    for (int a = 0; a < 6; ++a)
+        add(10, idx("BackColor", a), s.BackColor[a]);
     for (int l = 0; l < 3; ++l)
-        for (int c = 0; c < 3; ++c) add(l < 2 || c == 0 ? 11 : 0, idx2("HeaderText", l, c), s.HeaderText[l][c]);
+        for (int c = 0; c < 3; ++c)
+            add(l < 2 || c == 0 ? 11 : 0, idx2("HeaderText", l, c), s.HeaderText[l][c]);
     add(12, "psTableFile", t.psTableFile);
     add(12, "psRootNodeText", s.psRootNodeText);
     add(14, "ShowMessage", s.ShowMessage);
-    for (int n = 0; n < 6; ++n) add(14, idx("ShowMessageFlag", n), s.ShowMessageFlag[n]);
+    for (int n = 0; n < 6; ++n)
+        add(14, idx("ShowMessageFlag", n), s.ShowMessageFlag[n]);
     add(14, "CustomizeToolbar", s.CustomizeToolbar);
     add(14, "ShowMenuDelay", s.ShowMenuDelay);
     add(14, "ScrollTimerInterval", s.ScrollTimerInterval);
@@ -94,7 +106,8 @@ inline std::vector<DumpEntry> dumpSettings(const Settings& s, const ConversionTa
 
 inline std::vector<std::string> dumpTexts(const Settings& s, const ConversionTable& t) {
     std::vector<std::string> out;
-    for (const DumpEntry& e : dumpSettings(s, t)) out.push_back(e.text);
+    for (const DumpEntry& e : dumpSettings(s, t))
+        out.push_back(e.text);
     return out;
 }
 
@@ -140,7 +153,8 @@ inline Settings customSettings() {
     s.FontStyle = {{{1, 1, 1}, {1, 0, 1}, {0, 1, 1}, {0, 1, 0}, {0, 1, 1}, {0, 0, 0}}};
     s.TextColor = {255, 65280, 16711680, 0, 128, 0};
     s.BackColor = {12632256, 8421504, 65535, -2147483643, 16776960, kWhite};
-    s.HeaderText = {{{"Name", "Factor", "Shift"}, {"Constant", "Amount", "Dimension"}, {"Base", "", ""}}};
+    s.HeaderText = {
+        {{"Name", "Factor", "Shift"}, {"Constant", "Amount", "Dimension"}, {"Base", "", ""}}};
     s.psRootNodeText = "";
     s.ShowMessage = "010203";
     s.ShowMessageFlag = {0, 1, 0, 2, 0, 3};
