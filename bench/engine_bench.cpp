@@ -17,7 +17,7 @@ using namespace qm;
 namespace {
 
 class SilentPrompt : public UserPrompt {
-public:
+  public:
     MsgResult message(const std::string&, const std::string&, MsgIcon, MsgButtons) override {
         return MsgResult::OK;
     }
@@ -25,11 +25,25 @@ public:
 };
 
 ConversionTable benchTable() {
-    const std::vector<std::string> text = {
-        "Physics;1", ";E;", "1;1;Number System", "2;1;Constants", "3;2;Length", ";E;",
-        "1;Number System;4", "1;Binary;2;0;0;0;", "1;Octal;8;0;0;0;", "1;Decimal;10;0;0;0;",
-        "1;Hexadecimal;16;0;0;0;", ";E;", "2;Constants;0", ";E;", "3;Length;3",
-        "1;Metre;1;0;0;0;", "1;Inch;0.0254;0;;;", "1;Mile;1609.344;0;;;", ";E;"};
+    const std::vector<std::string> text = {"Physics;1",
+                                           ";E;",
+                                           "1;1;Number System",
+                                           "2;1;Constants",
+                                           "3;2;Length",
+                                           ";E;",
+                                           "1;Number System;4",
+                                           "1;Binary;2;0;0;0;",
+                                           "1;Octal;8;0;0;0;",
+                                           "1;Decimal;10;0;0;0;",
+                                           "1;Hexadecimal;16;0;0;0;",
+                                           ";E;",
+                                           "2;Constants;0",
+                                           ";E;",
+                                           "3;Length;3",
+                                           "1;Metre;1;0;0;0;",
+                                           "1;Inch;0.0254;0;;;",
+                                           "1;Mile;1609.344;0;;;",
+                                           ";E;"};
     const std::vector<std::string_view> lines(text.begin(), text.end());
     SilentPrompt prompt;
     ReadContext ctx{prompt, DecimalSettings{}, "/"};
@@ -38,8 +52,8 @@ ConversionTable benchTable() {
     return t;
 }
 
-const std::array<const char*, 8> kInputs = {"1500",   "12.5",  "0.000123", "1e7",
-                                            "25?",    "-3.75", "1e-9",     "42"};
+const std::array<const char*, 8> kInputs = {"1500", "12.5",  "0.000123", "1e7",
+                                            "25?",  "-3.75", "1e-9",     "42"};
 
 void runDriver(benchmark::State& state, int16_t node, int16_t group, int16_t from, int16_t into,
                bool showError, const std::vector<std::string>& inputs) {

@@ -23,10 +23,14 @@ double checked(double v) {
 double applyFunction(int code, double x, const CalcOptions& o) {
     const double factor = o.pnTrigType == 0 ? std::numbers::pi / 180.0 : 1.0;
     switch (code) {
-    case 1: return checked(std::sin(checked(x * factor)));
-    case 2: return checked(std::cos(checked(x * factor)));
-    case 3: return checked(std::tan(checked(x * factor)));
-    case 4: return checked(std::sqrt(std::fabs(x)));
+    case 1:
+        return checked(std::sin(checked(x * factor)));
+    case 2:
+        return checked(std::cos(checked(x * factor)));
+    case 3:
+        return checked(std::tan(checked(x * factor)));
+    case 4:
+        return checked(std::sqrt(std::fabs(x)));
     default: {
         const double m = std::fabs(x);
         if (m == 0) throw RunError(RunErrorKind::InvalidResult, "Invalid procedure call");
@@ -38,9 +42,12 @@ double applyFunction(int code, double x, const CalcOptions& o) {
 
 double applyOperator(char op, double a, double b) {
     switch (op) {
-    case '+': return checked(a + b);
-    case '-': return checked(a - b);
-    case '*': return checked(a * b);
+    case '+':
+        return checked(a + b);
+    case '-':
+        return checked(a - b);
+    case '*':
+        return checked(a * b);
     case '/':
         if (b == 0) throw RunError(RunErrorKind::DivisionByZero, "Division by zero");
         return checked(a / b);

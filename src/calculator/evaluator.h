@@ -15,8 +15,8 @@ namespace qm {
 
 // The calculator's option menu: logarithm and angle choices.
 struct CalcOptions {
-    int16_t pnLogType = 0;   // 0 natural logarithm, 1 common logarithm
-    int16_t pnTrigType = 0;  // 0 degrees, 1 radians
+    int16_t pnLogType = 0;  // 0 natural logarithm, 1 common logarithm
+    int16_t pnTrigType = 0; // 0 degrees, 1 radians
 };
 
 inline constexpr const char* kPiText = "3.14159265358979";

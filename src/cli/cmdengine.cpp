@@ -68,7 +68,8 @@ std::string readAllStdin() {
     std::string data;
     char buf[1 << 16];
     std::size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, stdin)) > 0) data.append(buf, n);
+    while ((n = std::fread(buf, 1, sizeof buf, stdin)) > 0)
+        data.append(buf, n);
     return data;
 }
 
@@ -117,7 +118,7 @@ int cmdConvert(std::vector<std::string> args) {
 
     PrintingPrompt prompt(std::cerr, dec);
     EngineState state;
-    std::string box;  // the convert-into box keeps its text after a failure
+    std::string box; // the convert-into box keeps its text after a failure
     int status = 0;
     const auto convert = [&](std::string_view text, std::string& out) {
         in.fromText.assign(text);

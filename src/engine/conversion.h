@@ -21,8 +21,8 @@ inline constexpr const char* kInvalidFactors =
 
 // The two units of a conversion and what the arithmetic reads besides them.
 struct UnitPair {
-    const UnitRecord& from;  // convert-from unit
-    const UnitRecord& into;  // convert-into unit
+    const UnitRecord& from; // convert-from unit
+    const UnitRecord& into; // convert-into unit
     int16_t pnDecimalMode = 0;
 };
 

@@ -82,10 +82,9 @@ std::string convertOrdinary(const ConversionTable& table, const ConversionInput&
 
 } // namespace
 
-std::optional<std::string> pExecConversion(const ConversionTable& table,
-                                           const ConversionInput& in, const NumberStyle& style,
-                                           const DecimalSettings& dec, EngineState& state,
-                                           UserPrompt& prompt) {
+std::optional<std::string> pExecConversion(const ConversionTable& table, const ConversionInput& in,
+                                           const NumberStyle& style, const DecimalSettings& dec,
+                                           EngineState& state, UserPrompt& prompt) {
     Run run;
     try {
         std::string result;
@@ -94,9 +93,9 @@ std::optional<std::string> pExecConversion(const ConversionTable& table,
             if (!sInput.empty() && sInput != "-" && sInput != "+") {
                 if (in.pnSelNodeIndex == numberSystemNode(table)) {
                     run.set("PECV02");
-                    result = pFormatNumber(sInput,
-                                           table.unit(in.pnSelGroupIndex, in.pnConvFromIndex).Ratio,
-                                           table.unit(in.pnSelGroupIndex, in.pnConvIntoIndex).Ratio);
+                    result = pFormatNumber(
+                        sInput, table.unit(in.pnSelGroupIndex, in.pnConvFromIndex).Ratio,
+                        table.unit(in.pnSelGroupIndex, in.pnConvIntoIndex).Ratio);
                 } else {
                     result = convertOrdinary(table, in, std::move(sInput), style, dec, state,
                                              prompt, run);

@@ -90,7 +90,7 @@ int pDecimalExponent3(double dValue) {
 std::string pFormatScientific(double dValue, int16_t nDigits, const DecimalSettings& dec) {
     requireFinite(dValue);
     if (nDigits < 1) throw RunError(RunErrorKind::InvalidResult, "Invalid digit count");
-    if (dValue == 0) dValue = 0;  // no sign on a negative zero
+    if (dValue == 0) dValue = 0; // no sign on a negative zero
     return localised(scientificText(dValue, nDigits - 1), dec);
 }
 

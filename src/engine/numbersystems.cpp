@@ -16,9 +16,15 @@ bool allOf(std::string_view s, bool (*ok)(char)) {
     return true;
 }
 
-bool isBin(char c) { return c == '0' || c == '1'; }
-bool isOct(char c) { return c >= '0' && c <= '7'; }
-bool isDec(char c) { return c >= '0' && c <= '9'; }
+bool isBin(char c) {
+    return c == '0' || c == '1';
+}
+bool isOct(char c) {
+    return c >= '0' && c <= '7';
+}
+bool isDec(char c) {
+    return c >= '0' && c <= '9';
+}
 bool isHex(char c) {
     return isDec(c) || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
 }

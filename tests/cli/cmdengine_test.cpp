@@ -30,20 +30,41 @@ std::string readFile(const fs::path& p) {
 
 std::string quoted(const std::string& a) {
     std::string q = "'";
-    for (char c : a) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    for (char c : a)
+        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
     return q + "'";
 }
 
-const char* const kPeriodTable[] = {
-    "Physics;1", ";E;", "1;1;Number System", "2;1;Constants", "3;2;Temperature", "4;2;Length",
-    ";E;", "1;Number System;4", "1;Binary;2;0;0;0;", "1;Octal;8;0;0;0;", "1;Decimal;10;0;0;0;",
-    "1;Hexadecimal;16;0;0;0;", ";E;", "2;Constants;1", "1;Speed of light;299792458;m/s;0;0;",
-    ";E;", "3;Temperature;3", "1;Kelvin;1;0;0;0;", "1;Celsius;1;273.15;0;0;",
-    "1;Fahrenheit;0.5555555555555556;255.3722;0;0;", ";E;", "4;Length;4", "1;Metre;1;0;0;0;",
-    "1;Kilometre;1000;0;;;", "1;Inch;0.0254;0;0;0;", "1;Bad;2;0;2;0;", ";E;"};
+const char* const kPeriodTable[] = {"Physics;1",
+                                    ";E;",
+                                    "1;1;Number System",
+                                    "2;1;Constants",
+                                    "3;2;Temperature",
+                                    "4;2;Length",
+                                    ";E;",
+                                    "1;Number System;4",
+                                    "1;Binary;2;0;0;0;",
+                                    "1;Octal;8;0;0;0;",
+                                    "1;Decimal;10;0;0;0;",
+                                    "1;Hexadecimal;16;0;0;0;",
+                                    ";E;",
+                                    "2;Constants;1",
+                                    "1;Speed of light;299792458;m/s;0;0;",
+                                    ";E;",
+                                    "3;Temperature;3",
+                                    "1;Kelvin;1;0;0;0;",
+                                    "1;Celsius;1;273.15;0;0;",
+                                    "1;Fahrenheit;0.5555555555555556;255.3722;0;0;",
+                                    ";E;",
+                                    "4;Length;4",
+                                    "1;Metre;1;0;0;0;",
+                                    "1;Kilometre;1000;0;;;",
+                                    "1;Inch;0.0254;0;0;0;",
+                                    "1;Bad;2;0;2;0;",
+                                    ";E;"};
 
 class Cli : public ::testing::Test {
-protected:
+  protected:
     fs::path dir;
     std::string periodFile, commaFile;
 
@@ -79,7 +100,8 @@ protected:
 
     Outcome run(const std::vector<std::string>& args, const std::string& input = "") {
         std::string cmd = quoted(std::string(QM_BIN_DIR) + "/quantimetrix-cli");
-        for (const auto& a : args) cmd += " " + quoted(a);
+        for (const auto& a : args)
+            cmd += " " + quoted(a);
         cmd += " < " + quoted(write("stdin.txt", input));
         cmd += " 2> " + quoted((dir / "stderr.txt").string());
         Outcome o;
@@ -87,7 +109,8 @@ protected:
         if (!f) return o;
         char buf[4096];
         std::size_t n;
-        while ((n = fread(buf, 1, sizeof buf, f)) > 0) o.out.append(buf, n);
+        while ((n = fread(buf, 1, sizeof buf, f)) > 0)
+            o.out.append(buf, n);
         const int st = pclose(f);
         o.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
         o.err = readFile(dir / "stderr.txt");
@@ -116,20 +139,49 @@ TEST_F(Cli, ConvertPrintsTheConvertIntoText) {
         {{"--scientific"}, "Length", "Metre", "Metre", "12.5", "1.25000E+01\n", ""},
         {{"--integer"}, "Length", "Metre", "Metre", "2.7", "3\n", ""},
         {{"--integer"}, "Length", "Metre", "Metre", "1e20", "1.00000E+20\n", ""},
-        {{"--integer", "--sci-digits", "0"}, "Length", "Metre", "Metre", "1e20",
-         "100000000000000000000\n", ""},
+        {{"--integer", "--sci-digits", "0"},
+         "Length",
+         "Metre",
+         "Metre",
+         "1e20",
+         "100000000000000000000\n",
+         ""},
         {{"--sci-digits", "3"}, "Length", "Metre", "Metre", "1000.5", "1.00050E+03\n", ""},
-        {{"--show-error"}, "Length", "Inch", "Metre", "10?", "0.254000 \xC2\xB1" "1.27E-02\n", ""},
-        {{"--show-error"}, "Length", "Kilometre", "Metre", "2", "2000.00 \xC2\xB1" "1.00E+00\n", ""},
+        {{"--show-error"},
+         "Length",
+         "Inch",
+         "Metre",
+         "10?",
+         "0.254000 \xC2\xB1"
+         "1.27E-02\n",
+         ""},
+        {{"--show-error"},
+         "Length",
+         "Kilometre",
+         "Metre",
+         "2",
+         "2000.00 \xC2\xB1"
+         "1.00E+00\n",
+         ""},
         {{"--digits", "4"}, "Temperature", "Fahrenheit", "Celsius", "32", "0.000\n", ""},
         {{}, "Temperature", "Fahrenheit", "Celsius", "32", "-0.0000222222\n", ""},
         {{}, "Number System", "Decimal", "Hexadecimal", "255", "FF\n", ""},
         {{}, "Number System", "Hexadecimal", "Binary", "FFFFFFFF", "Input error\n", ""},
         {{}, "Length", "Metre", "Metre", "abc", "Input error\n", ""},
-        {{}, "Length", "Metre", "Metre", "+", "\n", ""},  // a sign alone: empty box
-        {{}, "Length", "Metre", "Metre", "1,5", "Input error\n",
+        {{}, "Length", "Metre", "Metre", "+", "\n", ""}, // a sign alone: empty box
+        {{},
+         "Length",
+         "Metre",
+         "Metre",
+         "1,5",
+         "Input error\n",
          "Only a period is recognized as decimal separator.\n"},
-        {{"--show-error"}, "Length", "Metre", "Bad", "1", "0.500000 \n",
+        {{"--show-error"},
+         "Length",
+         "Metre",
+         "Bad",
+         "1",
+         "0.500000 \n",
          "The conversion factors currently used seem to be invalid.\n"},
     };
     for (const auto& c : cases) {
@@ -146,9 +198,21 @@ TEST_F(Cli, ConvertPrintsTheConvertIntoText) {
 TEST_F(Cli, ConvertInCommaMode) {
     const ConvertCase cases[] = {
         {{}, "Length", "Metre", "Metre", "1,5", "1,50000\n", ""},
-        {{"--show-error"}, "Length", "Inch", "Metre", "10?", "0,254000 \xC2\xB1" "1,27E-02\n", ""},
+        {{"--show-error"},
+         "Length",
+         "Inch",
+         "Metre",
+         "10?",
+         "0,254000 \xC2\xB1"
+         "1,27E-02\n",
+         ""},
         {{"--digits", "4"}, "Temperature", "Fahrenheit", "Celsius", "32", "0,000\n", ""},
-        {{}, "Length", "Metre", "Metre", "1.5", "Input error\n",
+        {{},
+         "Length",
+         "Metre",
+         "Metre",
+         "1.5",
+         "Input error\n",
          "Only a comma is recognized as decimal separator.\n"},
     };
     for (const auto& c : cases) {
@@ -192,7 +256,7 @@ TEST_F(Cli, ConvertUsageAndLookupErrors) {
         EXPECT_EQ(o.status, 2) << args[3];
         EXPECT_EQ(o.out, "") << args[3];
         ASSERT_FALSE(o.err.empty()) << args[3];
-        EXPECT_EQ(o.err.find('\n'), o.err.size() - 1) << o.err;  // exactly one line
+        EXPECT_EQ(o.err.find('\n'), o.err.size() - 1) << o.err; // exactly one line
     }
     const Outcome missing =
         run({"convert", "--file", (dir / "missing.dat").string(), "Length", "Metre", "Metre", "1"});

@@ -33,7 +33,8 @@ TEST(Conversion, CommaToPeriodTurnsOnlyTheFirstCommaInCommaMode) {
         {"1,5", 1, "1.5"}, {"1,000,5", 1, "1.000,5"}, {"1,5", 0, "1,5"},
         {" ,", 1, " ."},   {"  ", 1, "  "},           {"", 1, ""},
     };
-    for (const auto& c : cases) EXPECT_EQ(pCommaToPeriod(c.text, c.mode), c.expected) << c.text;
+    for (const auto& c : cases)
+        EXPECT_EQ(pCommaToPeriod(c.text, c.mode), c.expected) << c.text;
 }
 
 TEST(Conversion, RoundErrorIsHalfAUnitOfTheLastDigit) {
@@ -41,10 +42,11 @@ TEST(Conversion, RoundErrorIsHalfAUnitOfTheLastDigit) {
         const char* text;
         double expected;
     } cases[] = {
-        {"1.23", 0.005}, {"1200", 0.5},   {"1.5E+03", 50}, {"1.5e3", 50}, {"0", 0},
-        {"", 0},         {"-2.5", 0.05},  {"0.010", 0.0005}, {"abc", 0},
+        {"1.23", 0.005}, {"1200", 0.5},  {"1.5E+03", 50},   {"1.5e3", 50}, {"0", 0},
+        {"", 0},         {"-2.5", 0.05}, {"0.010", 0.0005}, {"abc", 0},
     };
-    for (const auto& c : cases) EXPECT_DOUBLE_EQ(pRoundError(c.text), c.expected) << c.text;
+    for (const auto& c : cases)
+        EXPECT_DOUBLE_EQ(pRoundError(c.text), c.expected) << c.text;
     EXPECT_EQ(pRemovePoint("1.2.3"), "12.3");
     EXPECT_EQ(pRemovePoint("12"), "12");
 }
@@ -87,16 +89,28 @@ TEST(Conversion, ErrorStrings) {
         const char* expected;
     } cases[] = {
         // Rounded input 25: +-0.5, halved by the ratio 2.
-        {"25", one, two, false, "\xC2\xB1" "2.50E-01"},
-        {"25", one, two, true, "\xC2\xB1" "0.00E+00"},
+        {"25", one, two, false,
+         "\xC2\xB1"
+         "2.50E-01"},
+        {"25", one, two, true,
+         "\xC2\xB1"
+         "0.00E+00"},
         // 10? inch = 0.254 m +- 0.5 * 0.0254.
-        {"10", inch, one, false, "\xC2\xB1" "1.27E-02"},
+        {"10", inch, one, false,
+         "\xC2\xB1"
+         "1.27E-02"},
         // Empty error texts come from the digits: 1.23 gives 0.005.
-        {"1", unitOf("1.23", "0", "", "0"), one, true, "\xC2\xB1" "5.00E-03"},
+        {"1", unitOf("1.23", "0", "", "0"), one, true,
+         "\xC2\xB1"
+         "5.00E-03"},
         // 1000 gives 0.5 per unit: 2 * 0.5.
-        {"2", unitOf("1000", "0", "", ""), one, true, "\xC2\xB1" "1.00E+00"},
+        {"2", unitOf("1000", "0", "", ""), one, true,
+         "\xC2\xB1"
+         "1.00E+00"},
         // An offset error of its own: +-0.1 on the base value.
-        {"0", one, unitOf("1", "5", "0", "0.1"), true, "\xC2\xB1" "1.00E-01"},
+        {"0", one, unitOf("1", "5", "0", "0.1"), true,
+         "\xC2\xB1"
+         "1.00E-01"},
     };
     for (const auto& c : cases) {
         RecordingPrompt p;
@@ -107,7 +121,8 @@ TEST(Conversion, ErrorStrings) {
 
 TEST(Conversion, ErrorStringWithZeroDivisorReportsAndGivesEmpty) {
     const UnitRecord one = unitOf("1", "0");
-    for (const UnitRecord& into : {unitOf("2", "0", "2"), unitOf("2", "0", "-2"), unitOf("0", "0")}) {
+    for (const UnitRecord& into :
+         {unitOf("2", "0", "2"), unitOf("2", "0", "-2"), unitOf("0", "0")}) {
         RecordingPrompt p;
         EXPECT_EQ(pGetErrString("1", {one, into}, true, p), "");
         ASSERT_EQ(p.messages.size(), 1u);
@@ -128,27 +143,30 @@ TEST(Conversion, SpecialTemperatureRule) {
         int16_t digits;
         bool cleared;
     } cases[] = {
-        {kFahrenheit, kCelsius, 0, -0.0000222, 4, true},   // below 0.001
-        {kFahrenheit, kCelsius, 0, -0.0000222, 6, false},  // not below 0.00001
+        {kFahrenheit, kCelsius, 0, -0.0000222, 4, true},  // below 0.001
+        {kFahrenheit, kCelsius, 0, -0.0000222, 6, false}, // not below 0.00001
         {kFahrenheit, kCelsius, 0, 0.0000099, 6, true},
-        {kFahrenheit, kCelsius, 0, 0.00001, 6, false},     // strictly below only
-        {kCelsius, kFahrenheit, 0, 0.00018, 4, true},      // the other direction
+        {kFahrenheit, kCelsius, 0, 0.00001, 6, false}, // strictly below only
+        {kCelsius, kFahrenheit, 0, 0.00018, 4, true},  // the other direction
         {kCelsius, kFahrenheit, 0, 0.00018, 6, false},
-        {kFahrenheit, kelvin, 0, 0.0000001, 6, false},     // other offsets: untouched
+        {kFahrenheit, kelvin, 0, 0.0000001, 6, false}, // other offsets: untouched
         {kCelsius, kCelsius, 0, 0.0000001, 6, false},
         {fahrenheitComma, celsiusComma, 1, -0.0000222, 4, true},  // comma texts match
         {fahrenheitComma, celsiusComma, 0, -0.0000222, 4, false}, // unless in comma mode
     };
     for (const auto& c : cases) {
         double r = c.result;
-        std::string err = "\xC2\xB1" "1.00E-05";
+        std::string err = "\xC2\xB1"
+                          "1.00E-05";
         pSpecialTempConv(r, err, {c.from, c.into, c.mode}, c.digits);
         if (c.cleared) {
             EXPECT_EQ(r, 0) << c.result << " digits " << c.digits;
-            EXPECT_EQ(err, "\xC2\xB1" "0");
+            EXPECT_EQ(err, "\xC2\xB1"
+                           "0");
         } else {
             EXPECT_EQ(r, c.result) << c.result << " digits " << c.digits;
-            EXPECT_EQ(err, "\xC2\xB1" "1.00E-05");
+            EXPECT_EQ(err, "\xC2\xB1"
+                           "1.00E-05");
         }
     }
 }

@@ -69,15 +69,17 @@ struct Case {
 };
 
 class Driver : public ::testing::Test {
-protected:
+  protected:
     ConversionTable table;
     RecordingPrompt prompt;
     EngineState state;
     DecimalSettings dec;
 
     void load(bool comma) {
-        if (comma) dec = DecimalSettings{1, "comma", NumberLocale{',', '.'}};
-        else dec = DecimalSettings{0, "period", NumberLocale{'.', ','}};
+        if (comma)
+            dec = DecimalSettings{1, "comma", NumberLocale{',', '.'}};
+        else
+            dec = DecimalSettings{0, "period", NumberLocale{'.', ','}};
         RecordingPrompt readPrompt;
         ReadContext ctx{readPrompt, dec, "/nonexistent/"};
         const std::vector<std::string> text = tableLines(comma);
@@ -92,7 +94,7 @@ protected:
         in.pnConvFromIndex = from;
         in.pnConvIntoIndex = into;
         in.pnSelNodeIndex = node;
-        in.pnSelGroupIndex = static_cast<int16_t>(node - 2);  // Category# = Order# here
+        in.pnSelGroupIndex = static_cast<int16_t>(node - 2); // Category# = Order# here
         NumberStyle style;
         style.pnDigits = s.digits;
         style.pnSciDigits = s.sciDigits;
@@ -132,7 +134,7 @@ TEST_F(Driver, NotationThresholdsAreInclusive) {
         {kLength, M, M, "1000000", d7, "1000000"},
         {kLength, M, M, "1000001", d7, "1.000001E+06"},
         {kLength, M, M, "1234567", d7, "1.234567E+06"},
-        {kLength, M, M, "1000000", {}, "1.00000E+06"},  // in range, but 7 integer digits
+        {kLength, M, M, "1000000", {}, "1.00000E+06"}, // in range, but 7 integer digits
         {kLength, M, M, "0.0000001", d7, "1.000000E-07"},
         {kLength, M, M, "0.000001", {}, "0.00000100000"},
         {kLength, M, M, "0.00000099", {}, "9.90000E-07"},
@@ -192,12 +194,24 @@ TEST_F(Driver, InputForms) {
 TEST_F(Driver, RoundingError) {
     load(false);
     runCases({
-        {kLength, M, M, "25?", showError, "25.0000 \xC2\xB1" "5.00E-01"},
-        {kLength, M, M, "25", showError, "25.0000 \xC2\xB1" "0.00E+00"},
-        {kLength, M, M, "?", showError, "0.00000 \xC2\xB1" "0.00E+00"},
-        {kLength, INCH, M, "10?", showError, "0.254000 \xC2\xB1" "1.27E-02"},
-        {kLength, KM, M, "2", showError, "2000.00 \xC2\xB1" "1.00E+00"},
-        {kLength, M, M, "2.50?", showError, "2.50000 \xC2\xB1" "5.00E-03"},
+        {kLength, M, M, "25?", showError,
+         "25.0000 \xC2\xB1"
+         "5.00E-01"},
+        {kLength, M, M, "25", showError,
+         "25.0000 \xC2\xB1"
+         "0.00E+00"},
+        {kLength, M, M, "?", showError,
+         "0.00000 \xC2\xB1"
+         "0.00E+00"},
+        {kLength, INCH, M, "10?", showError,
+         "0.254000 \xC2\xB1"
+         "1.27E-02"},
+        {kLength, KM, M, "2", showError,
+         "2000.00 \xC2\xB1"
+         "1.00E+00"},
+        {kLength, M, M, "2.50?", showError,
+         "2.50000 \xC2\xB1"
+         "5.00E-03"},
     });
 }
 
@@ -207,7 +221,13 @@ TEST_F(Driver, SpecialTemperatureRule) {
         {kTemperature, C, F, "100", {}, "212.000"},
         {kTemperature, C, F, "100", d8, "212.00004"},
         {kTemperature, F, C, "32", d4, "0.000"},
-        {kTemperature, F, C, "32", {4, 6, 0, 0, true}, "0.000 \xC2\xB1" "0"},
+        {kTemperature,
+         F,
+         C,
+         "32",
+         {4, 6, 0, 0, true},
+         "0.000 \xC2\xB1"
+         "0"},
         {kTemperature, F, C, "32", {}, "-0.0000222222"},
         {kTemperature, F, C, "32?", d4, "-0.00002222"},
         {kTemperature, C, F, "-17.7777", d4, "0.000"},
@@ -236,8 +256,16 @@ TEST_F(Driver, CommaModeEndToEnd) {
         {kLength, M, M, "1,5", {}, "1,50000"},
         {kLength, M, M, "2,5e-", {}, "2,50000"},
         {kLength, M, M, "1000000", {}, "1,00000E+06"},
-        {kLength, INCH, M, "10?", showError, "0,254000 \xC2\xB1" "1,27E-02"},
-        {kTemperature, F, C, "32", {4, 6, 0, 0, true}, "0,000 \xC2\xB1" "0"},
+        {kLength, INCH, M, "10?", showError,
+         "0,254000 \xC2\xB1"
+         "1,27E-02"},
+        {kTemperature,
+         F,
+         C,
+         "32",
+         {4, 6, 0, 0, true},
+         "0,000 \xC2\xB1"
+         "0"},
         {kTemperature, C, F, "100", d8, "212,00004"},
         {kNumbers, DEC, HEX, "255", {}, "FF"},
     });
@@ -264,9 +292,9 @@ TEST_F(Driver, InvalidFactorsShowTheMessageAndTheNeutralResult) {
         const char* expected;
         std::size_t messages;
     } cases[] = {
-        {ZERO, "5", false, "0.00000", 0},     // a zero ratio alone is no failure
-        {ZERO, "5", true, "0.00000 ", 1},     // but the error interval divides by it
-        {BAD, "1", true, "0.500000 ", 1},     // ratio 2 with error 2
+        {ZERO, "5", false, "0.00000", 0}, // a zero ratio alone is no failure
+        {ZERO, "5", true, "0.00000 ", 1}, // but the error interval divides by it
+        {BAD, "1", true, "0.500000 ", 1}, // ratio 2 with error 2
         {BAD, "1", false, "0.500000", 0},
     };
     for (const auto& c : cases) {
@@ -315,9 +343,9 @@ TEST_F(Driver, UnexpectedFailuresReportTheLabel) {
         Style style;
         const char* label;
     } cases[] = {
-        {kLength, 50, "5", {}, "PECV06"},              // unit beyond the arrays
+        {kLength, 50, "5", {}, "PECV06"}, // unit beyond the arrays
         {kNumbers, 50, "5", {}, "PECV02"},
-        {kLength, M, "5", {0}, "PECV14"},              // no digits to show
+        {kLength, M, "5", {0}, "PECV14"}, // no digits to show
         {kLength, M, "5", {0, 6, 0, 1}, "PECV15"},
         {kLength, M, "1e20", {0}, "PECV11"},
     };

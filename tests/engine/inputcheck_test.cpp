@@ -49,10 +49,10 @@ TEST(InputCheck, ConvValCheckRulesInOrder) {
         const char* text;
         int16_t expected;
     } cases[] = {
-        {"", 0},      {"1 000", 1}, {"- 1", 1},   {"-x", 0},    {"+", 0},     {"-12abc", 0},
-        {"-1e", 0},   {"e", 0},     {"1e", 0},    {"1E", 0},    {"1e-", 0},   {"1E+", 0},
-        {"2.5e-", 0}, {"1e5", 0},   {"1.5", 0},   {".5", 0},    {"5.", 0},    {"12abc", 1},
-        {"abc", 1},   {"1e5x", 1},  {"1..5", 1},  {"1,5", 0},   {"1e+5", 0},  {"1,000", 0},
+        {"", 0},      {"1 000", 1}, {"- 1", 1},  {"-x", 0},  {"+", 0},    {"-12abc", 0},
+        {"-1e", 0},   {"e", 0},     {"1e", 0},   {"1E", 0},  {"1e-", 0},  {"1E+", 0},
+        {"2.5e-", 0}, {"1e5", 0},   {"1.5", 0},  {".5", 0},  {"5.", 0},   {"12abc", 1},
+        {"abc", 1},   {"1e5x", 1},  {"1..5", 1}, {"1,5", 0}, {"1e+5", 0}, {"1,000", 0},
         {"?", 1},     {"1e400", 1}, {"1-", 1},
     };
     for (const auto& c : cases)
@@ -73,8 +73,9 @@ TEST(InputCheck, NumCheck) {
     const struct {
         const char* text;
         int16_t expected;
-    } cases[] = {{"", 0},   {"12", 0},    {" 12 ", 0}, {"-1e-3", 0}, {"3*4", 1},
-                 {"1e", 1}, {"-", 1},     {"x", 1},    {"1.5", 0},   {"1,5", 0}};
-    for (const auto& c : cases) EXPECT_EQ(pNumCheck(c.text, periodSettings()), c.expected) << c.text;
+    } cases[] = {{"", 0},   {"12", 0}, {" 12 ", 0}, {"-1e-3", 0}, {"3*4", 1},
+                 {"1e", 1}, {"-", 1},  {"x", 1},    {"1.5", 0},   {"1,5", 0}};
+    for (const auto& c : cases)
+        EXPECT_EQ(pNumCheck(c.text, periodSettings()), c.expected) << c.text;
     EXPECT_EQ(pNumCheck("1,5", commaSettings()), 0);
 }
