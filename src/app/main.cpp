@@ -1,4 +1,7 @@
+#include "auxwindows/frmHint.h"
 #include "mainwindow/MainWindow.h"
+#include "platform/qtsettingsstore.h"
+#include "platform/qtuserprompt.h"
 
 #include <QApplication>
 
@@ -6,7 +9,13 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Quantimetrix"));
     QApplication::setApplicationName(QStringLiteral("Quantimetrix"));
-    qm::MainWindow window;
-    window.show();
+    qm::Program program;
+    qm::QtSettingsStore store;
+    qm::QtUserPrompt prompt;
+    prompt.setHintHandler([&](int n) {
+        qm::pShowHint(program.settings, program.decimal.psDecimalSeparatorName, n, QApplication::activeWindow());
+    });
+    qm::MainWindow window(program, prompt, store);
+    prompt.setParent(&window);
     return QApplication::exec();
 }

@@ -1,15 +1,229 @@
 #include "mainwindow/MainWindow.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QStandardItemModel>
+#include <QStatusBar>
+#include <QTableView>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+static void initIconResources() { Q_INIT_RESOURCE(icons); }
 
 namespace qm {
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
-    setWindowTitle(QStringLiteral(" Quantimetrix"));
-    auto* label = new QLabel(QStringLiteral("Quantimetrix"), this);
-    label->setAlignment(Qt::AlignCenter);
-    setCentralWidget(label);
-    resize(473, 368);
+MainWindow::MainWindow(Program& program, UserPrompt& prompt, SettingsStore& store, QWidget* parent)
+    : QMainWindow(parent), program_(program), prompt_(prompt), store_(store) {
+    initIconResources();
+    buildWidgets();
+    buildMenus();
+    startUp();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildWidgets() {
+    setWindowTitle(QStringLiteral(" Unit Explorer"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/app.svg")));
+
+    auto* central = new QWidget(this);
+    auto* outer = new QVBoxLayout(central);
+    outer->setContentsMargins(5, 4, 5, 4);
+    outer->setSpacing(5);
+
+    splitter_ = new QSplitter(Qt::Horizontal, central);
+    splitter_->setChildrenCollapsible(false);
+    splitter_->setHandleWidth(5);
+
+    TreeView1 = new QTreeWidget(splitter_);
+    TreeView1->setObjectName(QStringLiteral("TreeView1"));
+    TreeView1->setHeaderHidden(true);
+    TreeView1->setColumnCount(1);
+    TreeView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    TreeView1->setContextMenuPolicy(Qt::PreventContextMenu);
+    TreeView1->setExpandsOnDoubleClick(true);
+    TreeView1->setUniformRowHeights(true);
+    TreeView1->setMinimumWidth(20);
+
+    ListView1 = new QStackedWidget(splitter_);
+    ListView1->setObjectName(QStringLiteral("ListView1"));
+    listModel_ = new QStandardItemModel(this);
+    listModel_->setColumnCount(kHeaderColumnCount);
+
+    listDetails_ = new QTableView(ListView1);
+    listDetails_->setObjectName(QStringLiteral("ListView1Details"));
+    listDetails_->setModel(listModel_);
+    listDetails_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    listDetails_->setSelectionMode(QAbstractItemView::SingleSelection);
+    listDetails_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    listDetails_->setContextMenuPolicy(Qt::PreventContextMenu);
+    listDetails_->setWordWrap(false);
+    listDetails_->setTabKeyNavigation(false);
+    listDetails_->verticalHeader()->hide();
+    listDetails_->horizontalHeader()->setHighlightSections(false);
+    listDetails_->horizontalHeader()->setSectionsClickable(true);
+    listDetails_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    listDetails_->horizontalHeader()->setStretchLastSection(false);
+    listDetails_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+
+    listList_ = new QListView(ListView1);
+    listList_->setObjectName(QStringLiteral("ListView1List"));
+    listList_->setModel(listModel_);
+    listList_->setSelectionModel(listDetails_->selectionModel());
+    listList_->setViewMode(QListView::ListMode);
+    listList_->setFlow(QListView::TopToBottom);
+    listList_->setWrapping(true);
+    listList_->setResizeMode(QListView::Adjust);
+    listList_->setSpacing(1);
+    listList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    listList_->setContextMenuPolicy(Qt::PreventContextMenu);
+    listList_->setUniformItemSizes(true);
+
+    ListView1->addWidget(listDetails_);
+    ListView1->addWidget(listList_);
+    splitter_->addWidget(TreeView1);
+    splitter_->addWidget(ListView1);
+    splitter_->setStretchFactor(0, 0);
+    splitter_->setStretchFactor(1, 1);
+    outer->addWidget(splitter_, 1);
+
+    boxRow_ = new QHBoxLayout();
+    boxRow_->setSpacing(0);
+    txtInput = new QLineEdit(central);
+    txtInput->setObjectName(QStringLiteral("txtInput"));
+    txtInput->setMinimumWidth(20);
+    imgPoint = new QLabel(central);
+    imgPoint->setObjectName(QStringLiteral("imgPoint"));
+    imgPoint->setPixmap(QIcon(QStringLiteral(":/icons/arrow.svg")).pixmap(QSize(32, 17)));
+    imgPoint->setFixedSize(32, 17);
+    imgPoint->setContextMenuPolicy(Qt::PreventContextMenu);
+    imgPoint->setMouseTracking(true);
+    imgPoint->setToolTip(QStringLiteral("Click and drag this arrow to change the box widths."));
+    txtOutput = new QLineEdit(central);
+    txtOutput->setObjectName(QStringLiteral("txtOutput"));
+    txtOutput->setReadOnly(true);
+    txtOutput->setMinimumWidth(20);
+    boxRow_->addWidget(txtInput, 1);
+    boxRow_->addStretch(1);
+    boxRow_->addWidget(imgPoint, 0, Qt::AlignVCenter);
+    boxRow_->addStretch(1);
+    boxRow_->addWidget(txtOutput, 1);
+    outer->addLayout(boxRow_);
+    setCentralWidget(central);
+
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    bar->setSizeGripEnabled(true);
+    for (std::size_t i = 0; i < panels_.size(); ++i) {
+        panels_[i] = new QLabel(bar);
+        panels_[i]->setObjectName(QStringLiteral("StatusBar1Panel%1").arg(i + 1));
+        panels_[i]->setTextFormat(Qt::PlainText);
+        if (i == 1 || i == 3) {
+            panels_[i]->setFrameShape(QFrame::StyledPanel);
+            panels_[i]->setFrameShadow(QFrame::Sunken);
+            panels_[i]->setMinimumWidth(60);
+        }
+        bar->addWidget(panels_[i], (i == 1 || i == 3) ? 1 : 0);
+    }
+
+    mnuSwap = new QMenu(QStringLiteral("Swap"), this);
+    swapAction_ = mnuSwap->addAction(QStringLiteral("&Swap Units"));
+    swapAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+    swapAction_->setShortcutContext(Qt::WindowShortcut);
+    addAction(swapAction_);
+    connect(swapAction_, &QAction::triggered, this, &MainWindow::swapUnits);
+
+    // Events the views and boxes pass to the window.
+    TreeView1->viewport()->installEventFilter(this);
+    TreeView1->installEventFilter(this);
+    listDetails_->viewport()->installEventFilter(this);
+    listDetails_->installEventFilter(this);
+    listList_->viewport()->installEventFilter(this);
+    listList_->installEventFilter(this);
+    txtOutput->installEventFilter(this);
+    imgPoint->installEventFilter(this);
+
+    connect(TreeView1, &QTreeWidget::itemChanged, this, &MainWindow::treeItemChanged);
+    connect(TreeView1, &QTreeWidget::itemExpanded, this, [](QTreeWidgetItem* item) {
+        item->setIcon(0, QIcon(QStringLiteral(":/icons/folder_open.svg")));
+    });
+    connect(TreeView1, &QTreeWidget::itemCollapsed, this, [](QTreeWidgetItem* item) {
+        item->setIcon(0, QIcon(QStringLiteral(":/icons/folder_closed.svg")));
+    });
+    connect(TreeView1->itemDelegate(), &QAbstractItemDelegate::closeEditor, this,
+            [this] { editNode_ = 0; });
+    connect(listModel_, &QStandardItemModel::itemChanged, this, &MainWindow::listItemChanged);
+    connect(listDetails_->itemDelegate(), &QAbstractItemDelegate::closeEditor, this,
+            [this] { listEditing_ = false; });
+    connect(listList_->itemDelegate(), &QAbstractItemDelegate::closeEditor, this,
+            [this] { listEditing_ = false; });
+    connect(listDetails_->horizontalHeader(), &QHeaderView::sectionClicked, this,
+            &MainWindow::listColumnClick);
+    connect(txtInput, &QLineEdit::textChanged, this, [this] {
+        if (bothUnitsChosen()) pExecConversion();
+    });
+    connect(txtInput, &QLineEdit::returnPressed, this, &MainWindow::pExecConversion);
+    connect(txtOutput, &QLineEdit::textChanged, this, &MainWindow::outputChanged);
+}
+
+QString MainWindow::panelText(int panel) const {
+    if (panel < 1 || panel > 4) return {};
+    return panels_[static_cast<std::size_t>(panel - 1)]->text();
+}
+
+bool MainWindow::bothUnitsChosen() const { return !panelText(2).isEmpty() && !panelText(4).isEmpty(); }
+
+QTreeWidgetItem* MainWindow::nodeItem(int node) const {
+    if (node < 1 || node > static_cast<int>(nodeItems_.size())) return nullptr;
+    return nodeItems_[static_cast<std::size_t>(node - 1)];
+}
+
+int MainWindow::nodeIndexOf(const QTreeWidgetItem* item) const {
+    return item ? item->data(0, Qt::UserRole).toInt() : 0;
+}
+
+int MainWindow::listRowCount() const { return listModel_->rowCount(); }
+
+QString MainWindow::listRowText(int row) const {
+    const QStandardItem* item = listModel_->item(row, 0);
+    return item ? item->text() : QString();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (watched == TreeView1) return treeKeyPress(key);
+        if (watched == listDetails_ || watched == listList_) return listKeyPress(key);
+    }
+    if (watched == TreeView1->viewport()) {
+        if (type == QEvent::MouseButtonPress) treeMouseDown(static_cast<QMouseEvent*>(event));
+        if (type == QEvent::MouseButtonRelease) treeMouseUp(static_cast<QMouseEvent*>(event));
+    } else if (watched == listDetails_->viewport() || watched == listList_->viewport()) {
+        if (type == QEvent::MouseButtonPress)
+            listMouseDown(static_cast<QMouseEvent*>(event), static_cast<QWidget*>(watched));
+        if (type == QEvent::MouseButtonRelease) listMouseUp(static_cast<QMouseEvent*>(event));
+    } else if (watched == imgPoint) {
+        if (type == QEvent::MouseButtonPress) return arrowMousePress(static_cast<QMouseEvent*>(event));
+        if (type == QEvent::MouseMove || type == QEvent::Enter) {
+            imgPoint->setToolTip(bothUnitsChosen()
+                                     ? QStringLiteral("Right-click here to swap the units.")
+                                     : QStringLiteral("Click and drag this arrow to change the box widths."));
+        }
+    } else if (watched == txtOutput && type == QEvent::FocusIn) {
+        if (!txtOutput->text().isEmpty()) QMetaObject::invokeMethod(txtOutput, &QLineEdit::selectAll, Qt::QueuedConnection);
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 } // namespace qm

@@ -1,14 +1,189 @@
-// The main window.
+// The main window: the category tree, the unit list, the two conversion boxes
+// with the arrow between them, and the status bar naming the chosen units.
 #pragma once
 
+#include "core/runerror.h"
+#include "core/userprompt.h"
+#include "mainwindow/program.h"
+#include "mainwindow/viewlogic.h"
+#include "settings/config.h"
+#include "settings/settingsstore.h"
+
 #include <QMainWindow>
+
+#include <array>
+#include <exception>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QListView;
+class QMenu;
+class QSplitter;
+class QStackedWidget;
+class QStandardItem;
+class QStandardItemModel;
+class QTableView;
+class QTreeWidget;
+class QTreeWidgetItem;
+class QHBoxLayout;
 
 namespace qm {
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit MainWindow(QWidget* parent = nullptr);
+    // Brings the program up (reads the settings and the data file, builds the
+    // tree and the list, restores the selection) and shows the window. The
+    // program state, the prompt and the settings store stay owned by the caller.
+    MainWindow(Program& program, UserPrompt& prompt, SettingsStore& store, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // ---- Hooks for the windows and menus that come later ----
+    // Asked on closing while the table has unsaved changes; true lets the
+    // window close. Unset: a plain Yes/No/Cancel question saves on Yes.
+    std::function<bool()> askSaveOnClose;
+    // The calculator's formula and result texts (copy argument 1).
+    std::function<std::pair<std::string, std::string>()> calculatorTexts;
+    // Puts a pasted text into the calculator's formula field (paste argument 1).
+    std::function<void(const std::string&)> pasteCalculation;
+
+    // ---- Commands ----
+    void mCopy(int n);   // 0 conversion result, 1 calculation result, 2 unit properties
+    void mPaste(int n);  // 0 as conversion input, 1 as calculation input
+    void swapUnits();
+    void pExecConversion();
+    void pClearConversion();
+    void pUpdateTreeView();
+    void pUpdateListView(const std::string& categoryName);
+    void pCheckColumnHeaders();
+    void mChangeColumnHeaders(int layout);
+    void pUpdateCaption();
+    void mSetListView(int n);     // 0 List, 1 Details
+    void mChangeSortType(int n);  // 0 categories, 1 units
+    void mPreserveTreeNodeStatus();
+    void pSetViewFont();
+    // Selects tree node n as a mouse press on it would.
+    void selectNode(int node);
+
+    // ---- What the window shows (menus and tests read these) ----
+    Program& program() { return program_; }
+    QString panelText(int panel) const;  // status bar panel 1..4
+    bool bothUnitsChosen() const;
+    QTreeWidget* treeView() const { return TreeView1; }
+    QTreeWidgetItem* nodeItem(int node) const;  // by node index, nullptr outside
+    int nodeIndexOf(const QTreeWidgetItem* item) const;
+    QTableView* detailsView() const { return listDetails_; }
+    QListView* listModeView() const { return listList_; }
+    QStandardItemModel* listModel() const { return listModel_; }
+    QLineEdit* inputBox() const { return txtInput; }
+    QLineEdit* outputBox() const { return txtOutput; }
+    QLabel* arrowImage() const { return imgPoint; }
+    QMenu* swapMenu() const { return mnuSwap; }
+    int listRowCount() const;
+    QString listRowText(int row) const;
+
+signals:
+    // The history got a new entry (the Edit menu shows it).
+    void historyChanged();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // Start-up and shutdown (MainWindowStartup.cpp).
+    void buildWidgets();
+    void startUp();
+    void applyInitialLayout();
+    void applyLocale();
+    WindowCapture captureWindow() const;
+    bool confirmCloseWithChanges();
+    float toTwipsX(int px) const;
+    int toPixelsX(double twips) const;
+    int toPixelsY(double twips) const;
+    // Runs a handler, reporting a run-time failure with its last label.
+    template <class F> void guarded(F&& f);
+
+    // Tree (MainWindowTree.cpp).
+    void treeMouseDown(QMouseEvent* e);
+    void treeMouseUp(QMouseEvent* e);
+    bool treeKeyPress(QKeyEvent* e);
+    void treeNodeClick(int node);
+    void treeItemChanged(QTreeWidgetItem* item, int column);
+    void saveColumnWidths();
+    void restoreSelectionAtStart();
+
+    // List (MainWindowList.cpp).
+    void listMouseDown(QMouseEvent* e, QWidget* viewport);
+    void listMouseUp(QMouseEvent* e);
+    bool listKeyPress(QKeyEvent* e);
+    void listItemClick(int row);
+    void listItemChanged(QStandardItem* item);
+    void listColumnClick(int column);
+    void clearList();
+    void applyGridLines();
+
+    // Conversion (MainWindowConversion.cpp).
+    void chooseUnit(bool into, int16_t unit, const QString& name);
+    void setPanel(int panel, const QString& text);
+    void outputChanged(const QString& text);
+    bool arrowMousePress(QMouseEvent* e);
+
+    // Menus (MainWindowMenus.cpp).
+    void buildMenus();
+
+    Program& program_;
+    UserPrompt& prompt_;
+    SettingsStore& store_;
+    Progress progress_;
+
+    QTreeWidget* TreeView1 = nullptr;
+    QStackedWidget* ListView1 = nullptr;
+    QTableView* listDetails_ = nullptr;
+    QListView* listList_ = nullptr;
+    QStandardItemModel* listModel_ = nullptr;
+    QSplitter* splitter_ = nullptr;
+    QHBoxLayout* boxRow_ = nullptr;
+    QLineEdit* txtInput = nullptr;
+    QLineEdit* txtOutput = nullptr;
+    QLabel* imgPoint = nullptr;
+    std::array<QLabel*, 4> panels_{};
+    QMenu* mnuSwap = nullptr;
+    QAction* swapAction_ = nullptr;
+    std::array<QAction*, 3> mnuEditCopyArray{};
+    std::array<QAction*, 2> mnuEditPasteArray{};
+    QMenu* historyMenu_ = nullptr;
+
+    std::vector<TreeNode> treeNodes_;
+    std::vector<QTreeWidgetItem*> nodeItems_;  // node index - 1 -> item
+    bool building_ = false;                    // filling views: no edit handling
+
+    // Mouse and label-edit state.
+    int mnLastNodeClick = 0;
+    int mnLastItemClick = 0;
+    int pressedNode_ = 0;
+    bool mItemX = false;  // the last list press hit a row
+    int editNode_ = 0;    // node being renamed, 0 none
+    int16_t editCategory_ = -1;
+    bool listEditing_ = false;
+    int16_t editUnitCategory_ = -1;
+    int16_t editUnit_ = 0;
+    bool columnClickAscending_ = false;  // the Boolean kept between column clicks
+    bool sortDescending_ = false;        // the list's sort order
+    QSize frameExtra_;                   // outer minus inner size
 };
+
+template <class F> void MainWindow::guarded(F&& f) {
+    try {
+        f();
+    } catch (const std::exception&) {
+        prompt_.reportError(progress_.label());
+    }
+}
 
 } // namespace qm

@@ -1,0 +1,90 @@
+#include "auxwindows/frmHint.h"
+
+#include "mainwindow/viewlogic.h"
+
+#include <QCheckBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace qm {
+
+namespace {
+QPixmap hintPicture(bool full) {
+    return QIcon(full ? QStringLiteral(":/icons/hint_full.svg") : QStringLiteral(":/icons/hint_half.svg"))
+        .pixmap(QSize(32, 32));
+}
+} // namespace
+
+frmHint::frmHint(Settings& settings, int n, const std::string& separatorName, QWidget* parent)
+    : QDialog(parent), settings_(settings), n_(n) {
+    setWindowTitle(QStringLiteral(" Tip"));
+    setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+    imgMain = new QLabel(this);
+    imgMain->setPixmap(hintPicture(true));
+    imgMain->setFixedSize(32, 32);
+    Label1 = new QLabel(QString::fromStdString(pHintText(n, separatorName)), this);
+    Label1->setWordWrap(true);
+    Label1->setMinimumWidth(260);
+    chkShow = new QCheckBox(QStringLiteral(" Do not show this massage any more. "), this);
+    cmdOK = new QPushButton(QStringLiteral("Noted"), this);
+    cmdOK->setDefault(true);
+
+    auto* top = new QHBoxLayout();
+    top->setSpacing(14);
+    top->addWidget(imgMain, 0, Qt::AlignTop);
+    top->addWidget(Label1, 1);
+    auto* bottom = new QHBoxLayout();
+    bottom->addWidget(chkShow);
+    bottom->addStretch(1);
+    bottom->addWidget(cmdOK);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 16, 16, 12);
+    layout->setSpacing(16);
+    layout->addLayout(top);
+    layout->addLayout(bottom);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(chkShow, &QCheckBox::toggled, this, [this](bool on) {
+        if (n_ >= 0 && n_ < kShowMessageCount) settings_.ShowMessageFlag[static_cast<std::size_t>(n_)] = on ? 0 : 1;
+    });
+    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(70);
+    connect(Timer1, &QTimer::timeout, this, &frmHint::tick);
+    Timer1->start();
+
+    adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+    }
+}
+
+void frmHint::tick() {
+    ++ticks_;
+    if (ticks_ == 10) {
+        imgMain->setPixmap(hintPicture(false));
+        full_ = false;
+    } else if (ticks_ >= 20) {
+        imgMain->setPixmap(hintPicture(true));
+        full_ = true;
+        ticks_ = 0;
+    }
+}
+
+void pShowHint(Settings& settings, const std::string& separatorName, int n, QWidget* parent) {
+    if (n < 0 || n >= kShowMessageCount) return;
+    if (settings.ShowMessageFlag[static_cast<std::size_t>(n)] == 0) return;
+    frmHint hint(settings, n, separatorName, parent);
+    hint.exec();
+}
+
+} // namespace qm

@@ -1,0 +1,283 @@
+// Start-up, fonts and colours, and closing of the main window.
+#include "mainwindow/MainWindow.h"
+
+#include "auxwindows/localecheck.h"
+#include "settings/config.h"
+#include "table/fileio.h"
+#include "table/tablereader.h"
+#include "table/tablewriter.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QLocale>
+#include <QScreen>
+#include <QSplitter>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QTableView>
+#include <QTreeWidget>
+
+#include <cmath>
+
+namespace qm {
+
+namespace {
+
+// The palette role that stands in for a system colour of the stored settings.
+QPalette::ColorRole systemColorRole(int index) {
+    switch (index) {
+    case 0: case 12: return QPalette::Mid;         // scroll bar, application workspace
+    case 1: case 16: return QPalette::Dark;        // desktop, button shadow
+    case 2: case 13: return QPalette::Highlight;   // active caption, highlight
+    case 9: case 14: return QPalette::HighlightedText;
+    case 5: return QPalette::Base;                 // window background
+    case 7: case 8: return QPalette::Text;         // menu text, window text
+    case 18: return QPalette::ButtonText;
+    case 20: return QPalette::Light;
+    case 21: return QPalette::Shadow;
+    case 22: return QPalette::Midlight;
+    case 23: return QPalette::ToolTipText;
+    case 24: return QPalette::ToolTipBase;
+    case 17: return QPalette::PlaceholderText;     // grey text
+    default: return QPalette::Window;              // menu (4), button face (15) and the rest
+    }
+}
+
+QColor toQColor(int32_t value) {
+    const ColorValue c = decodeColor(value);
+    if (c.system) return QApplication::palette().color(systemColorRole(c.index));
+    return QColor(c.red, c.green, c.blue);
+}
+
+QFont areaFont(const Settings& s, int area, int styleArea) {
+    QFont f(QString::fromStdString(s.FontName[static_cast<std::size_t>(area)]));
+    const int size = s.FontSize[static_cast<std::size_t>(area)];
+    f.setPointSize(size > 0 ? size : 8);
+    const auto& style = s.FontStyle[static_cast<std::size_t>(styleArea)];
+    f.setBold(style[0] != 0);
+    f.setItalic(style[1] != 0);
+    f.setUnderline(style[2] != 0);
+    return f;
+}
+
+void setColours(QWidget* w, int32_t text, int32_t back) {
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Base, toQColor(back));
+    pal.setColor(QPalette::Text, toQColor(text));
+    w->setPalette(pal);
+}
+
+std::string executableFolder() {
+    return QDir::toNativeSeparators(QCoreApplication::applicationDirPath()).toStdString();
+}
+
+} // namespace
+
+float MainWindow::toTwipsX(int px) const { return static_cast<float>(px * program_.twipsPerPixelX); }
+int MainWindow::toPixelsX(double twips) const {
+    return static_cast<int>(std::lround(twips / program_.twipsPerPixelX));
+}
+int MainWindow::toPixelsY(double twips) const {
+    return static_cast<int>(std::lround(twips / program_.twipsPerPixelY));
+}
+
+void MainWindow::applyLocale() {
+    const QLocale loc = QLocale::system();
+    const QString dp = loc.decimalPoint();
+    const QString gs = loc.groupSeparator();
+    NumberLocale& nl = program_.decimal.locale;
+    nl.decimal = (dp.size() == 1 && dp[0].unicode() < 128) ? static_cast<char>(dp[0].unicode()) : '.';
+    if (gs.size() == 1 && gs[0].unicode() < 128) nl.group = static_cast<char>(gs[0].unicode());
+    else if (gs.size() == 1 && gs[0].isSpace()) nl.group = ' ';
+    else nl.group = nl.decimal == ',' ? '.' : ',';
+    if (nl.group == nl.decimal) nl.group = nl.decimal == ',' ? '.' : ',';
+    mCheckNumberLocale(loc.toString(1.23, 'f', 2).toStdString(), program_.settings.ShowCheckLocale,
+                       program_.decimal, prompt_);
+}
+
+void MainWindow::startUp() {
+    Program& p = program_;
+    Settings& s = p.settings;
+    guarded([&] {
+        mInitTableArrays(p.table);
+        progress_.set("FMFL01");
+        p.table.pbTableChanged = false;
+        p.mnReadError = 0;
+
+        progress_.set("FMFL02");
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        const double dpiX = screen ? screen->logicalDotsPerInchX() : 96.0;
+        const double dpiY = screen ? screen->logicalDotsPerInchY() : 96.0;
+        p.twipsPerPixelX = 1440.0 / (dpiX > 0 ? dpiX : 96.0);
+        p.twipsPerPixelY = 1440.0 / (dpiY > 0 ? dpiY : 96.0);
+        if (p.programFolder.empty()) {
+            const QString user = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+            p.programFolder = resolveDataFolder(executableFolder(), QDir::toNativeSeparators(user).toStdString());
+        }
+
+        progress_.set("FMFL03");
+        pReadCfg(s, p.table, store_, prompt_, toTwipsX(400));
+        applyLocale();
+
+        progress_.set("FMFL04");
+        s.psRootNodeText = mGetFileName(p.table.psTableFile);
+        p.msTableFolder = folderPart(p.table.psTableFile, p.programFolder);
+        s.numberStyle.deriveSciBounds();
+
+        progress_.set("FMFL05");
+        QCoreApplication::processEvents();
+        move(toPixelsX(s.Left), toPixelsY(s.Top));
+
+        progress_.set("FMFL06");
+        pSetViewFont();
+
+        progress_.set("FMFL07");
+        progress_.set("FMFL08");
+        applyInitialLayout();
+
+        progress_.set("FMFL09");
+        progress_.set("FMFL10");
+        progress_.set("FMFL11");
+        show();
+        frameExtra_ = frameGeometry().size() - geometry().size();
+        if (!frameExtra_.isNull()) applyInitialLayout();
+
+        progress_.set("FMFL13");
+        progress_.set("FMFL16");
+        progress_.set("FMFL17");
+        progress_.set("FMFL18");
+        progress_.set("FMFL19");
+        setPanel(1, QStringLiteral(" Convert "));
+        setPanel(3, QStringLiteral(" into "));
+        pUpdateCaption();
+
+        progress_.set("FMFL21");
+        ReadContext ctx{prompt_, p.decimal, p.programFolder, p.twipsPerPixelX, false};
+        p.mnReadError = pReadTable(p.table, ctx);
+        s.psRootNodeText = mGetFileName(p.table.psTableFile);
+        p.msTableFolder = folderPart(p.table.psTableFile, p.programFolder);
+        pCheckSelNodeIndex(p.table, p.pnSelNodeIndex());
+
+        progress_.set("FMFL22");
+        pCheckColumnHeaders();
+        progress_.set("FMFL23");
+        if (p.mnReadError == 1) return;
+
+        progress_.set("FMFL25");
+        pUpdateTreeView();
+        restoreSelectionAtStart();
+
+        progress_.set("FMFL31");
+        mSetListView(s.View == 2 ? 0 : 1);
+        progress_.set("FMFL33");
+        applyGridLines();
+    });
+}
+
+void MainWindow::applyInitialLayout() {
+    const Settings& s = program_.settings;
+    const int w = std::max(toPixelsX(s.Width) - frameExtra_.width(), 200);
+    const int h = std::max(toPixelsY(s.Height) - frameExtra_.height(), 150);
+    resize(w, h);
+    const int tree = std::max(toPixelsX(s.TreeWidth), 20);
+    splitter_->setSizes({tree, std::max(w - tree - 15, 20)});
+    // The boxes keep their stored share of the width, the arrow sits in the gap.
+    const int in = std::max(toPixelsX(s.InputWidth), 20);
+    const int out = std::max(toPixelsX(s.OutputWidth), 20);
+    const int gap = std::max((w - 10 - in - out - imgPoint->width()) / 2, 1);
+    boxRow_->setStretch(0, in);
+    boxRow_->setStretch(1, gap);
+    boxRow_->setStretch(3, gap);
+    boxRow_->setStretch(4, out);
+}
+
+void MainWindow::pSetViewFont() {
+    const Settings& s = program_.settings;
+    guarded([&] {
+        progress_.set("PSVF01");
+        setColours(TreeView1, s.TextColor[0], s.BackColor[0]);
+        TreeView1->setFont(areaFont(s, 0, 0));
+        progress_.set("PSVF02");
+        for (QAbstractItemView* v : {static_cast<QAbstractItemView*>(listDetails_),
+                                     static_cast<QAbstractItemView*>(listList_)}) {
+            setColours(v, s.TextColor[1], s.BackColor[1]);
+            v->setFont(areaFont(s, 1, 1));
+        }
+        const int rowHeight = QFontMetrics(areaFont(s, 1, 1)).height() + 4;
+        listDetails_->verticalHeader()->setDefaultSectionSize(std::max(rowHeight, 18));
+        progress_.set("PSVF03");
+        setColours(txtInput, s.TextColor[2], s.BackColor[2]);
+        txtInput->setFont(areaFont(s, 2, 2));
+        progress_.set("PSVF04");
+        setColours(txtOutput, s.TextColor[4], s.BackColor[4]);
+        txtOutput->setFont(areaFont(s, 2, 2));
+        progress_.set("PSVF05");
+        const QFont barFont = areaFont(s, 3, 3);
+        for (QLabel* l : panels_) l->setFont(barFont);
+    });
+}
+
+WindowCapture MainWindow::captureWindow() const {
+    WindowCapture c;
+    c.minimised = isMinimized();
+    const QRect frame = frameGeometry();
+    c.Left = toTwipsX(frame.x());
+    c.Top = static_cast<float>(frame.y() * program_.twipsPerPixelY);
+    c.Width = toTwipsX(frame.width());
+    c.Height = static_cast<float>(frame.height() * program_.twipsPerPixelY);
+    c.TreeWidth = toTwipsX(TreeView1->width());
+    c.InputWidth = toTwipsX(txtInput->width());
+    c.OutputWidth = toTwipsX(txtOutput->width());
+    for (int i = 0; i < kHeaderColumnCount; ++i)
+        c.columnWidth[static_cast<std::size_t>(i)] = toTwipsX(listDetails_->columnWidth(i));
+    c.pnHeaderIndex = program_.sel.pnHeaderIndex;
+    return c;
+}
+
+bool MainWindow::confirmCloseWithChanges() {
+    if (askSaveOnClose) return askSaveOnClose();
+    ConversionTable& t = program_.table;
+    const MsgResult r = prompt_.message("The file '" + program_.settings.psRootNodeText +
+                                            "' has changed.\r\n\r\nDo you want to save the changes?",
+                                        kDataTitle, MsgIcon::Exclamation, MsgButtons::YesNoCancel);
+    if (r == MsgResult::Cancel) return false;
+    if (r == MsgResult::Yes) {
+        const auto expanded = [this](int node) {
+            const QTreeWidgetItem* item = nodeItem(node);
+            return item && item->isExpanded();
+        };
+        if (!pSaveTable(t, expanded, prompt_)) return false;  // keep the window: nothing is lost
+        t.pbTableChanged = false;
+    }
+    return true;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    Program& p = program_;
+    mPreserveTreeNodeStatus();
+    if (p.mnReadError == 1) {
+        event->accept();
+        return;
+    }
+    if (p.table.pbTableChanged && !confirmCloseWithChanges()) {
+        event->ignore();
+        return;
+    }
+    saveColumnWidths();
+    pSaveCfg(p.settings, p.table, captureWindow(), store_);
+    store_.flush();
+    const auto expanded = [this](int node) {
+        const QTreeWidgetItem* item = nodeItem(node);
+        return item && item->isExpanded();
+    };
+    pSaveNodeStatus(p.table.psTableFile, expanded, prompt_);
+    event->accept();
+}
+
+} // namespace qm
