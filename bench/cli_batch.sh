@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Times `quantimetrix-cli convert` in batch mode over 100,000 input lines,
 # start-up and table read included.
-# usage: bench/cli_batch.sh [BUILD_DIR]   (default: build-engine)
+# usage: bench/cli_batch.sh [BUILD_DIR]   (default: build)
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${1:-$root/build-engine}
+build=${1:-$root/build}
 cli=$build/bin/quantimetrix-cli
 [ -x "$cli" ] || { echo "no $cli; build the quantimetrix-cli target first" >&2; exit 2; }
 
