@@ -27,12 +27,14 @@ int main(int argc, char** argv) {
         std::cerr << "cannot read " << argv[1] << '\n';
         return 1;
     }
-    const std::string listing((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string listing((std::istreambuf_iterator<char>(in)),
+                              std::istreambuf_iterator<char>());
     try {
         const std::string text = qm::tables::buildTableText(listing);
         const std::string dir = argv[2];
         if (!writeBytes(dir + "/default.dat", qm::tables::fileBytes(text)) ||
-            !writeBytes(dir + "/default_e.dat", qm::tables::fileBytes(qm::tables::commaTableText(text)))) {
+            !writeBytes(dir + "/default_e.dat",
+                        qm::tables::fileBytes(qm::tables::commaTableText(text)))) {
             std::cerr << "cannot write the tables into " << dir << '\n';
             return 1;
         }

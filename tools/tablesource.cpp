@@ -64,7 +64,7 @@ bool isWholeNumber(const std::string& s) {
 }
 
 struct Category {
-    int parent = 1;  // tree node of the parent: 1 root, g+1 group g
+    int parent = 1; // tree node of the parent: 1 root, g+1 group g
     std::string header;
     std::vector<std::string> units;
 };
@@ -92,36 +92,42 @@ std::string buildTableText(std::string_view listing) {
         } else if (f[0] == "root" || f[0] == "category") {
             if (f.size() != 3 || !isWholeNumber(f[1]) || f[2].empty())
                 fail(lineNo, "a category line is root;Icon;Name or category;Icon;Name");
-            if (f[0] == "category" && groups.empty()) fail(lineNo, "a category before the first group");
+            if (f[0] == "category" && groups.empty())
+                fail(lineNo, "a category before the first group");
             Category c;
             c.parent = f[0] == "root" ? 1 : static_cast<int>(groups.size()) + 1;
             c.header = f[1] + ";" + f[2];
             if (!categories.empty() && c.parent < categories.back().parent)
                 fail(lineNo, "root categories must come before the groups");
             categories.push_back(c);
-            if (static_cast<int>(categories.size()) > kMaxCategories) fail(lineNo, "more than 100 categories");
+            if (static_cast<int>(categories.size()) > kMaxCategories)
+                fail(lineNo, "more than 100 categories");
         } else if (isWholeNumber(f[0])) {
             if (f.size() != 7) fail(lineNo, "a unit line has exactly 7 fields");
             if (categories.empty()) fail(lineNo, "a unit before the first category");
             std::vector<std::string>& units = categories.back().units;
             units.push_back(line);
-            if (static_cast<int>(units.size()) > kMaxUnits) fail(lineNo, "more than 99 units in a category");
+            if (static_cast<int>(units.size()) > kMaxUnits)
+                fail(lineNo, "more than 99 units in a category");
         } else {
             fail(lineNo, "unknown line");
         }
     }
 
     std::string out;
-    for (const std::string& g : groups) out += g + kEol;
+    for (const std::string& g : groups)
+        out += g + kEol;
     out += std::string(kEnd) + kEol;
     for (std::size_t j = 0; j < categories.size(); ++j) {
         const std::string name = categories[j].header.substr(categories[j].header.find(';') + 1);
-        out += std::to_string(j + 1) + ";" + std::to_string(categories[j].parent) + ";" + name + kEol;
+        out +=
+            std::to_string(j + 1) + ";" + std::to_string(categories[j].parent) + ";" + name + kEol;
     }
     out += std::string(kEnd) + kEol;
     for (const Category& c : categories) {
         out += c.header + ";" + std::to_string(c.units.size()) + kEol;
-        for (const std::string& u : c.units) out += u + kEol;
+        for (const std::string& u : c.units)
+            out += u + kEol;
         out += std::string(kEnd) + kEol;
     }
     return out;
@@ -131,8 +137,8 @@ std::string commaTableText(std::string_view tableText) {
     const std::vector<std::string> lines = splitLines(tableText);
     std::string out;
     int endLines = 0;
-    int category = 0;          // Category# of the section being copied
-    bool atHeader = false;     // the next line is a category header
+    int category = 0;      // Category# of the section being copied
+    bool atHeader = false; // the next line is a category header
     int constantsCategory = -1;
     int order = 0;
     for (const std::string& line : lines) {
@@ -164,6 +170,8 @@ std::string commaTableText(std::string_view tableText) {
     return out;
 }
 
-std::string fileBytes(std::string_view tableText) { return encodeFileText(tableText); }
+std::string fileBytes(std::string_view tableText) {
+    return encodeFileText(tableText);
+}
 
 } // namespace qm::tables

@@ -11,7 +11,7 @@ namespace qm::tables {
 
 // A malformed listing line; what() names the line number.
 class ListingError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

@@ -15,7 +15,7 @@ struct Case {
     const char* into;
     const char* input;
     int16_t digits;
-    const char* expected;  // with the period; the comma table shows a comma
+    const char* expected; // with the period; the comma table shows a comma
 };
 
 const Case kCases[] = {
@@ -64,11 +64,13 @@ const Case kCases[] = {
     {"Pressure and Stress", "Atmosphere (standard)", "Torr", "1", 10, "760.0000000"},
     {"Pressure and Stress", "Bar", "Pound-force per square inch", "1", 10, "14.50377377"},
     {"Pressure and Stress", "Pound-force per square inch", "Kilopascal", "1", 10, "6.894757293"},
-    {"Pressure and Stress", "Millimetre of mercury (conventional)", "Pascal", "1", 10, "133.3223874"},
+    {"Pressure and Stress", "Millimetre of mercury (conventional)", "Pascal", "1", 10,
+     "133.3223874"},
     {"Energy and Work", "Calorie (thermochemical)", "Joule", "1", 10, "4.184000000"},
     {"Energy and Work", "Calorie (International Table)", "Joule", "1", 10, "4.186800000"},
     {"Energy and Work", "Kilowatt-hour", "Megajoule", "1", 10, "3.600000000"},
-    {"Energy and Work", "British thermal unit (International Table)", "Joule", "1", 10, "1055.055853"},
+    {"Energy and Work", "British thermal unit (International Table)", "Joule", "1", 10,
+     "1055.055853"},
     {"Energy and Work", "Electronvolt", "Joule", "1", 10, "1.602176634E-19"},
     {"Energy and Work", "Foot-pound force", "Joule", "1", 10, "1.355817948"},
     {"Energy and Work", "Calorie (food, Cal)", "Kilojoule", "1", 10, "4.184000000"},
@@ -86,8 +88,8 @@ const Case kCases[] = {
     {"Temperature", "Degree Fahrenheit", "Degree Celsius", "-40", 10, "-40.00000000"},
     {"Temperature", "Degree Rankine", "Kelvin", "491.67", 10, "273.1500000"},
     {"Temperature", "Degree Réaumur", "Degree Celsius", "80", 10, "100.0000000"},
-    {"Specific Heat Capacity", "Btu (IT) per pound degree Fahrenheit", "Joule per kilogram kelvin", "1", 10,
-     "4186.800000"},
+    {"Specific Heat Capacity", "Btu (IT) per pound degree Fahrenheit", "Joule per kilogram kelvin",
+     "1", 10, "4186.800000"},
     {"Magnetic Flux Density", "Gauss", "Microtesla", "1", 10, "100.0000000"},
     {"Radioactivity", "Curie", "Gigabecquerel", "1", 10, "37.00000000"},
     {"Absorbed Dose", "Rad (radiation absorbed dose)", "Gray", "100", 10, "1.000000000"},
@@ -99,11 +101,12 @@ const Case kCases[] = {
     {"Cooking Volume", "Cup (US customary)", "Millilitre", "1", 10, "236.5882365"},
     {"Cooking Volume", "Tablespoon (US)", "Teaspoon (US)", "1", 10, "3.000000000"},
     {"Fuel Economy", "Mile per gallon (US)", "Kilometre per litre", "1", 10, "0.4251437074"},
-    {"Fuel Consumption", "Litre per 100 kilometres", "Litre per kilometre", "100", 10, "1.000000000"},
+    {"Fuel Consumption", "Litre per 100 kilometres", "Litre per kilometre", "100", 10,
+     "1.000000000"},
 };
 
 class ShippedConversion : public ::testing::TestWithParam<bool> {
-protected:
+  protected:
     ConversionTable table;
 
     // The convert-into text for one case, or a description of what is missing.
@@ -125,8 +128,8 @@ protected:
         style.deriveSciBounds();
         EngineState state;
         RecordingPrompt prompt;
-        const auto out =
-            pExecConversion(table, in, style, comma ? commaSettings() : periodSettings(), state, prompt);
+        const auto out = pExecConversion(table, in, style,
+                                         comma ? commaSettings() : periodSettings(), state, prompt);
         if (!prompt.messages.empty()) return "message: " + prompt.messages.front().text;
         return out ? *out : std::string("(failed)");
     }
@@ -162,7 +165,8 @@ TEST_P(ShippedConversion, NumberSystemsByRadix) {
         {"Binary", "Octal", "1000", "10"},
     };
     for (const auto& k : cases)
-        EXPECT_EQ(convert("Number System", k.from, k.into, k.input, 6, comma), k.expected) << k.input;
+        EXPECT_EQ(convert("Number System", k.from, k.into, k.input, 6, comma), k.expected)
+            << k.input;
 }
 
 TEST_P(ShippedConversion, EveryUnitRoundTripsThroughItsBase) {
@@ -175,10 +179,12 @@ TEST_P(ShippedConversion, EveryUnitRoundTripsThroughItsBase) {
             const std::string& name = table.unit(c, u).Name;
             const std::string& base = table.unit(c, 1).Name;
             // x units into the base and back with 6 digits gives x again.
-            const std::string there = convert(table.psCategoryName[c].c_str(), name.c_str(), base.c_str(), "7", 15, comma);
-            const std::string back =
-                convert(table.psCategoryName[c].c_str(), base.c_str(), name.c_str(), there, 6, comma);
-            EXPECT_EQ(back, comma ? "7,00000" : "7.00000") << table.psCategoryName[c] << ": " << name << " -> " << there;
+            const std::string there = convert(table.psCategoryName[c].c_str(), name.c_str(),
+                                              base.c_str(), "7", 15, comma);
+            const std::string back = convert(table.psCategoryName[c].c_str(), base.c_str(),
+                                             name.c_str(), there, 6, comma);
+            EXPECT_EQ(back, comma ? "7,00000" : "7.00000")
+                << table.psCategoryName[c] << ": " << name << " -> " << there;
             ++checked;
         }
     }

@@ -7,10 +7,10 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
-#include <utility>
 #include <fstream>
 #include <iterator>
 #include <set>
+#include <utility>
 
 namespace qm::shipped {
 namespace {
@@ -35,7 +35,7 @@ std::string trimmed(const std::string& s) {
 }
 
 class ShippedFile : public ::testing::Test {
-protected:
+  protected:
     ConversionTable table;
     void SetUp() override { loadShipped(table, false); }
     bool isConstants(int c) const { return orderOf(table, c) == kConstantsOrder; }
@@ -45,7 +45,8 @@ protected:
 TEST(ShippedListing, BothFilesAreWhatTheListingGenerates) {
     std::ifstream in(std::string(QM_TOOLS_DIR) + "/default_table.txt", std::ios::binary);
     ASSERT_TRUE(in);
-    const std::string listing((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string listing((std::istreambuf_iterator<char>(in)),
+                              std::istreambuf_iterator<char>());
     const std::string text = tables::buildTableText(listing);
     EXPECT_TRUE(tables::fileBytes(text) == fileBytesOf(periodFile()))
         << "data/default.dat is out of date: build the target `tables`";
@@ -62,7 +63,8 @@ TEST(ShippedListing, MalformedLinesAreRefusedWithTheirLineNumber) {
         {"category;1;C\n", "line 1: a category before the first group"},
         {"1;U;1;0;0;0;m\n", "line 1: a unit before the first category"},
         {"group;G;2\n", "line 1: a group line is group;Name;0 or group;Name;1"},
-        {"group;G;1\ncategory;1;C\nroot;2;R\n", "line 3: root categories must come before the groups"},
+        {"group;G;1\ncategory;1;C\nroot;2;R\n",
+         "line 3: root categories must come before the groups"},
         {"#c\n\nunit;x\n", "line 3: unknown line"},
     };
     for (const auto& c : cases) {
@@ -85,16 +87,14 @@ TEST(ShippedListing, BuildsSectionsAndAllocationByParent) {
 }
 
 TEST(ShippedListing, CommaVersionChangesOnlyNumberFields) {
-    const std::string text =
-        "G;1\r\n;E;\r\n1;1;N\r\n2;1;K\r\n3;2;L\r\n;E;\r\n"
-        "2;N;1\r\n1;Dec.;10;0;0;0;m.\r\n;E;\r\n"
-        "2;K;1\r\n1;c.x;2.5E-3;m.s;0;0;u.\r\n;E;\r\n"
-        "1;L.;1\r\n1;a.b;0.3048;1.5;0.1;2.5;x.y\r\n;E;\r\n";
-    EXPECT_EQ(tables::commaTableText(text),
-              "G;1\r\n;E;\r\n1;1;N\r\n2;1;K\r\n3;2;L\r\n;E;\r\n"
-              "2;N;1\r\n1;Dec.;10;0;0;0;m.\r\n;E;\r\n"
-              "2;K;1\r\n1;c.x;2,5E-3;m.s;0;0;u.\r\n;E;\r\n"
-              "1;L.;1\r\n1;a.b;0,3048;1,5;0,1;2,5;x.y\r\n;E;\r\n");
+    const std::string text = "G;1\r\n;E;\r\n1;1;N\r\n2;1;K\r\n3;2;L\r\n;E;\r\n"
+                             "2;N;1\r\n1;Dec.;10;0;0;0;m.\r\n;E;\r\n"
+                             "2;K;1\r\n1;c.x;2.5E-3;m.s;0;0;u.\r\n;E;\r\n"
+                             "1;L.;1\r\n1;a.b;0.3048;1.5;0.1;2.5;x.y\r\n;E;\r\n";
+    EXPECT_EQ(tables::commaTableText(text), "G;1\r\n;E;\r\n1;1;N\r\n2;1;K\r\n3;2;L\r\n;E;\r\n"
+                                            "2;N;1\r\n1;Dec.;10;0;0;0;m.\r\n;E;\r\n"
+                                            "2;K;1\r\n1;c.x;2,5E-3;m.s;0;0;u.\r\n;E;\r\n"
+                                            "1;L.;1\r\n1;a.b;0,3048;1,5;0,1;2,5;x.y\r\n;E;\r\n");
 }
 
 TEST(ShippedBytes, Windows1252WithCrLfLineEnds) {
@@ -111,7 +111,8 @@ TEST(ShippedBytes, Windows1252WithCrLfLineEnds) {
                 ++lines;
                 EXPECT_TRUE(i > 0 && bytes[i - 1] == '\r') << "bare LF at byte " << i;
             } else if (bytes[i] == '\r') {
-                EXPECT_TRUE(i + 1 < bytes.size() && bytes[i + 1] == '\n') << "bare CR at byte " << i;
+                EXPECT_TRUE(i + 1 < bytes.size() && bytes[i + 1] == '\n')
+                    << "bare CR at byte " << i;
             }
         }
         EXPECT_EQ(bytes.substr(bytes.size() - 5), ";E;\r\n");
@@ -144,7 +145,8 @@ TEST_F(ShippedFile, SpecialCategoriesFirstAndAloneUnderTheRoot) {
     EXPECT_EQ(table.pnNodeParent[kConstantsOrder], 1);
     for (int j = 3; j <= table.pnNodeCount; ++j)
         EXPECT_NE(table.pnNodeParent[j], 1) << "Order# " << j << " hangs under the root";
-    const char* radix[][2] = {{"Binary", "2"}, {"Octal", "8"}, {"Decimal", "10"}, {"Hexadecimal", "16"}};
+    const char* radix[][2] = {
+        {"Binary", "2"}, {"Octal", "8"}, {"Decimal", "10"}, {"Hexadecimal", "16"}};
     ASSERT_EQ(table.pnUnitCount[ns], 4);
     for (int u = 1; u <= 4; ++u) {
         EXPECT_EQ(table.unit(ns, u).Name, radix[u - 1][0]);
@@ -175,7 +177,8 @@ TEST_F(ShippedFile, AllocationOrderedByParentAndEveryGroupUsed) {
         EXPECT_LE(table.pnNodeCategory[j], table.pnCategoryCount);
     }
     for (int g = 1; g <= table.pnCatGroupCount; ++g)
-        EXPECT_TRUE(std::any_of(table.pnNodeParent.begin() + 1, table.pnNodeParent.begin() + table.pnNodeCount + 1,
+        EXPECT_TRUE(std::any_of(table.pnNodeParent.begin() + 1,
+                                table.pnNodeParent.begin() + table.pnNodeCount + 1,
                                 [g](int16_t p) { return p == g + 1; }))
             << "empty group " << table.psCatGroupName[g];
 }
@@ -222,7 +225,7 @@ TEST_F(ShippedFile, EveryFactorIsAStrictNumber) {
             EXPECT_EQ(pPrefixValue(r.Offset), *offset) << where;
             // Stated errors are numbers, and small beside their factor.
             const std::pair<const std::string*, double> errors[] = {{&r.RatioError, *ratio},
-                                                                     {&r.OffsetError, *offset}};
+                                                                    {&r.OffsetError, *offset}};
             for (const auto& [err, factor] : errors) {
                 if (err->empty()) continue;
                 const auto e = pStrictNumber(*err, period);
@@ -275,8 +278,10 @@ TEST_F(ShippedFile, ConstantsCarryValueUnitAndSource) {
 TEST_F(ShippedFile, TemperatureRuleTextsAndScales) {
     const int c = pMatchGroupIndex(table, "Temperature");
     ASSERT_GT(c, 0);
-    const UnitRecord& celsius = table.unit(c, pMatchUnitIndex(table, static_cast<int16_t>(c), "Degree Celsius"));
-    const UnitRecord& fahrenheit = table.unit(c, pMatchUnitIndex(table, static_cast<int16_t>(c), "Degree Fahrenheit"));
+    const UnitRecord& celsius =
+        table.unit(c, pMatchUnitIndex(table, static_cast<int16_t>(c), "Degree Celsius"));
+    const UnitRecord& fahrenheit =
+        table.unit(c, pMatchUnitIndex(table, static_cast<int16_t>(c), "Degree Fahrenheit"));
     EXPECT_EQ(table.unit(c, 1).Name, "Kelvin");
     EXPECT_EQ(celsius.Ratio, "1");
     EXPECT_EQ(celsius.Offset, "273.15");

@@ -16,11 +16,19 @@
 
 namespace qm::shipped {
 
-inline std::string periodFile() { return std::string(QM_SHIPPED_DATA_DIR) + "/default.dat"; }
-inline std::string commaFile() { return std::string(QM_SHIPPED_DATA_DIR) + "/default_e.dat"; }
+inline std::string periodFile() {
+    return std::string(QM_SHIPPED_DATA_DIR) + "/default.dat";
+}
+inline std::string commaFile() {
+    return std::string(QM_SHIPPED_DATA_DIR) + "/default_e.dat";
+}
 
-inline DecimalSettings periodSettings() { return DecimalSettings{0, "period", NumberLocale{'.', ','}}; }
-inline DecimalSettings commaSettings() { return DecimalSettings{1, "comma", NumberLocale{',', '.'}}; }
+inline DecimalSettings periodSettings() {
+    return DecimalSettings{0, "period", NumberLocale{'.', ','}};
+}
+inline DecimalSettings commaSettings() {
+    return DecimalSettings{1, "comma", NumberLocale{',', '.'}};
+}
 
 inline std::string fileBytesOf(const std::string& path) {
     std::string bytes;
