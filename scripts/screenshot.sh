@@ -11,7 +11,7 @@
 #   -k       keep the first-run locale message (otherwise it is switched off)
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
-build="$root/build-main"
+build="$root/build"
 data="$root/data/default.dat"
 [ -f "$data" ] || data="$root/tests/data/small.dat"
 out="$PWD/shot.png"
