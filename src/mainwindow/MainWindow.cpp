@@ -36,16 +36,10 @@ void MainWindow::buildWidgets() {
     setWindowTitle(QStringLiteral(" Unit Explorer"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/app.svg")));
 
+    // The form's controls are placed by code (MainWindowLayout.cpp), not by a layout.
     auto* central = new QWidget(this);
-    auto* outer = new QVBoxLayout(central);
-    outer->setContentsMargins(5, 4, 5, 4);
-    outer->setSpacing(5);
 
-    splitter_ = new QSplitter(Qt::Horizontal, central);
-    splitter_->setChildrenCollapsible(false);
-    splitter_->setHandleWidth(5);
-
-    TreeView1 = new QTreeWidget(splitter_);
+    TreeView1 = new QTreeWidget(central);
     TreeView1->setObjectName(QStringLiteral("TreeView1"));
     TreeView1->setHeaderHidden(true);
     TreeView1->setColumnCount(1);
@@ -55,7 +49,7 @@ void MainWindow::buildWidgets() {
     TreeView1->setUniformRowHeights(true);
     TreeView1->setMinimumWidth(20);
 
-    ListView1 = new QStackedWidget(splitter_);
+    ListView1 = new QStackedWidget(central);
     ListView1->setObjectName(QStringLiteral("ListView1"));
     listModel_ = new QStandardItemModel(this);
     listModel_->setColumnCount(kHeaderColumnCount);
@@ -91,14 +85,6 @@ void MainWindow::buildWidgets() {
 
     ListView1->addWidget(listDetails_);
     ListView1->addWidget(listList_);
-    splitter_->addWidget(TreeView1);
-    splitter_->addWidget(ListView1);
-    splitter_->setStretchFactor(0, 0);
-    splitter_->setStretchFactor(1, 1);
-    outer->addWidget(splitter_, 1);
-
-    boxRow_ = new QHBoxLayout();
-    boxRow_->setSpacing(0);
     txtInput = new QLineEdit(central);
     txtInput->setObjectName(QStringLiteral("txtInput"));
     txtInput->setMinimumWidth(20);
@@ -113,13 +99,8 @@ void MainWindow::buildWidgets() {
     txtOutput->setObjectName(QStringLiteral("txtOutput"));
     txtOutput->setReadOnly(true);
     txtOutput->setMinimumWidth(20);
-    boxRow_->addWidget(txtInput, 1);
-    boxRow_->addStretch(1);
-    boxRow_->addWidget(imgPoint, 0, Qt::AlignVCenter);
-    boxRow_->addStretch(1);
-    boxRow_->addWidget(txtOutput, 1);
-    outer->addLayout(boxRow_);
     setCentralWidget(central);
+    buildLayoutControls();
 
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("StatusBar1"));
@@ -200,6 +181,7 @@ QString MainWindow::listRowText(int row) const {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (layoutEvent(watched, event)) return true;
     const QEvent::Type type = event->type();
     if (type == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);

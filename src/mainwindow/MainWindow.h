@@ -4,6 +4,7 @@
 
 #include "core/runerror.h"
 #include "core/userprompt.h"
+#include "mainwindow/layoutlogic.h"
 #include "mainwindow/program.h"
 #include "mainwindow/viewlogic.h"
 #include "settings/config.h"
@@ -86,6 +87,9 @@ public:
     QMenu* swapMenu() const { return mnuSwap; }
     int listRowCount() const;
     QString listRowText(int row) const;
+    // Layout in twips and the splitter between tree and list (MainWindowLayout.cpp).
+    const FormLayout& formLayout() const { return layout_; }
+    QWidget* splitterImage() const { return imgSplitter; }
 
 signals:
     // The history got a new entry (the Edit menu shows it).
@@ -94,14 +98,13 @@ signals:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     // Start-up and shutdown (MainWindowStartup.cpp).
     void buildWidgets();
     void startUp();
-    void applyInitialLayout();
     void applyLocale();
-    WindowCapture captureWindow() const;
     bool confirmCloseWithChanges();
     float toTwipsX(int px) const;
     int toPixelsX(double twips) const;
@@ -134,6 +137,20 @@ private:
     void outputChanged(const QString& text);
     bool arrowMousePress(QMouseEvent* e);
 
+    // Layout and resizing (MainWindowLayout.cpp).
+    void buildLayoutControls();
+    void applyInitialLayout();
+    void startLayout();
+    void measureControls();
+    void placeControls();
+    void formResize();
+    void restoreWindowSize(int width, int height);
+    void closeToolWindows();
+    void startBoxDrag(QWidget* handle, const QMouseEvent* e);
+    bool layoutEvent(QObject* watched, QEvent* event);
+    WindowRect windowRectTwips() const;
+    WindowCapture captureWindow() const;
+
     // Menus (MainWindowMenus.cpp).
     void buildMenus();
 
@@ -147,11 +164,12 @@ private:
     QTableView* listDetails_ = nullptr;
     QListView* listList_ = nullptr;
     QStandardItemModel* listModel_ = nullptr;
-    QSplitter* splitter_ = nullptr;
-    QHBoxLayout* boxRow_ = nullptr;
     QLineEdit* txtInput = nullptr;
     QLineEdit* txtOutput = nullptr;
     QLabel* imgPoint = nullptr;
+    QWidget* imgSplitter = nullptr;
+    FormLayout layout_;
+    QWidget* boxDragHandle_ = nullptr;  // the arrow or the background while dragging box widths
     std::array<QLabel*, 4> panels_{};
     QMenu* mnuSwap = nullptr;
     QAction* swapAction_ = nullptr;

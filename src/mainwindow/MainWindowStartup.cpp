@@ -149,6 +149,7 @@ void MainWindow::startUp() {
         if (!frameExtra_.isNull()) applyInitialLayout();
 
         progress_.set("FMFL13");
+        startLayout();
         progress_.set("FMFL16");
         progress_.set("FMFL17");
         progress_.set("FMFL18");
@@ -180,23 +181,6 @@ void MainWindow::startUp() {
     });
 }
 
-void MainWindow::applyInitialLayout() {
-    const Settings& s = program_.settings;
-    const int w = std::max(toPixelsX(s.Width) - frameExtra_.width(), 200);
-    const int h = std::max(toPixelsY(s.Height) - frameExtra_.height(), 150);
-    resize(w, h);
-    const int tree = std::max(toPixelsX(s.TreeWidth), 20);
-    splitter_->setSizes({tree, std::max(w - tree - 15, 20)});
-    // The boxes keep their stored share of the width, the arrow sits in the gap.
-    const int in = std::max(toPixelsX(s.InputWidth), 20);
-    const int out = std::max(toPixelsX(s.OutputWidth), 20);
-    const int gap = std::max((w - 10 - in - out - imgPoint->width()) / 2, 1);
-    boxRow_->setStretch(0, in);
-    boxRow_->setStretch(1, gap);
-    boxRow_->setStretch(3, gap);
-    boxRow_->setStretch(4, out);
-}
-
 void MainWindow::pSetViewFont() {
     const Settings& s = program_.settings;
     guarded([&] {
@@ -221,23 +205,6 @@ void MainWindow::pSetViewFont() {
         const QFont barFont = areaFont(s, 3, 3);
         for (QLabel* l : panels_) l->setFont(barFont);
     });
-}
-
-WindowCapture MainWindow::captureWindow() const {
-    WindowCapture c;
-    c.minimised = isMinimized();
-    const QRect frame = frameGeometry();
-    c.Left = toTwipsX(frame.x());
-    c.Top = static_cast<float>(frame.y() * program_.twipsPerPixelY);
-    c.Width = toTwipsX(frame.width());
-    c.Height = static_cast<float>(frame.height() * program_.twipsPerPixelY);
-    c.TreeWidth = toTwipsX(TreeView1->width());
-    c.InputWidth = toTwipsX(txtInput->width());
-    c.OutputWidth = toTwipsX(txtOutput->width());
-    for (int i = 0; i < kHeaderColumnCount; ++i)
-        c.columnWidth[static_cast<std::size_t>(i)] = toTwipsX(listDetails_->columnWidth(i));
-    c.pnHeaderIndex = program_.sel.pnHeaderIndex;
-    return c;
 }
 
 bool MainWindow::confirmCloseWithChanges() {
@@ -269,7 +236,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    saveColumnWidths();
+    // The column widths come with the window capture: a minimised window keeps the held ones.
     pSaveCfg(p.settings, p.table, captureWindow(), store_);
     store_.flush();
     const auto expanded = [this](int node) {
