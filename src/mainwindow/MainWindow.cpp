@@ -1,5 +1,7 @@
 #include "mainwindow/MainWindow.h"
 
+#include "mainwindow/MainWindowCommands.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QHBoxLayout>
@@ -189,12 +191,20 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         if (watched == listDetails_ || watched == listList_) return listKeyPress(key);
     }
     if (watched == TreeView1->viewport()) {
-        if (type == QEvent::MouseButtonPress) treeMouseDown(static_cast<QMouseEvent*>(event));
+        if (type == QEvent::MouseButtonPress) {
+            treeMouseDown(static_cast<QMouseEvent*>(event));
+            if (commands_) commands_->treePressed(static_cast<QMouseEvent*>(event));
+        }
         if (type == QEvent::MouseButtonRelease) treeMouseUp(static_cast<QMouseEvent*>(event));
     } else if (watched == listDetails_->viewport() || watched == listList_->viewport()) {
-        if (type == QEvent::MouseButtonPress)
+        if (type == QEvent::MouseButtonPress) {
             listMouseDown(static_cast<QMouseEvent*>(event), static_cast<QWidget*>(watched));
-        if (type == QEvent::MouseButtonRelease) listMouseUp(static_cast<QMouseEvent*>(event));
+            if (commands_) commands_->listPressed(static_cast<QMouseEvent*>(event), mItemX);
+        }
+        if (type == QEvent::MouseButtonRelease) {
+            if (commands_) commands_->listClicked();
+            listMouseUp(static_cast<QMouseEvent*>(event));
+        }
     } else if (watched == imgPoint) {
         if (type == QEvent::MouseButtonPress) return arrowMousePress(static_cast<QMouseEvent*>(event));
         if (type == QEvent::MouseMove || type == QEvent::Enter) {

@@ -35,6 +35,9 @@ class QHBoxLayout;
 
 namespace qm {
 
+class MainWindowCommands;
+class MainWindowFileUi;
+
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -90,6 +93,8 @@ public:
     // Layout in twips and the splitter between tree and list (MainWindowLayout.cpp).
     const FormLayout& formLayout() const { return layout_; }
     QWidget* splitterImage() const { return imgSplitter; }
+    // Menus, toolbar, context menus and the File commands.
+    MainWindowCommands* commands() const { return commands_; }
 
 signals:
     // The history got a new entry (the Edit menu shows it).
@@ -153,6 +158,9 @@ private:
 
     // Menus (MainWindowMenus.cpp).
     void buildMenus();
+    friend class MainWindowCommands;
+    friend class MainWindowFileUi;
+    MainWindowCommands* commands_ = nullptr;
 
     Program& program_;
     UserPrompt& prompt_;

@@ -2,6 +2,7 @@
 // list rows and tree nodes, typing, Enter and Shift+Enter, Ctrl+W, renaming,
 // arranging, copy and paste, closing and starting again.
 #include "mainwindow/MainWindow.h"
+#include "mainwindow/MainWindowCommands.h"
 
 #include "core/recordingprompt.h"
 #include "mainwindow/sampletable.h"
@@ -440,7 +441,10 @@ private slots:
                  std::string("The file 'sample.dat' has changed.\r\n\r\nDo you want to save the changes?"));
         QCOMPARE(prompt_.messages.back().buttons, MsgButtons::YesNoCancel);
         program_->table.psCategoryName[3] = "Distance";
-        prompt_.answers = {MsgResult::Yes};
+        prompt_.answers = {MsgResult::Yes};  // the Save As dialog then names the same file
+        w_->commands()->fileDialogHook = [this](const FileDialogSpec&) {
+            return std::optional<std::string>(dataPath().toStdString());
+        };
         QVERIFY(w_->close());
         QFile f(dataPath());
         QVERIFY(f.open(QIODevice::ReadOnly));

@@ -1,0 +1,791 @@
+// The main window's menus, toolbar, context menus and File commands on the
+// real widgets: captions and states, the refresh tick, the long press, the
+// toolbar's look and stored layout, Open, Save, Save As and closing.
+#include "mainwindow/MainWindow.h"
+#include "mainwindow/MainWindowCommands.h"
+
+#include "auxwindows/HelpWindow.h"
+#include "core/recordingprompt.h"
+#include "mainwindow/sampletable.h"
+#include "platform/qtsettingsstore.h"
+
+#include <QClipboard>
+#include <QFile>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSettings>
+#include <QStackedWidget>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include <memory>
+
+namespace qm {
+
+class MenusTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<QtSettingsStore> store_;
+    std::unique_ptr<Program> program_;
+    RecordingPrompt prompt_;
+    std::unique_ptr<MainWindow> w_;
+    std::vector<FileDialogSpec> dialogs_;      // the dialogs asked for
+    std::deque<std::optional<std::string>> dialogAnswers_;
+
+    QString dataPath() const { return dir_->filePath(QStringLiteral("sample.dat")); }
+    std::string path(const char* name) const { return dir_->filePath(QString::fromLatin1(name)).toStdString(); }
+    MainWindowCommands& c() const { return *w_->commands(); }
+    MainMenus& m() const { return w_->commands()->menus; }
+    QAction* button(const char* key) const { return c().button(QString::fromLatin1(key)); }
+
+    void put(const char* section, const char* key, const std::string& value) {
+        store_->save(kSettingsApp, section, key, value);
+        store_->flush();
+    }
+    std::string stored(const char* section, const char* key) {
+        QtSettingsStore fresh(QSettings::IniFormat);
+        return fresh.get(kSettingsApp, section, key, "<missing>");
+    }
+    static QByteArray fileBytes(const std::string& p) {
+        QFile f(QString::fromStdString(p));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+    }
+    void writeFile(const std::string& p, const std::string& text) {
+        QFile::remove(QString::fromStdString(p));
+        QFile f(QString::fromStdString(p));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray::fromStdString(text));
+    }
+
+    void start() {
+        program_ = std::make_unique<Program>();
+        program_->programFolder = dir_->path().toStdString() + "/";
+        store_ = std::make_unique<QtSettingsStore>(QSettings::IniFormat);
+        w_ = std::make_unique<MainWindow>(*program_, prompt_, *store_);
+        QVERIFY(QTest::qWaitForWindowExposed(w_.get()));
+        c().fileDialogHook = [this](const FileDialogSpec& spec) {
+            dialogs_.push_back(spec);
+            if (dialogAnswers_.empty()) return std::optional<std::string>();
+            auto a = dialogAnswers_.front();
+            dialogAnswers_.pop_front();
+            return a;
+        };
+        c().refresh();
+    }
+    // Closes the window (which stores its settings), stores the given ones
+    // and starts again.
+    void restart(const std::vector<std::array<const char*, 3>>& settings = {}) {
+        w_->askSaveOnClose = [] { return true; };
+        QVERIFY(w_->close());
+        w_.reset();
+        for (const auto& [section, key, value] : settings) put(section, key, value);
+        start();
+    }
+
+    void pressNode(int node, Qt::MouseButton button = Qt::RightButton) {
+        QTreeWidgetItem* item = w_->nodeItem(node);
+        QVERIFY(item);
+        w_->treeView()->scrollToItem(item);
+        QTest::mousePress(w_->treeView()->viewport(), button, Qt::NoModifier,
+                          w_->treeView()->visualItemRect(item).center());
+        if (button == Qt::LeftButton)
+            QTest::mouseRelease(w_->treeView()->viewport(), button, Qt::NoModifier,
+                                w_->treeView()->visualItemRect(item).center());
+    }
+    QPoint rowPoint(int row) const {
+        return w_->detailsView()->visualRect(w_->listModel()->index(row, 0)).center();
+    }
+    QPoint emptyListPoint() const {
+        return QPoint(5, w_->detailsView()->viewport()->height() - 4);
+    }
+    QWidget* listViewport() const { return w_->detailsView()->viewport(); }
+    static void closeMenus() {
+        while (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+    }
+    static QStringList texts(const QList<QAction*>& actions) {
+        QStringList out;
+        for (const QAction* a : actions) out << (a->isSeparator() ? QStringLiteral("-") : a->text());
+        return out;
+    }
+
+private slots:
+    void init() {
+        dir_ = std::make_unique<QTemporaryDir>();
+        QVERIFY(dir_->isValid());
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir_->path());
+        writeFile(dataPath().toStdString(), test::sampleTableText());
+        prompt_ = RecordingPrompt{};
+        dialogs_.clear();
+        dialogAnswers_.clear();
+        store_ = std::make_unique<QtSettingsStore>(QSettings::IniFormat);
+        put("File", "SaveFilePath", dataPath().toStdString());
+        put("Extra", "ShowCheckLocale", "0");
+        put("View", "SelNodeIndex", "6");
+        QGuiApplication::clipboard()->clear();
+        start();
+    }
+    void cleanup() {
+        closeMenus();
+        if (HelpWindow* h = HelpWindow::instance()) h->close();
+        if (w_) {
+            w_->askSaveOnClose = [] { return true; };
+            w_->close();
+        }
+        w_.reset();
+        program_.reset();
+        store_.reset();
+        dir_.reset();
+    }
+
+    // ---- Captions, shortcuts, initial states ----
+
+    void menuBarCaptionsAndShortcuts() {
+        QStringList titles;
+        for (QAction* a : w_->menuBar()->actions()) titles << a->text();
+        QCOMPARE(titles, (QStringList{"&File", "&Edit", "&View", "&Tools", "&Help"}));
+        QCOMPARE(texts(m().mnuFile->actions()),
+                 (QStringList{"&Open...", "&Save", "Save &As...", "-", "&Print...", "-", "E&xit"}));
+        QCOMPARE(m().mnuFileArray[0]->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
+        QCOMPARE(m().mnuFileArray[1]->shortcut(), QKeySequence());
+        QCOMPARE(m().mnuFileArray[2]->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
+        QCOMPARE(m().mnuFileArray[4]->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
+        QCOMPARE(texts(m().mnuEdit->actions()), (QStringList{"&Copy", "&Paste", "-", "&History", "-", "&Find..."}));
+        QCOMPARE(m().mnuEditArray[5]->shortcut(), QKeySequence(QStringLiteral("Ctrl+F")));
+        QCOMPARE(texts(m().mnuEditCopy->actions()),
+                 (QStringList{"Con&version Result", "&Calculation Result", "&Unit Properties"}));
+        QCOMPARE(texts(m().mnuEditPaste->actions()), (QStringList{"As Con&version Input", "As &Calculation Input"}));
+        QCOMPARE(texts(m().mnuEditHistory->actions()), (QStringList{"0", "1", "2", "3", "4", "5", "6", "7"}));
+        QCOMPARE(texts(m().mnuView->actions()), (QStringList{"&List", "&Details", "-", "&Arrange"}));
+        QCOMPARE(texts(m().mnuViewArrange->actions()), (QStringList{"&Categories by Name", "&Units by Name"}));
+        QCOMPARE(texts(m().mnuTools->actions()), (QStringList{"&Calculator...", "-", "&Options..."}));
+        QCOMPARE(m().mnuToolsArray[0]->shortcut(), QKeySequence(QStringLiteral("Ctrl+K")));
+        QCOMPARE(texts(m().mnuHelp->actions()), (QStringList{"&Contents", "-", "&About..."}));
+        QCOMPARE(texts(c().menus.mnuEditCategory->actions()), (QStringList{"&Add...", "-", "&Delete..."}));
+        QCOMPARE(texts(m().mnuEditGroup->actions()), (QStringList{"&Insert...", "&Delete...", "-", "&Properties..."}));
+        QCOMPARE(texts(m().mnuEditUnit->actions()),
+                 (QStringList{"Show &Memo", "-", "&Copy", "-", "&Insert...", "&Delete...", "-", "&Properties..."}));
+        QCOMPARE(texts(m().mnuMath->actions()), (QStringList{"&Logarithm", "&Trigonometric"}));
+        QCOMPARE(texts(m().mnuLog->actions()), (QStringList{"&Natural", "&Common"}));
+        QCOMPARE(texts(m().mnuTrig->actions()), (QStringList{"&Degree", "&Radian"}));
+    }
+
+    void initialStates() {
+        for (QAction* a : m().mnuEditCopy->actions()) QVERIFY2(!a->isEnabled(), qPrintable(a->text()));
+        QVERIFY(!m().mnuEditArray[3]->isEnabled());  // History until the first copy
+        QVERIFY(m().mnuEditHistoryArray[0]->isVisible());
+        for (std::size_t i = 1; i < 8; ++i) QVERIFY(!m().mnuEditHistoryArray[i]->isVisible());
+        QVERIFY(m().mnuViewArray[1]->isChecked());
+        QVERIFY(!m().mnuViewArray[0]->isChecked());
+        QVERIFY(m().mnuLogArray[0]->isChecked() && !m().mnuLogArray[1]->isChecked());
+        QVERIFY(m().mnuTrigArray[0]->isChecked() && !m().mnuTrigArray[1]->isChecked());
+        // Commands whose windows are not there are present and unavailable.
+        for (QAction* a : {m().mnuFileArray[4], m().mnuEditArray[5], m().mnuToolsArray[0], m().mnuToolsArray[2],
+                           m().mnuHelpArray[2], button("Print"), button("Find"), button("Calc"), button("Options")})
+            QVERIFY2(!a->isEnabled(), qPrintable(a->text()));
+        QVERIFY(m().mnuHelpArray[0]->isEnabled());
+        QVERIFY(button("Help")->isEnabled());
+        QVERIFY(button("Exit")->isEnabled());
+        // Setting a command makes its items available at the next refresh.
+        int finds = 0;
+        c().hooks.find = [&] { ++finds; };
+        c().refresh();
+        QVERIFY(m().mnuEditArray[5]->isEnabled());
+        QVERIFY(button("Find")->isEnabled());
+        button("Find")->trigger();
+        m().mnuEditArray[5]->trigger();
+        QCOMPARE(finds, 2);
+    }
+
+    void mathMenuChoosesOneOfEachPair() {
+        m().mnuLogArray[1]->trigger();
+        QCOMPARE(c().calcOptions().pnLogType, int16_t{1});
+        QVERIFY(!m().mnuLogArray[0]->isChecked());
+        m().mnuTrigArray[1]->trigger();
+        QCOMPARE(c().calcOptions().pnTrigType, int16_t{1});
+        m().mnuTrigArray[0]->trigger();
+        QCOMPARE(c().calcOptions().pnTrigType, int16_t{0});
+        QVERIFY(!m().mnuTrigArray[1]->isChecked());
+    }
+
+    void toolbarButtonsInOrder() {
+        QToolBar* bar = c().toolbar();
+        QCOMPARE(bar->objectName(), QStringLiteral("Toolbar1"));
+        QStringList keys, tips;
+        for (QAction* a : bar->actions()) {
+            if (a->isSeparator()) continue;
+            keys << a->objectName();
+            tips << a->toolTip();
+            QVERIFY2(!a->icon().isNull(), qPrintable(a->objectName()));
+        }
+        QCOMPARE(keys, (QStringList{"Open", "SaveAs", "Print", "Copy", "Paste", "CopyCalc", "PasteCalc", "Find",
+                                    "List", "Details", "SortTree", "SortList", "Calc", "Options", "Help", "Exit"}));
+        QCOMPARE(tips, (QStringList{"Open (Ctrl+O)", "Save As (Ctrl+S)", "Print (Ctrl+P)", "Copy Conversion Result",
+                                    "Paste as Conversion Input", "Copy Calculation Result",
+                                    "Paste as Calculation Input", "Find (Ctrl+F)", "List", "Details",
+                                    "Arrange Categories by Name", "Arrange Units by Name",
+                                    "Show Calculator (Ctrl+K)", "Options", "Help", "Exit"}));
+        QCOMPARE(button("Find")->whatsThis(), QStringLiteral("Find Unit Name"));
+        QCOMPARE(button("SortTree")->whatsThis(), QStringLiteral("Arrange Tree by Name"));
+        QCOMPARE(button("SortList")->whatsThis(), QStringLiteral("Arrange List by Name"));
+        QCOMPARE(button("Calc")->whatsThis(), QStringLiteral("Show Calculator"));
+        QCOMPARE(button("Open")->whatsThis(), QStringLiteral("Open (Ctrl+O)"));
+        QVERIFY(button("Details")->isChecked());
+        QVERIFY(!button("Copy")->isEnabled());
+        QVERIFY(!bar->isMovable());  // customising is off by default
+    }
+
+    // ---- Refresh tick ----
+
+    void refreshFollowsTheTreeAndTheList() {
+        QCOMPARE(c().refreshTimer()->interval(), 200);
+        QVERIFY(c().refreshTimer()->isActive());
+        // Length selected: Space expanded, five rows.
+        QVERIFY(m().mnuViewArrangeArray[0]->isEnabled());
+        QVERIFY(button("SortTree")->isEnabled());
+        for (QAction* a : {m().mnuViewArray[0], m().mnuViewArray[1], m().mnuViewArrangeArray[1], button("List"),
+                           button("Details"), button("SortList")})
+            QVERIFY(a->isEnabled());
+        QVERIFY(!m().mnuFileArray[1]->isEnabled());  // nothing to save
+
+        // All groups collapsed: the tree arrangement goes within one tick.
+        w_->nodeItem(2)->setExpanded(false);
+        QVERIFY(m().mnuViewArrangeArray[0]->isEnabled());  // not before the tick
+        QTRY_VERIFY_WITH_TIMEOUT(!m().mnuViewArrangeArray[0]->isEnabled(), 300);
+        QVERIFY(!button("SortTree")->isEnabled());
+        w_->nodeItem(3)->setExpanded(true);
+        QTRY_VERIFY_WITH_TIMEOUT(button("SortTree")->isEnabled(), 300);
+
+        // A group selected: empty list, no view switches.
+        w_->selectNode(3);
+        QCOMPARE(w_->listRowCount(), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(!m().mnuViewArray[0]->isEnabled(), 300);
+        for (QAction* a : {m().mnuViewArray[1], m().mnuViewArrangeArray[1], button("List"), button("Details"),
+                           button("SortList")})
+            QVERIFY2(!a->isEnabled(), qPrintable(a->text()));
+        QVERIFY(m().mnuViewArrangeArray[0]->isEnabled());
+        // The root: the same.
+        w_->selectNode(1);
+        c().refresh();
+        QVERIFY(!button("List")->isEnabled());
+        // A category again.
+        w_->selectNode(8);
+        QTRY_VERIFY_WITH_TIMEOUT(button("List")->isEnabled(), 300);
+
+        // Unsaved changes.
+        program_->table.pbTableChanged = true;
+        QTRY_VERIFY_WITH_TIMEOUT(m().mnuFileArray[1]->isEnabled(), 300);
+        program_->table.pbTableChanged = false;
+        QTRY_VERIFY_WITH_TIMEOUT(!m().mnuFileArray[1]->isEnabled(), 300);
+    }
+
+    void pasteFollowsTheClipboardAndTheCalculator() {
+        QVERIFY(!w_->commands()->menus.mnuEditPaste->actions()[0]->isEnabled());
+        QGuiApplication::clipboard()->setText(QStringLiteral("12"));
+        QTRY_VERIFY_WITH_TIMEOUT(m().mnuEditPaste->actions()[0]->isEnabled(), 300);
+        QVERIFY(button("Paste")->isEnabled());
+        QVERIFY(!m().mnuEditPaste->actions()[1]->isEnabled());  // no calculator: left as it is
+        QVERIFY(!button("PasteCalc")->isEnabled());
+        bool shown = true;
+        c().hooks.calculatorShown = [&] { return shown; };
+        QTRY_VERIFY_WITH_TIMEOUT(m().mnuEditPaste->actions()[1]->isEnabled(), 300);
+        QVERIFY(button("PasteCalc")->isEnabled());
+        shown = false;  // closed: stays as the calculator left it
+        QGuiApplication::clipboard()->clear();
+        QTRY_VERIFY_WITH_TIMEOUT(!m().mnuEditPaste->actions()[0]->isEnabled(), 300);
+        QVERIFY(!button("Paste")->isEnabled());
+        QVERIFY(m().mnuEditPaste->actions()[1]->isEnabled());
+        // Paste puts the text into the input box.
+        QGuiApplication::clipboard()->setText(QStringLiteral("7"));
+        c().refresh();
+        button("Paste")->trigger();
+        QCOMPARE(w_->inputBox()->text(), QStringLiteral("7"));
+    }
+
+    void copyItemsFollowTheOutputAndTheRowPress() {
+        QAction* copy = m().mnuEditCopy->actions()[0];
+        w_->outputBox()->setText(QStringLiteral("3.5"));
+        QVERIFY(copy->isEnabled());
+        QVERIFY(button("Copy")->isEnabled());
+        w_->outputBox()->setText(QStringLiteral("   "));
+        QVERIFY(!copy->isEnabled());
+        QVERIFY(!button("Copy")->isEnabled());
+        QAction* props = m().mnuEditCopy->actions()[2];
+        QTest::mouseClick(listViewport(), Qt::LeftButton, Qt::NoModifier, rowPoint(2));
+        QVERIFY(props->isEnabled());
+        QTest::mouseClick(listViewport(), Qt::LeftButton, Qt::NoModifier, emptyListPoint());
+        QVERIFY(!props->isEnabled());
+    }
+
+    void historyItemsShowTheCopiedTexts() {
+        QTest::mouseClick(listViewport(), Qt::LeftButton, Qt::NoModifier, rowPoint(0));  // metre
+        QTest::mouseClick(listViewport(), Qt::RightButton, Qt::NoModifier, rowPoint(4));  // Yard
+        w_->inputBox()->setText(QStringLiteral("9.144"));
+        button("Copy")->trigger();
+        QVERIFY(m().mnuEditArray[3]->isEnabled());
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("10.0000"));
+        program_->history.add("R&D 1");  // an ampersand stays a character
+        emit m().mnuEdit->aboutToShow();
+        QCOMPARE(m().mnuEditHistoryArray[0]->text(), QStringLiteral("R&&D 1"));
+        QCOMPARE(m().mnuEditHistoryArray[1]->text(), QStringLiteral("9.144 metre = 10.0000 Yard"));
+        QVERIFY(m().mnuEditHistoryArray[1]->isVisible());
+        QVERIFY(!m().mnuEditHistoryArray[2]->isVisible());
+        m().mnuEditHistoryArray[0]->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("R&D 1"));
+        m().mnuEditHistoryArray[1]->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("9.144 metre = 10.0000 Yard"));
+    }
+
+    void viewAndArrangeCommandsCheckTheirItems() {
+        m().mnuViewArray[0]->trigger();
+        QCOMPARE(program_->settings.View, int16_t{2});
+        QCOMPARE(qobject_cast<QStackedWidget*>(w_->detailsView()->parentWidget())->currentWidget(),
+                 static_cast<QWidget*>(w_->listModeView()));
+        QVERIFY(m().mnuViewArray[0]->isChecked() && !m().mnuViewArray[1]->isChecked());
+        QVERIFY(button("List")->isChecked() && !button("Details")->isChecked());
+        button("Details")->trigger();
+        QCOMPARE(program_->settings.View, int16_t{3});
+        QVERIFY(!m().mnuViewArray[0]->isChecked() && m().mnuViewArray[1]->isChecked());
+        QVERIFY(!button("List")->isChecked() && button("Details")->isChecked());
+        button("Details")->trigger();  // pressing the pressed button keeps it pressed
+        QVERIFY(button("Details")->isChecked());
+
+        m().mnuViewArrangeArray[1]->trigger();
+        QVERIFY(program_->settings.SortUnit);
+        QVERIFY(m().mnuViewArrangeArray[1]->isChecked() && button("SortList")->isChecked());
+        QCOMPARE(w_->listRowText(0), QStringLiteral("Foot"));
+        button("SortTree")->trigger();
+        QVERIFY(program_->settings.SortGroup);
+        QVERIFY(m().mnuViewArrangeArray[0]->isChecked() && button("SortTree")->isChecked());
+        button("SortList")->trigger();
+        QVERIFY(!program_->settings.SortUnit);
+        QVERIFY(!m().mnuViewArrangeArray[1]->isChecked() && !button("SortList")->isChecked());
+        QCOMPARE(w_->listRowText(0), QStringLiteral("metre"));
+    }
+
+    // ---- Tree context menus ----
+
+    void treeMenusByNodeKind() {
+        program_->settings.Modify = 1;
+        QMenu* cat = m().mnuEditCategory;
+        QMenu* grp = m().mnuEditGroup;
+        const auto planned = [this](QAction* a) { return c().plannedEnabled(a); };
+
+        pressNode(1);
+        QTRY_VERIFY(cat->isVisible());
+        QVERIFY(!grp->isVisible());
+        QCOMPARE(program_->settings.pnSelNodeIndex, int16_t{1});  // selected first
+        QCOMPARE(m().mnuEditCategoryArray[0]->text(), QStringLiteral("Add"));
+        QVERIFY(!planned(m().mnuEditCategoryArray[2]));
+        closeMenus();
+
+        pressNode(2);
+        QTRY_VERIFY(cat->isVisible());
+        QCOMPARE(m().mnuEditCategoryArray[0]->text(), QStringLiteral("Add..."));
+        QVERIFY(!planned(m().mnuEditCategoryArray[2]));
+        closeMenus();
+
+        pressNode(3);  // another group: delete allowed
+        QTRY_VERIFY(cat->isVisible());
+        QCOMPARE(m().mnuEditCategoryArray[0]->text(), QStringLiteral("Add..."));
+        QVERIFY(planned(m().mnuEditCategoryArray[2]));
+        QVERIFY(!m().mnuEditCategoryArray[2]->isEnabled());  // no command behind it yet
+        closeMenus();
+
+        pressNode(1);  // the root's "Add" again
+        QTRY_VERIFY(cat->isVisible());
+        QCOMPARE(m().mnuEditCategoryArray[0]->text(), QStringLiteral("Add"));
+        closeMenus();
+        for (int node : {4, 5}) {  // number system, constants
+            pressNode(node);
+            QTRY_VERIFY(grp->isVisible());
+            QVERIFY(!cat->isVisible());
+            QCOMPARE(m().mnuEditCategoryArray[0]->text(), QStringLiteral("Add..."));
+            QVERIFY(!planned(m().mnuEditGroupArray[0]));
+            QVERIFY(!planned(m().mnuEditGroupArray[1]));
+            QVERIFY(planned(m().mnuEditGroupArray[3]));
+            closeMenus();
+        }
+        pressNode(7);  // Area, in a group
+        QTRY_VERIFY(grp->isVisible());
+        QVERIFY(planned(m().mnuEditGroupArray[0]));
+        QVERIFY(planned(m().mnuEditGroupArray[1]));
+        QCOMPARE(program_->settings.pnSelNodeIndex, int16_t{7});
+        closeMenus();
+
+        // With the commands there, the planned states show and items run them.
+        std::vector<int> ran;
+        c().hooks.editGroup = [&](int i) { ran.push_back(i); };
+        pressNode(4);
+        QTRY_VERIFY(grp->isVisible());
+        QVERIFY(!m().mnuEditGroupArray[0]->isEnabled());
+        QVERIFY(m().mnuEditGroupArray[3]->isEnabled());
+        closeMenus();
+        pressNode(6);
+        QTRY_VERIFY(grp->isVisible());
+        QVERIFY(m().mnuEditGroupArray[0]->isEnabled());
+        QVERIFY(m().mnuEditGroupArray[1]->isEnabled());
+        m().mnuEditGroupArray[3]->trigger();
+        closeMenus();
+        QCOMPARE(ran, std::vector<int>{3});
+    }
+
+    void treeMenusNeedModifyAndTheRightButton() {
+        program_->settings.Modify = 0;
+        for (int node : {1, 2, 4, 6}) {
+            pressNode(node);
+            QTest::qWait(20);
+            QVERIFY2(!m().mnuEditCategory->isVisible() && !m().mnuEditGroup->isVisible(), qPrintable(QString::number(node)));
+        }
+        program_->settings.Modify = 1;
+        pressNode(1, Qt::LeftButton);
+        QTest::qWait(20);
+        QVERIFY(!m().mnuEditCategory->isVisible());
+    }
+
+    // ---- List context menus and the long press ----
+
+    void longPressOnARowOpensTheUnitMenu() {
+        program_->settings.ShowMenuDelay = 300;
+        QMenu* unit = m().mnuEditUnit;
+        QTest::mousePress(listViewport(), Qt::RightButton, Qt::NoModifier, rowPoint(1));
+        QVERIFY(c().delayTimer()->isActive());
+        QCOMPARE(c().delayTimer()->interval(), 100);
+        QTest::qWait(150);
+        QVERIFY(!unit->isVisible());  // not before the delay
+        QTRY_VERIFY_WITH_TIMEOUT(unit->isVisible(), 1000);
+        QVERIFY(!c().delayTimer()->isActive());
+        QVERIFY(m().mnuShowMemoArray[0]->isVisible());
+        QVERIFY(m().mnuEditUnitArray[0]->isVisible());
+        QCOMPARE(m().mnuEditUnitArray[2]->text(), QStringLiteral("&Insert..."));
+        for (std::size_t i : {2u, 3u, 5u}) QVERIFY(c().plannedEnabled(m().mnuEditUnitArray[i]));
+        QVERIFY(m().mnuEditUnitArray[0]->isEnabled());  // Copy copies the properties
+        QVERIFY(!m().mnuShowMemoArray[0]->isEnabled());  // no memo window yet
+        m().mnuEditUnitArray[0]->trigger();
+        closeMenus();
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("Foot 0.3048 0 0.0001 0 international foot"));
+    }
+
+    void aClickStopsTheLongPress() {
+        program_->settings.ShowMenuDelay = 200;
+        QTest::mousePress(listViewport(), Qt::RightButton, Qt::NoModifier, rowPoint(0));
+        QVERIFY(c().delayTimer()->isActive());
+        QTest::mouseRelease(listViewport(), Qt::RightButton, Qt::NoModifier, rowPoint(0));
+        QVERIFY(!c().delayTimer()->isActive());
+        QCOMPARE(w_->panelText(4), QStringLiteral("metre"));  // the click chose the unit
+        QTest::qWait(400);
+        QVERIFY(!m().mnuEditUnit->isVisible());
+    }
+
+    void unitMenuWithModifyOffAndInNumberSystem() {
+        program_->settings.ShowMenuDelay = 100;
+        program_->settings.Modify = 0;
+        QTest::mousePress(listViewport(), Qt::RightButton, Qt::NoModifier, rowPoint(0));
+        QTRY_VERIFY_WITH_TIMEOUT(m().mnuEditUnit->isVisible(), 1000);
+        QVERIFY(m().mnuEditUnitArray[0]->isVisible());
+        for (std::size_t i : {2u, 3u, 5u}) QVERIFY(!c().plannedEnabled(m().mnuEditUnitArray[i]));
+        closeMenus();
+        QTest::mouseRelease(listViewport(), Qt::RightButton, Qt::NoModifier, rowPoint(0));
+
+        program_->settings.Modify = 1;
+        w_->selectNode(4);  // number system
+        QTest::mousePress(listViewport(), Qt::RightButton, Qt::NoModifier, rowPoint(1));
+        QTRY_VERIFY_WITH_TIMEOUT(m().mnuEditUnit->isVisible(), 1000);
+        QVERIFY(m().mnuShowMemoArray[0]->isVisible());
+        QVERIFY(!m().mnuEditUnitArray[0]->isVisible());
+        QVERIFY(!m().mnuEditUnitArray[1]->isVisible());
+        for (std::size_t i : {2u, 3u, 5u}) QVERIFY(!c().plannedEnabled(m().mnuEditUnitArray[i]));
+        closeMenus();
+        QTest::mouseRelease(listViewport(), Qt::RightButton, Qt::NoModifier, rowPoint(1));
+    }
+
+    void emptyListAreaOpensTheAddMenuAtOnce() {
+        program_->settings.Modify = 1;
+        int editUnits = 0;
+        c().hooks.editUnit = [&](int) { ++editUnits; };
+        QTest::mousePress(listViewport(), Qt::RightButton, Qt::NoModifier, emptyListPoint());
+        QVERIFY(m().mnuEditUnit->isVisible());  // at once
+        QVERIFY(!c().delayTimer()->isActive());
+        QVERIFY(!m().mnuEditUnitArray[0]->isVisible());
+        QVERIFY(!m().mnuEditUnitArray[1]->isVisible());
+        QVERIFY(!m().mnuShowMemoArray[0]->isVisible());
+        QVERIFY(!m().mnuShowMemoArray[1]->isVisible());
+        QCOMPARE(m().mnuEditUnitArray[2]->text(), QStringLiteral("&Add..."));
+        QVERIFY(m().mnuEditUnitArray[2]->isEnabled());
+        QVERIFY(!m().mnuEditUnitArray[3]->isEnabled());
+        QVERIFY(m().mnuEditUnitArray[5]->isEnabled());
+        QCOMPARE(program_->sel.pnSelUnitIndex, int16_t{5});
+        m().mnuEditUnitArray[2]->trigger();
+        QCOMPARE(editUnits, 1);
+        closeMenus();
+        QTest::mouseRelease(listViewport(), Qt::RightButton, Qt::NoModifier, emptyListPoint());
+
+        w_->selectNode(4);  // number system: nothing to add
+        QTest::mousePress(listViewport(), Qt::RightButton, Qt::NoModifier, emptyListPoint());
+        QVERIFY(m().mnuEditUnit->isVisible());
+        QVERIFY(!m().mnuEditUnitArray[2]->isEnabled());
+        QCOMPARE(program_->sel.pnSelUnitIndex, int16_t{4});
+        closeMenus();
+        QTest::mouseRelease(listViewport(), Qt::RightButton, Qt::NoModifier, emptyListPoint());
+
+        program_->settings.Modify = 0;  // nothing opens
+        w_->selectNode(6);
+        QTest::mousePress(listViewport(), Qt::RightButton, Qt::NoModifier, emptyListPoint());
+        QTest::qWait(20);
+        QVERIFY(!m().mnuEditUnit->isVisible());
+        QTest::mouseRelease(listViewport(), Qt::RightButton, Qt::NoModifier, emptyListPoint());
+    }
+
+    // ---- Toolbar look, visibility, customisation ----
+
+    void ctrlAltClickTogglesTheFlatLook() {
+        QToolBar* bar = c().toolbar();
+        auto* list = qobject_cast<QToolButton*>(bar->widgetForAction(button("List")));
+        QVERIFY(list);
+        QVERIFY(list->autoRaise());
+        QVERIFY(c().flatToolbar());
+        const Qt::KeyboardModifiers ctrlAlt = Qt::ControlModifier | Qt::AltModifier;
+        QTest::mouseClick(list, Qt::LeftButton, ctrlAlt, QPoint(4, 4));
+        QVERIFY(!list->autoRaise());
+        QCOMPARE(program_->settings.View, int16_t{3});  // the button was not pressed
+        QTest::mouseClick(bar, Qt::LeftButton, ctrlAlt, QPoint(bar->width() - 3, 3));
+        QVERIFY(list->autoRaise());  // back to the first look
+        QTest::mouseClick(bar, Qt::LeftButton, Qt::ControlModifier, QPoint(bar->width() - 3, 3));
+        QVERIFY(list->autoRaise());  // Ctrl alone does nothing
+        QTest::mouseClick(list, Qt::LeftButton, ctrlAlt | Qt::ShiftModifier, QPoint(4, 4));
+        QVERIFY(list->autoRaise());  // nor Ctrl+Alt+Shift
+    }
+
+    void hiddenMenuBarAndToolbarKeepTheShortcuts() {
+        restart({{"Option", "ShowMenubar", "0"}, {"Option", "ShowToolbar", "0"}});
+        QVERIFY(!w_->menuBar()->isVisible());
+        QVERIFY(!c().toolbar()->isVisible());
+        w_->activateWindow();
+        QTest::keyClick(w_.get(), Qt::Key_S, Qt::ControlModifier);  // Save As
+        QCOMPARE(dialogs_.size(), std::size_t{1});
+        QCOMPARE(dialogs_[0].title, std::string(" Save As"));
+    }
+
+    void customisedToolbarIsSavedAndRestored() {
+        restart({{"Extra", "CustomizeToolbar", "True"}});
+        QToolBar* bar = c().toolbar();
+        QVERIFY(bar->isMovable());
+        emit bar->customContextMenuRequested(QPoint(3, 3));
+        auto* menu = bar->findChild<QMenu*>(QStringLiteral("mnuCustomizeToolbar"));
+        QVERIFY(menu);
+        QAction* print = nullptr;
+        for (QAction* a : menu->actions())
+            if (a->text() == QLatin1String("Print (Ctrl+P)")) print = a;
+        QVERIFY(print && print->isChecked());
+        print->trigger();  // hides the Print button
+        menu->close();
+        QVERIFY(!button("Print")->isVisible());
+        const std::string saved = stored("Toolbar", "Quantimetrix");
+        QVERIFY2(saved.size() > 6 && saved.substr(saved.size() - 6) == "|Print", saved.c_str());
+        restart();
+        QVERIFY(!button("Print")->isVisible());
+        QVERIFY(button("Find")->isVisible());
+        // Without customising, the stored layout is not applied.
+        restart({{"Extra", "CustomizeToolbar", "False"}});
+        QVERIFY(button("Print")->isVisible());
+        QVERIFY(!c().toolbar()->isMovable());
+    }
+
+    // ---- Help and Exit ----
+
+    void helpContentsOpensTheHelpWindow() {
+        writeFile(path("Qmtrxdoc.hlp"), "<html><body><h1>Contents</h1></body></html>");
+        button("Help")->trigger();
+        QTRY_VERIFY(HelpWindow::instance() && HelpWindow::instance()->isVisible());
+        HelpWindow::instance()->close();
+        m().mnuHelpArray[0]->trigger();
+        QTRY_VERIFY(HelpWindow::instance() && HelpWindow::instance()->isVisible());
+        QVERIFY(prompt_.messages.empty());
+    }
+
+    void exitClosesThroughTheClosingQuestion() {
+        program_->table.pbTableChanged = true;
+        prompt_.answers = {MsgResult::Cancel};
+        m().mnuFileArray[6]->trigger();
+        QVERIFY(w_->isVisible());
+        prompt_.answers = {MsgResult::Yes};  // and then cancel the Save As dialog
+        button("Exit")->trigger();
+        QVERIFY(w_->isVisible());
+        QCOMPARE(dialogs_.size(), std::size_t{1});
+        QCOMPARE(dialogs_[0].title, std::string(" Save As"));
+        QVERIFY(dialogs_[0].overwritePrompt);
+        QCOMPARE(fileBytes(dataPath().toStdString()), QByteArray::fromStdString(test::sampleTableText()));
+        prompt_.answers = {MsgResult::No};
+        m().mnuFileArray[6]->trigger();
+        QVERIFY(!w_->isVisible());
+        QCOMPARE(prompt_.messages.size(), std::size_t{3});
+    }
+
+    // ---- File commands ----
+
+    void saveOnAnUnchangedTableAsksNothing() {
+        const QByteArray before = fileBytes(dataPath().toStdString());
+        c().mSaveTable();
+        QVERIFY(prompt_.messages.empty());
+        QCOMPARE(fileBytes(dataPath().toStdString()), before);
+        // Changed: the question, and No writes nothing.
+        program_->table.pbTableChanged = true;
+        program_->table.psCategoryName[3] = "Distance";
+        prompt_.answers = {MsgResult::No};
+        QTRY_VERIFY_WITH_TIMEOUT(m().mnuFileArray[1]->isEnabled(), 300);
+        m().mnuFileArray[1]->trigger();
+        QCOMPARE(prompt_.messages.size(), std::size_t{1});
+        QCOMPARE(prompt_.messages[0].text, std::string("Do you really want to overwrite the existing file?"));
+        QCOMPARE(prompt_.messages[0].title, std::string(" Save"));
+        QCOMPARE(prompt_.messages[0].buttons, MsgButtons::YesNo);
+        QCOMPARE(prompt_.messages[0].icon, MsgIcon::Exclamation);
+        QCOMPARE(fileBytes(dataPath().toStdString()), before);
+        QVERIFY(program_->table.pbTableChanged);
+        prompt_.answers = {MsgResult::Yes};
+        c().mSaveTable();
+        QVERIFY(fileBytes(dataPath().toStdString()).contains("3;2;Distance\r\n"));
+        QVERIFY(!program_->table.pbTableChanged);
+        QVERIFY(dialogs_.empty());
+    }
+
+    void saveAsWritesAnUnchangedTable() {
+        const std::string other = path("other.dat");
+        dialogAnswers_ = {other};
+        button("SaveAs")->trigger();
+        QCOMPARE(dialogs_.size(), std::size_t{1});
+        const FileDialogSpec& d = dialogs_[0];
+        QCOMPARE(d.title, std::string(" Save As"));
+        QCOMPARE(d.filter, std::string("Data files (*.dat;*.txt)|*.dat;*.txt|All Files (*.*)|*.*|"));
+        QCOMPARE(d.initialFolder, dir_->path().toStdString() + "/");
+        QCOMPARE(d.initialFileName, std::string("sample.dat"));
+        QVERIFY(d.overwritePrompt);
+        QVERIFY(d.hideReadOnly);
+        QCOMPARE(fileBytes(other), QByteArray::fromStdString(test::sampleTableText()));
+        QCOMPARE(w_->nodeItem(1)->text(0), QStringLiteral("other.dat"));
+        QCOMPARE(program_->table.psTableFile, other);
+        QVERIFY(prompt_.messages.empty());
+        // A cancelled dialog writes nothing and changes nothing.
+        const std::string third = path("third.dat");
+        program_->table.pbTableChanged = true;
+        m().mnuFileArray[2]->trigger();  // no answer queued: cancelled
+        QCOMPARE(dialogs_.size(), std::size_t{2});
+        QCOMPARE(dialogs_[1].initialFileName, std::string("other.dat"));
+        QVERIFY(program_->table.pbTableChanged);
+        QCOMPARE(program_->table.psTableFile, other);
+        QVERIFY(!QFile::exists(QString::fromStdString(third)));
+    }
+
+    void openReadsAnotherTable() {
+        const std::string other = path("other.dat");
+        writeFile(other, "Things;1\r\n;E;\r\n1;1;Number System\r\n2;1;Constants\r\n3;2;Money\r\n;E;\r\n"
+                         "2;Number System;1\r\n1;Decimal;10;0;0;0;\r\n;E;\r\n2;Constants;0\r\n;E;\r\n"
+                         "1;Money;2\r\n1;Euro;1;0;0;0;\r\n1;Cent;0.01;0;0;0;\r\n;E;\r\n");
+        QTest::mouseClick(listViewport(), Qt::LeftButton, Qt::NoModifier, rowPoint(0));
+        QVERIFY(!w_->panelText(2).isEmpty());
+        dialogAnswers_ = {other};
+        button("Open")->trigger();
+        QCOMPARE(dialogs_.size(), std::size_t{1});
+        QCOMPARE(dialogs_[0].title, std::string(" Open"));
+        QCOMPARE(dialogs_[0].initialFileName, std::string("sample.dat"));
+        QVERIFY(!dialogs_[0].overwritePrompt);
+        QVERIFY(prompt_.messages.empty());
+        QCOMPARE(w_->nodeItem(1)->text(0), QStringLiteral("other.dat"));
+        QCOMPARE(w_->nodeItem(2)->text(0), QStringLiteral("Things"));
+        QCOMPARE(w_->nodeItem(5)->text(0), QStringLiteral("Money"));
+        QCOMPARE(w_->listRowCount(), 0);
+        QCOMPARE(w_->panelText(2), QString());  // the old choice is gone
+        QCOMPARE(program_->msTableFolder, dir_->path().toStdString() + "/");
+        QCOMPARE(w_->windowTitle(), QStringLiteral(" Quantimetrix"));
+        w_->selectNode(5);
+        QCOMPARE(w_->listRowText(1), QStringLiteral("Cent"));
+    }
+
+    void openWithAChangedTableAsksFirst() {
+        program_->table.pbTableChanged = true;
+        prompt_.answers = {MsgResult::Cancel};
+        m().mnuFileArray[0]->trigger();
+        QCOMPARE(prompt_.messages.size(), std::size_t{1});
+        QCOMPARE(prompt_.messages[0].text,
+                 std::string("The file 'sample.dat' has changed.\r\n\r\nDo you want to save the changes?"));
+        QVERIFY(dialogs_.empty());  // no dialog after Cancel
+        QCOMPARE(w_->nodeItem(1)->text(0), QStringLiteral("sample.dat"));
+        // No: the group states are written, then the Open dialog (cancelled here).
+        w_->nodeItem(2)->setExpanded(false);
+        prompt_.answers = {MsgResult::No};
+        m().mnuFileArray[0]->trigger();
+        QCOMPARE(dialogs_.size(), std::size_t{1});
+        QCOMPARE(dialogs_[0].title, std::string(" Open"));
+        QVERIFY(fileBytes(dataPath().toStdString()).startsWith("Space;0\r\nMechanics;0\r\n"));
+        QVERIFY(program_->table.pbTableChanged);  // nothing was opened
+    }
+
+    void failedOpenComesBackAndCancelShowsTheTableAsItStands() {
+        dialogAnswers_ = {path("missing.dat"), std::nullopt};
+        button("Open")->trigger();
+        QCOMPARE(dialogs_.size(), std::size_t{2});  // the dialog came back after the failed read
+        QCOMPARE(prompt_.messages.size(), std::size_t{1});
+        QCOMPARE(w_->listRowCount(), 0);
+        QVERIFY(!w_->nodeItem(6));  // the old categories are gone from the tree
+        // The loop ends when a file reads.
+        dialogs_.clear();
+        dialogAnswers_ = {path("missing.dat"), dataPath().toStdString()};
+        button("Open")->trigger();
+        QCOMPARE(dialogs_.size(), std::size_t{2});
+        QCOMPARE(w_->nodeItem(6)->text(0), QStringLiteral("Length"));
+    }
+
+    // ---- Closing ----
+
+    void closingAsksAndKeepsTheWindowOnCancel() {
+        program_->table.pbTableChanged = true;
+        program_->table.psCategoryName[3] = "Distance";
+        prompt_.answers = {MsgResult::Cancel};
+        QVERIFY(!w_->close());
+        prompt_.answers = {MsgResult::Yes};  // the Save As dialog cancelled
+        QVERIFY(!w_->close());
+        QCOMPARE(fileBytes(dataPath().toStdString()), QByteArray::fromStdString(test::sampleTableText()));
+        QCOMPARE(program_->table.psCategoryName[3], std::string("Distance"));  // nothing lost
+        // Yes and a file: the table is written there and the window closes.
+        const std::string other = path("saved.dat");
+        dialogAnswers_ = {other};
+        prompt_.answers = {MsgResult::Yes};
+        QVERIFY(w_->close());
+        QVERIFY(fileBytes(other).contains("3;2;Distance\r\n"));
+        QCOMPARE(stored("File", "SaveFilePath"), other);
+    }
+
+    void closingAfterCollapsingAGroupChangesOnlyThatLine() {
+        w_->nodeItem(2)->setExpanded(false);
+        QVERIFY(w_->close());
+        QByteArray expected = QByteArray::fromStdString(test::sampleTableText());
+        expected.replace(0, 7, "Space;0");
+        QCOMPARE(fileBytes(dataPath().toStdString()), expected);
+        QVERIFY(prompt_.messages.empty());
+    }
+
+    void closingWithAChangedTableAnsweredNo() {
+        program_->table.pbTableChanged = true;
+        program_->table.psCategoryName[3] = "Distance";
+        w_->nodeItem(3)->setExpanded(true);
+        prompt_.answers = {MsgResult::No};
+        QVERIFY(w_->close());
+        QByteArray expected = QByteArray::fromStdString(test::sampleTableText());
+        expected.replace(9, 11, "Mechanics;1");
+        QCOMPARE(fileBytes(dataPath().toStdString()), expected);
+    }
+};
+
+} // namespace qm
+
+QTEST_MAIN(qm::MenusTest)
+#include "menus_gui_test.moc"
