@@ -204,6 +204,8 @@ void MainWindow::pSetViewFont() {
         progress_.set("PSVF05");
         const QFont barFont = areaFont(s, 3, 3);
         for (QLabel* l : panels_) l->setFont(barFont);
+        // A new box font changes the boxes' height: place the controls again.
+        if (layout_.started()) placeControls();
     });
 }
 

@@ -398,6 +398,19 @@ private slots:
         QCOMPARE(arrow()->toolTip(), QStringLiteral("Right-click here to swap the units."));
     }
 
+    void aLargerBoxFontMakesRoomForTheBoxes() {
+        start();
+        const int boxHeight = input()->height();
+        const int listHeight = list()->height();
+        program_->settings.FontSize[2] = 20;
+        w_->pSetViewFont();
+        QVERIFY(input()->height() > boxHeight);
+        QCOMPARE(output()->height(), input()->height());
+        // The panes give up what the boxes gained; the boxes keep their distance from the bottom.
+        QCOMPARE(list()->height() + input()->height(), listHeight + boxHeight);
+        checkNothingClipped();
+    }
+
     void oddStoredSizesStillGiveAUsableWindow() {
         put("Form", "Width", "1000");
         put("Form", "Height", "500");
