@@ -123,6 +123,9 @@ void MainWindowCommands::buildMenuBar() {
     list->setCheckable(true);
     details->setCheckable(true);
     details->setChecked(true);
+    auto* viewGroup = new QActionGroup(this);  // one of the two, shown as a radio mark
+    viewGroup->addAction(list);
+    viewGroup->addAction(details);
     connectArray(this, m.mnuViewArray, [this](int i) { viewClick(i); });
     addItems<2>(m.mnuViewArrange, m.mnuViewArrangeArray, {"&Categories by Name", "&Units by Name"});
     for (QAction* a : m.mnuViewArrangeArray) a->setCheckable(true);
