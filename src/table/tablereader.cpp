@@ -95,6 +95,9 @@ void parseLines(ConversionTable& t, const std::vector<std::string_view>& lines, 
         t.pnCategoryIcon[c] = strictInt16(h[0], ctx.decimal.locale);
         t.psCategoryName[c] = h[1];
         t.pnUnitCount[c] = strictInt16(h[2], ctx.decimal.locale);
+        // A category holds at most 99 units: a header that claims more would
+        // make the next save write a file that cannot be read back.
+        if (t.pnUnitCount[c] > kMaxUnitsPerCategory) throw ReadFailure{kTooManyUnits};
         if (t.pnUnitCount[c] > t.pnMaxUnitCount) t.pnMaxUnitCount = t.pnUnitCount[c];
         pResizeUnitArrays(t);
         ++i;
