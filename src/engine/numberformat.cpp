@@ -25,9 +25,8 @@ void dropNegativeZero(std::string& s) {
     s.erase(0, 1);
 }
 
-// Fixed point with exactly `decimals` decimals, correctly rounded; a text that
-// ends in '.' when decimals is 0 (the "0." picture).
-std::string fixedText(double v, int decimals) {
+// The std::to_chars text of v with `decimals` decimals in the given format.
+std::string charsText(double v, std::chars_format format, int decimals) {
     char small[400];
     std::vector<char> large;
     const std::size_t need = static_cast<std::size_t>(decimals) + 340;
@@ -36,8 +35,14 @@ std::string fixedText(double v, int decimals) {
         large.resize(need);
         first = large.data();
     }
-    auto r = std::to_chars(first, first + need, v, std::chars_format::fixed, decimals);
-    std::string s(first, r.ptr);
+    auto r = std::to_chars(first, first + need, v, format, decimals);
+    return std::string(first, r.ptr);
+}
+
+// Fixed point with exactly `decimals` decimals, correctly rounded; a text that
+// ends in '.' when decimals is 0 (the "0." picture).
+std::string fixedText(double v, int decimals) {
+    std::string s = charsText(v, std::chars_format::fixed, decimals);
     if (decimals == 0) s += '.';
     dropNegativeZero(s);
     return s;
@@ -46,16 +51,7 @@ std::string fixedText(double v, int decimals) {
 // One mantissa digit, '.', `decimals` decimals, 'E', sign, at least two
 // exponent digits (the "0.00E+00" picture).
 std::string scientificText(double v, int decimals) {
-    char small[128];
-    std::vector<char> large;
-    const std::size_t need = static_cast<std::size_t>(decimals) + 40;
-    char* first = small;
-    if (need > sizeof small) {
-        large.resize(need);
-        first = large.data();
-    }
-    auto r = std::to_chars(first, first + need, v, std::chars_format::scientific, decimals);
-    std::string s(first, r.ptr);
+    std::string s = charsText(v, std::chars_format::scientific, decimals);
     const auto e = s.find('e');
     s[e] = 'E';
     if (decimals == 0) s.insert(e, 1, '.');

@@ -2,6 +2,7 @@
 
 #include "core/numtext.h"
 #include "core/runerror.h"
+#include "core/text.h"
 
 #include <charconv>
 #include <cmath>
@@ -24,20 +25,7 @@ float readSingle(std::string_view text) {
     return static_cast<float>(v);
 }
 
-namespace {
 
-bool equalsNoCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        char x = a[i], y = b[i];
-        if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
-        if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
-        if (x != y) return false;
-    }
-    return true;
-}
-
-} // namespace
 
 bool readBoolean(std::string_view text) {
     std::size_t b = 0, e = text.size();
@@ -46,8 +34,8 @@ bool readBoolean(std::string_view text) {
     while (e > b && (text[e - 1] == ' ' || text[e - 1] == '\t'))
         --e;
     const std::string_view word = text.substr(b, e - b);
-    if (equalsNoCase(word, "true")) return true;
-    if (equalsNoCase(word, "false")) return false;
+    if (equalsIgnoreCaseAscii(word, "true")) return true;
+    if (equalsIgnoreCaseAscii(word, "false")) return false;
     // A number of the program's own format, whatever the user's locale.
     const std::optional<double> v = pStrictNumber(word, NumberLocale{'.', ','});
     if (!v) throw RunError(RunErrorKind::TypeMismatch, "Type mismatch");
