@@ -10,6 +10,8 @@
 #include "platform/qtsettingsstore.h"
 
 #include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
 #include <QFile>
 #include <QLineEdit>
 #include <QListView>
@@ -742,6 +744,46 @@ private slots:
         button("Open")->trigger();
         QCOMPARE(dialogs_.size(), std::size_t{2});
         QCOMPARE(w_->nodeItem(6)->text(0), QStringLiteral("Length"));
+    }
+
+    void realDialogsShowTitleFilterFolderAndNameAndCancel() {
+        c().fileDialogHook = nullptr;  // the window's own QFileDialog
+        QStringList seen;
+        const auto cancelWhenShown = [&] {
+            auto* poll = new QTimer(this);  // until the dialog is up
+            poll->setInterval(20);
+            connect(poll, &QTimer::timeout, this, [&seen, poll] {
+                QFileDialog* d = nullptr;
+                for (QWidget* top : QApplication::topLevelWidgets())
+                    if (auto* f = qobject_cast<QFileDialog*>(top); f && f->isVisible()) d = f;
+                if (!d) return;
+                poll->deleteLater();
+                poll->stop();
+                seen << d->windowTitle() << d->nameFilters().join(QStringLiteral("|"))
+                     << QDir(d->directory()).canonicalPath() << d->selectedFiles().value(0).section('/', -1)
+                     << (d->acceptMode() == QFileDialog::AcceptSave ? QStringLiteral("save") : QStringLiteral("open"))
+                     << (d->testOption(QFileDialog::DontConfirmOverwrite) ? QStringLiteral("no prompt")
+                                                                          : QStringLiteral("prompt"));
+                d->reject();  // the dialog's Cancel
+            });
+            poll->start();
+        };
+        const QString folder = QDir(dir_->path()).canonicalPath();
+        cancelWhenShown();
+        button("SaveAs")->trigger();  // cancelled: the cancel error
+        QCOMPARE(seen, (QStringList{" Save As", "Data files (*.dat *.txt)|All Files (*)", folder, "sample.dat",
+                                    "save", "prompt"}));
+        QCOMPARE(program_->table.psTableFile, dataPath().toStdString());
+
+        seen.clear();
+        program_->table.psTableFile = path("other.dat");  // the dialogs offer the current file's name
+        cancelWhenShown();
+        button("Open")->trigger();
+        QCOMPARE(seen, (QStringList{" Open", "Data files (*.dat *.txt)|All Files (*)", folder, "other.dat", "open",
+                                    "no prompt"}));
+        QCOMPARE(w_->nodeItem(6)->text(0), QStringLiteral("Length"));  // nothing was opened
+        QVERIFY(prompt_.messages.empty());
+        program_->table.psTableFile = dataPath().toStdString();
     }
 
     // ---- Closing ----
