@@ -1,5 +1,6 @@
 // Start-up, fonts and colours, and closing of the main window.
 #include "mainwindow/MainWindow.h"
+#include "mainwindow/layoutlogic.h"
 
 #include "auxwindows/localecheck.h"
 #include "settings/config.h"
@@ -122,7 +123,7 @@ void MainWindow::startUp() {
         }
 
         progress_.set("FMFL03");
-        pReadCfg(s, p.table, store_, prompt_, toTwipsX(400));
+        pReadCfg(s, p.table, store_, prompt_, static_cast<float>(designListWidth()));
         applyLocale();
 
         progress_.set("FMFL04");

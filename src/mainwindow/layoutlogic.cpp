@@ -30,6 +30,11 @@ PixelRect toPixelRect(const TwipRect& r, double twipsPerPixelX, double twipsPerP
     return p;
 }
 
+double designListWidth() {
+    const Settings defaults;
+    return defaults.Width - (defaults.TreeWidth + lay::kListOffset) - lay::kListRightMargin;
+}
+
 WindowRect atLeastMinimum(const WindowRect& w) {
     WindowRect out = w;
     out.Width = std::isfinite(w.Width) ? std::max(w.Width, lay::kMinWindowWidth) : lay::kMinWindowWidth;

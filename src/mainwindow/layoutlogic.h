@@ -68,6 +68,10 @@ struct WindowRect {
     bool operator==(const WindowRect&) const = default;
 };
 
+// The unit list's width in the window as designed (the default geometry), the
+// width the list has before the stored layout is applied at start-up.
+double designListWidth();
+
 // The window's size raised to the minimum size.
 WindowRect atLeastMinimum(const WindowRect& w);
 

@@ -53,6 +53,17 @@ TEST(LayoutPixels, RectEdgesAreRoundedSoNeighboursMeet) {
     EXPECT_EQ(list.left - (tree.left + tree.width), 3);
 }
 
+TEST(LayoutWindow, DesignListWidthIsTheListOfADefaultWindow) {
+    // A frameless default window laid out from the default settings has a
+    // list exactly as wide as the design width read at start-up.
+    Settings s;
+    FormLayout layout;
+    layout.initialLayout(s);
+    layout.start(s.Width, s.Height, WindowRect{s.Left, s.Top, s.Width, s.Height}, s);
+    EXPECT_DOUBLE_EQ(layout.listWidth(), designListWidth());
+    EXPECT_DOUBLE_EQ(designListWidth(), 7095 - 2880 - 75);
+}
+
 TEST(LayoutWindow, NeverBelowTheMinimumSize) {
     struct Case {
         WindowRect in, out;
