@@ -32,7 +32,11 @@ MainWindow::MainWindow(Program& program, UserPrompt& prompt, SettingsStore& stor
     startUp();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // The commands refer back to this window: they go while it is whole.
+    delete commands_;
+    commands_ = nullptr;
+}
 
 void MainWindow::buildWidgets() {
     setWindowTitle(QStringLiteral(" Unit Explorer"));
