@@ -1,6 +1,6 @@
 #include "auxwindows/frmHint.h"
 
-#include "mainwindow/viewlogic.h"
+#include "auxwindows/hinttext.h"
 
 #include <QCheckBox>
 #include <QGuiApplication>

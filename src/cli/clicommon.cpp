@@ -1,5 +1,6 @@
 #include "cli/clicommon.h"
 
+#include "auxwindows/hinttext.h"
 #include "table/fileio.h"
 #include "table/tablereader.h"
 
@@ -87,11 +88,6 @@ std::string dataFilePath(const CommonOptions& o) {
     return folder + defaultTableName(o.comma ? 1 : 0);
 }
 
-std::string hintText(int n, const DecimalSettings& dec) {
-    if (n == 5) return "Only a " + dec.psDecimalSeparatorName + " is recognized as decimal separator.";
-    return "Tip " + std::to_string(n);
-}
-
 MsgResult PrintingPrompt::message(const std::string& text, const std::string&, MsgIcon, MsgButtons) {
     std::string line;
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -102,6 +98,6 @@ MsgResult PrintingPrompt::message(const std::string& text, const std::string&, M
     return MsgResult::OK;
 }
 
-void PrintingPrompt::showHint(int n) { out_ << hintText(n, dec_) << '\n'; }
+void PrintingPrompt::showHint(int n) { out_ << pHintText(n, dec_.psDecimalSeparatorName) << '\n'; }
 
 } // namespace qm::cli

@@ -66,7 +66,4 @@ public:
     void showHint(int) override {}
 };
 
-// The text of tip n as the tip window shows it.
-std::string hintText(int n, const DecimalSettings& dec);
-
 } // namespace qm::cli

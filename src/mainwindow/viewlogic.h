@@ -3,6 +3,7 @@
 // caption, the texts put on the clipboard, and the unit choices.
 #pragma once
 
+#include "auxwindows/hinttext.h"
 #include "mainwindow/program.h"
 
 #include <cstdint>
@@ -126,8 +127,6 @@ void swapUnits(UnitChoice& c);
 
 // ---- Tips and colours ----
 
-// The text of tip n (0..5); empty for any other n.
-std::string pHintText(int n, const std::string& separatorName);
 
 // A stored colour: red + 256 * green + 65536 * blue, or (sign bit set) the
 // system colour with the index in the low bits.
