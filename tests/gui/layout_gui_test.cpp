@@ -1,63 +1,25 @@
 // The main window's layout on the real widgets: the stored geometry at start,
 // the minimum size, the splitter and the arrow with their minimums, a resize
 // that would squeeze the list, minimising, and what closing stores.
-#include "mainwindow/MainWindow.h"
+#include "windowfixture.h"
 
-#include "core/recordingprompt.h"
-#include "mainwindow/sampletable.h"
-#include "platform/qtsettingsstore.h"
-
-#include <QFile>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMouseEvent>
-#include <QSettings>
 #include <QStackedWidget>
-#include <QStandardItemModel>
 #include <QStatusBar>
-#include <QTableView>
-#include <QTemporaryDir>
-#include <QTreeWidget>
-#include <QtTest>
 
 #include <cmath>
-#include <memory>
 
 namespace qm {
 
-class LayoutTest : public QObject {
+class LayoutTest : public QObject, public test::WindowFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<QtSettingsStore> store_;
-    std::unique_ptr<Program> program_;
-    RecordingPrompt prompt_;
-    std::unique_ptr<MainWindow> w_;
     QPoint press_; // global position of the last press
 
-    QString dataPath() const { return dir_->filePath(QStringLiteral("sample.dat")); }
-    void put(const char* section, const char* key, const std::string& value) {
-        store_->save(kSettingsApp, section, key, value);
-        store_->flush();
-    }
-    double stored(const char* section, const char* key) {
-        QtSettingsStore fresh(QSettings::IniFormat);
-        const std::string text = fresh.get(kSettingsApp, section, key, "nan");
-        return std::stod(text);
-    }
-    void start() {
-        program_ = std::make_unique<Program>();
-        program_->programFolder = dir_->path().toStdString() + "/";
-        store_ = std::make_unique<QtSettingsStore>(QSettings::IniFormat);
-        w_ = std::make_unique<MainWindow>(*program_, prompt_, *store_);
-        QVERIFY(QTest::qWaitForWindowExposed(w_.get()));
-        QCoreApplication::processEvents();
-    }
-    void closeWindow() {
-        w_->askSaveOnClose = [] { return true; };
-        QVERIFY(w_->close());
-        w_.reset();
+    static double stored(const char* section, const char* key) {
+        return std::stod(WindowFixture::stored(section, key, "nan"));
     }
 
     // Twips per pixel and the pixel of a length in twips, as the window converts.
@@ -109,27 +71,8 @@ private:
     }
 
 private slots:
-    void init() {
-        dir_ = std::make_unique<QTemporaryDir>();
-        QVERIFY(dir_->isValid());
-        QStandardPaths::setTestModeEnabled(true);
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir_->path());
-        QFile f(dataPath());
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(QByteArray::fromStdString(test::sampleTableText()));
-        f.close();
-        prompt_ = RecordingPrompt{};
-        store_ = std::make_unique<QtSettingsStore>(QSettings::IniFormat);
-        put("File", "SaveFilePath", dataPath().toStdString());
-        put("Extra", "ShowCheckLocale", "0");
-        put("View", "SelNodeIndex", "6");
-    }
-    void cleanup() {
-        if (w_) closeWindow();
-        program_.reset();
-        store_.reset();
-        dir_.reset();
-    }
+    void init() { setUp(); }
+    void cleanup() { tearDown(); }
 
     void initialLayoutFollowsTheStoredSettings() {
         put("Form", "Left", "600");
@@ -388,11 +331,8 @@ private slots:
         start();
         mouse(arrow(), QEvent::MouseMove, Qt::NoButton, arrow()->mapToGlobal(QPoint(5, 5)));
         QCOMPARE(arrow()->toolTip(), QStringLiteral("Click and drag this arrow to change the box widths."));
-        QTableView* view = w_->detailsView();
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier,
-                          view->visualRect(w_->listModel()->index(0, 0)).center());
-        QTest::mouseClick(view->viewport(), Qt::RightButton, Qt::NoModifier,
-                          view->visualRect(w_->listModel()->index(1, 0)).center());
+        clickRow(0, Qt::LeftButton);
+        clickRow(1, Qt::RightButton);
         QVERIFY(w_->bothUnitsChosen());
         mouse(arrow(), QEvent::MouseMove, Qt::NoButton, arrow()->mapToGlobal(QPoint(6, 5)));
         QCOMPARE(arrow()->toolTip(), QStringLiteral("Right-click here to swap the units."));

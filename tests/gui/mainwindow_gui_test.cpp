@@ -1,90 +1,21 @@
 // The main window driven as a user drives it: clicks with either button on
 // list rows and tree nodes, typing, Enter and Shift+Enter, Ctrl+W, renaming,
 // arranging, copy and paste, closing and starting again.
-#include "mainwindow/MainWindow.h"
-#include "mainwindow/MainWindowCommands.h"
-
-#include "core/recordingprompt.h"
-#include "mainwindow/sampletable.h"
-#include "platform/qtsettingsstore.h"
+#include "windowfixture.h"
 
 #include <QClipboard>
-#include <QFile>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListView>
 #include <QMenu>
-#include <QSettings>
 #include <QStackedWidget>
-#include <QStandardItemModel>
-#include <QTableView>
-#include <QTemporaryDir>
-#include <QTreeWidget>
-#include <QtTest>
-
-#include <memory>
 
 namespace qm {
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public QObject, public test::WindowFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<QtSettingsStore> store_;
-    std::unique_ptr<Program> program_;
-    RecordingPrompt prompt_;
-    std::unique_ptr<MainWindow> w_;
-
-    QString dataPath() const { return dir_->filePath(QStringLiteral("sample.dat")); }
-
-    void put(const char* section, const char* key, const std::string& value) {
-        store_->save(kSettingsApp, section, key, value);
-        store_->flush();
-    }
-    std::string stored(const char* section, const char* key) {
-        QtSettingsStore fresh(QSettings::IniFormat);
-        return fresh.get(kSettingsApp, section, key, "<missing>");
-    }
-
-    void start() {
-        program_ = std::make_unique<Program>();
-        program_->programFolder = dir_->path().toStdString() + "/";
-        store_ = std::make_unique<QtSettingsStore>(QSettings::IniFormat);
-        w_ = std::make_unique<MainWindow>(*program_, prompt_, *store_);
-        QVERIFY(QTest::qWaitForWindowExposed(w_.get()));
-    }
-    void restart() {
-        QVERIFY(w_->close());
-        w_.reset();
-        start();
-    }
-
-    QWidget* listViewport() const { return w_->detailsView()->viewport(); }
-    QPoint rowPoint(int row) const {
-        return w_->detailsView()->visualRect(w_->listModel()->index(row, 0)).center();
-    }
-    void clickRow(int row, Qt::MouseButton button) {
-        QTest::mouseClick(listViewport(), button, Qt::NoModifier, rowPoint(row));
-    }
-    void clickNode(int node) {
-        QTreeWidgetItem* item = w_->nodeItem(node);
-        QVERIFY(item);
-        w_->treeView()->scrollToItem(item);
-        QTest::mouseClick(w_->treeView()->viewport(), Qt::LeftButton, Qt::NoModifier,
-                          w_->treeView()->visualItemRect(item).center());
-    }
-    QStringList rowTexts() const {
-        QStringList out;
-        for (int r = 0; r < w_->listRowCount(); ++r) out << w_->listRowText(r);
-        return out;
-    }
-    void typeInput(const char* text) {
-        w_->inputBox()->setFocus();
-        QTest::keyClicks(w_->inputBox(), QString::fromLatin1(text));
-    }
-    QString output() const { return w_->outputBox()->text(); }
     // The label editor open in a view, or nullptr.
     static QLineEdit* editorIn(QWidget* view) {
         auto* e = qobject_cast<QLineEdit*>(QApplication::focusWidget());
@@ -93,31 +24,10 @@ private:
 
 private slots:
     void init() {
-        dir_ = std::make_unique<QTemporaryDir>();
-        QVERIFY(dir_->isValid());
-        QStandardPaths::setTestModeEnabled(true);
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir_->path());
-        QFile f(dataPath());
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(QByteArray::fromStdString(test::sampleTableText()));
-        f.close();
-        prompt_ = RecordingPrompt{};
-        store_ = std::make_unique<QtSettingsStore>(QSettings::IniFormat);
-        put("File", "SaveFilePath", dataPath().toStdString());
-        put("Extra", "ShowCheckLocale", "0");
-        put("View", "SelNodeIndex", "6");
+        setUp();
         start();
     }
-    void cleanup() {
-        if (w_) {
-            w_->askSaveOnClose = [] { return true; };
-            w_->close();
-        }
-        w_.reset();
-        program_.reset();
-        store_.reset();
-        dir_.reset();
-    }
+    void cleanup() { tearDown(); }
 
     void startUpRestoresTheStoredCategory() {
         QVERIFY(prompt_.messages.empty());
@@ -139,17 +49,17 @@ private slots:
         QCOMPARE(w_->panelText(2), QString());
         QVERIFY(w_->inputBox()->hasFocus());
         typeInput("3");
-        QCOMPARE(output(), QString());  // only one unit chosen
+        QCOMPARE(outputText(), QString());  // only one unit chosen
         clickRow(4, Qt::LeftButton);    // from Yard: 3 yd = 9 ft
         QCOMPARE(w_->panelText(2), QStringLiteral("Yard"));
-        QCOMPARE(output(), QStringLiteral("9.00000"));
+        QCOMPARE(outputText(), QStringLiteral("9.00000"));
         QVERIFY(!w_->swapMenu()->isVisible());  // the right button opened no menu
         typeInput("0");                         // 30 yd = 90 ft, on every keystroke
-        QCOMPARE(output(), QStringLiteral("90.0000"));
+        QCOMPARE(outputText(), QStringLiteral("90.0000"));
         QTest::keyClick(w_->inputBox(), Qt::Key_Backspace);
-        QCOMPARE(output(), QStringLiteral("9.00000"));
+        QCOMPARE(outputText(), QStringLiteral("9.00000"));
         w_->inputBox()->clear();
-        QCOMPARE(output(), QString());
+        QCOMPARE(outputText(), QString());
     }
 
     void enterAndShiftEnterInTheList() {
@@ -165,7 +75,7 @@ private slots:
         QCOMPARE(program_->sel.pnConvIntoIndex, int16_t{2});  // a name finds the first unit
         QVERIFY(w_->inputBox()->hasFocus());
         typeInput("12");
-        QCOMPARE(output(), QStringLiteral("1.00000"));  // 12 in = 1 ft
+        QCOMPARE(outputText(), QStringLiteral("1.00000"));  // 12 in = 1 ft
         view->setCurrentIndex(w_->listModel()->index(0, 0));
         QTest::keyClick(view, Qt::Key_Return, Qt::ControlModifier);  // chooses nothing
         QCOMPARE(w_->panelText(2), QStringLiteral("inch"));
@@ -175,18 +85,18 @@ private slots:
         w_->outputBox()->setText(QStringLiteral("stale"));
         w_->inputBox()->setFocus();
         QTest::keyClick(w_->inputBox(), Qt::Key_Return);
-        QCOMPARE(output(), QString());
+        QCOMPARE(outputText(), QString());
     }
 
     void ctrlWSwapsFromEveryControl() {
         clickRow(0, Qt::LeftButton);   // metre
         clickRow(4, Qt::RightButton);  // Yard
         typeInput("9.144");
-        QCOMPARE(output(), QStringLiteral("10.0000"));
+        QCOMPARE(outputText(), QStringLiteral("10.0000"));
         QTest::keyClick(w_->inputBox(), Qt::Key_W, Qt::ControlModifier);
         QCOMPARE(w_->panelText(2), QStringLiteral("Yard"));
         QCOMPARE(w_->panelText(4), QStringLiteral("metre"));
-        QCOMPARE(output(), QStringLiteral("8.36127"));  // 9.144 yd = 8.3612736 m
+        QCOMPARE(outputText(), QStringLiteral("8.36127"));  // 9.144 yd = 8.3612736 m
         w_->treeView()->setFocus();
         QTest::keyClick(w_->treeView(), Qt::Key_W, Qt::ControlModifier);
         QCOMPARE(w_->panelText(2), QStringLiteral("metre"));
@@ -242,19 +152,19 @@ private slots:
         clickRow(2, Qt::LeftButton);   // Decimal
         clickRow(0, Qt::RightButton);  // Binary
         typeInput("10");
-        QCOMPARE(output(), QStringLiteral("0000000000001010"));  // sixteen binary digits
+        QCOMPARE(outputText(), QStringLiteral("0000000000001010"));  // sixteen binary digits
     }
 
     void anotherCategoryClearsTheChoiceAndArrowKeysOnlyHighlight() {
         clickRow(0, Qt::LeftButton);
         clickRow(1, Qt::RightButton);
         typeInput("1");
-        QVERIFY(!output().isEmpty());
+        QVERIFY(!outputText().isEmpty());
         clickNode(6);  // the same category: nothing changes
         QCOMPARE(w_->panelText(2), QStringLiteral("metre"));
         clickNode(7);
         QCOMPARE(w_->panelText(2), QString());
-        QCOMPARE(output(), QString());
+        QCOMPARE(outputText(), QString());
         QCOMPARE(rowTexts(), QStringList{"square metre"});
         w_->treeView()->setFocus();
         QTest::keyClick(w_->treeView(), Qt::Key_Up);  // highlight Length
@@ -351,7 +261,7 @@ private slots:
         clickRow(1, Qt::LeftButton);   // Foot, with a ratio error
         clickRow(0, Qt::RightButton);  // metre
         typeInput("10");
-        const QString out = output();
+        const QString out = outputText();
         const QString sign = QString::fromUtf8("\xC2\xB1");
         QVERIFY2(out.startsWith(QStringLiteral("3.04800 ") + sign), qPrintable(out));
         w_->mCopy(0);
@@ -366,7 +276,7 @@ private slots:
         QGuiApplication::clipboard()->setText(QStringLiteral("20"));
         w_->mPaste(0);
         QCOMPARE(w_->inputBox()->text(), QStringLiteral("20"));
-        QVERIFY(output().startsWith(QStringLiteral("6.09600 ")));
+        QVERIFY(outputText().startsWith(QStringLiteral("6.09600 ")));
     }
 
     void ninthCopyDropsTheOldest() {
@@ -399,7 +309,7 @@ private slots:
         clickRow(1, Qt::LeftButton);
         clickRow(0, Qt::RightButton);
         typeInput("0");
-        QCOMPARE(output(), QStringLiteral("273.1"));  // 0 Celsius in Kelvin, four digits
+        QCOMPARE(outputText(), QStringLiteral("273.1"));  // 0 Celsius in Kelvin, four digits
     }
 
     void expandedGroupsAreWrittenBackAtClosing() {
@@ -408,17 +318,12 @@ private slots:
         restart();
         QVERIFY(w_->nodeItem(3)->isExpanded());
         QVERIFY(!w_->nodeItem(2)->isExpanded());
-        QFile f(dataPath());
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        const QByteArray bytes = f.readAll();
-        QVERIFY(bytes.startsWith("Space;0\r\nMechanics;1\r\n"));
+        QVERIFY(fileBytes(dataPath().toStdString()).startsWith("Space;0\r\nMechanics;1\r\n"));
     }
 
     void failedReadLeavesAnEmptyTreeAndClosesAtOnce() {
-        w_->askSaveOnClose = [] { return true; };
-        QVERIFY(w_->close());
-        w_.reset();
-        const std::string missing = dir_->filePath(QStringLiteral("missing.dat")).toStdString();
+        closeWindow();
+        const std::string missing = path("missing.dat");
         put("File", "SaveFilePath", missing);
         put("View", "SelNodeIndex", "6");
         prompt_ = RecordingPrompt{};
@@ -431,24 +336,6 @@ private slots:
         QVERIFY(w_->close());
         QCOMPARE(stored("View", "SelNodeIndex"), std::string("77"));  // nothing was saved
         QVERIFY(!QFile::exists(QString::fromStdString(missing)));
-    }
-
-    void changedTableAsksBeforeClosing() {
-        program_->table.pbTableChanged = true;
-        prompt_.answers = {MsgResult::Cancel};
-        QVERIFY(!w_->close());
-        QCOMPARE(prompt_.messages.back().text,
-                 std::string("The file 'sample.dat' has changed.\r\n\r\nDo you want to save the changes?"));
-        QCOMPARE(prompt_.messages.back().buttons, MsgButtons::YesNoCancel);
-        program_->table.psCategoryName[3] = "Distance";
-        prompt_.answers = {MsgResult::Yes};  // the Save As dialog then names the same file
-        w_->commands()->fileDialogHook = [this](const FileDialogSpec&) {
-            return std::optional<std::string>(dataPath().toStdString());
-        };
-        QVERIFY(w_->close());
-        QFile f(dataPath());
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QVERIFY(f.readAll().contains("Distance"));
     }
 
     void copyOfAnAbsentUnitGivesAnEmptyText() {

@@ -1,80 +1,37 @@
 // The main window's menus, toolbar, context menus and File commands on the
 // real widgets: captions and states, the refresh tick, the long press, the
 // toolbar's look and stored layout, Open, Save, Save As and closing.
-#include "mainwindow/MainWindow.h"
-#include "mainwindow/MainWindowCommands.h"
+#include "windowfixture.h"
 
 #include "auxwindows/HelpWindow.h"
-#include "core/recordingprompt.h"
-#include "mainwindow/sampletable.h"
-#include "platform/qtsettingsstore.h"
 
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
-#include <QFile>
-#include <QLineEdit>
 #include <QListView>
 #include <QMenu>
 #include <QMenuBar>
-#include <QSettings>
 #include <QStackedWidget>
-#include <QStandardItemModel>
-#include <QTableView>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
-#include <QTreeWidget>
-#include <QtTest>
 
-#include <memory>
+#include <deque>
 
 namespace qm {
 
-class MenusTest : public QObject {
+class MenusTest : public QObject, public test::WindowFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<QtSettingsStore> store_;
-    std::unique_ptr<Program> program_;
-    RecordingPrompt prompt_;
-    std::unique_ptr<MainWindow> w_;
     std::vector<FileDialogSpec> dialogs_;      // the dialogs asked for
     std::deque<std::optional<std::string>> dialogAnswers_;
 
-    QString dataPath() const { return dir_->filePath(QStringLiteral("sample.dat")); }
-    std::string path(const char* name) const { return dir_->filePath(QString::fromLatin1(name)).toStdString(); }
     MainWindowCommands& c() const { return *w_->commands(); }
     MainMenus& m() const { return w_->commands()->menus; }
     QAction* button(const char* key) const { return c().button(QString::fromLatin1(key)); }
 
-    void put(const char* section, const char* key, const std::string& value) {
-        store_->save(kSettingsApp, section, key, value);
-        store_->flush();
-    }
-    std::string stored(const char* section, const char* key) {
-        QtSettingsStore fresh(QSettings::IniFormat);
-        return fresh.get(kSettingsApp, section, key, "<missing>");
-    }
-    static QByteArray fileBytes(const std::string& p) {
-        QFile f(QString::fromStdString(p));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-    }
-    void writeFile(const std::string& p, const std::string& text) {
-        QFile::remove(QString::fromStdString(p));
-        QFile f(QString::fromStdString(p));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(QByteArray::fromStdString(text));
-    }
-
-    void start() {
-        program_ = std::make_unique<Program>();
-        program_->programFolder = dir_->path().toStdString() + "/";
-        store_ = std::make_unique<QtSettingsStore>(QSettings::IniFormat);
-        w_ = std::make_unique<MainWindow>(*program_, prompt_, *store_);
-        QVERIFY(QTest::qWaitForWindowExposed(w_.get()));
+    void started() override {
         c().fileDialogHook = [this](const FileDialogSpec& spec) {
             dialogs_.push_back(spec);
             if (dialogAnswers_.empty()) return std::optional<std::string>();
@@ -83,15 +40,6 @@ private:
             return a;
         };
         c().refresh();
-    }
-    // Closes the window (which stores its settings), stores the given ones
-    // and starts again.
-    void restart(const std::vector<std::array<const char*, 3>>& settings = {}) {
-        w_->askSaveOnClose = [] { return true; };
-        QVERIFY(w_->close());
-        w_.reset();
-        for (const auto& [section, key, value] : settings) put(section, key, value);
-        start();
     }
 
     void pressNode(int node, Qt::MouseButton button = Qt::RightButton) {
@@ -104,13 +52,9 @@ private:
             QTest::mouseRelease(w_->treeView()->viewport(), button, Qt::NoModifier,
                                 w_->treeView()->visualItemRect(item).center());
     }
-    QPoint rowPoint(int row) const {
-        return w_->detailsView()->visualRect(w_->listModel()->index(row, 0)).center();
-    }
     QPoint emptyListPoint() const {
         return QPoint(5, w_->detailsView()->viewport()->height() - 4);
     }
-    QWidget* listViewport() const { return w_->detailsView()->viewport(); }
     static void closeMenus() {
         while (QWidget* popup = QApplication::activePopupWidget()) popup->close();
     }
@@ -122,32 +66,16 @@ private:
 
 private slots:
     void init() {
-        dir_ = std::make_unique<QTemporaryDir>();
-        QVERIFY(dir_->isValid());
-        QStandardPaths::setTestModeEnabled(true);
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir_->path());
-        writeFile(dataPath().toStdString(), test::sampleTableText());
-        prompt_ = RecordingPrompt{};
+        setUp();
         dialogs_.clear();
         dialogAnswers_.clear();
-        store_ = std::make_unique<QtSettingsStore>(QSettings::IniFormat);
-        put("File", "SaveFilePath", dataPath().toStdString());
-        put("Extra", "ShowCheckLocale", "0");
-        put("View", "SelNodeIndex", "6");
         QGuiApplication::clipboard()->clear();
         start();
     }
     void cleanup() {
         closeMenus();
         if (HelpWindow* h = HelpWindow::instance()) h->close();
-        if (w_) {
-            w_->askSaveOnClose = [] { return true; };
-            w_->close();
-        }
-        w_.reset();
-        program_.reset();
-        store_.reset();
-        dir_.reset();
+        tearDown();
     }
 
     // ---- Captions, shortcuts, initial states ----
@@ -323,15 +251,15 @@ private slots:
         QVERIFY(!copy->isEnabled());
         QVERIFY(!button("Copy")->isEnabled());
         QAction* props = m().mnuEditCopy->actions()[2];
-        QTest::mouseClick(listViewport(), Qt::LeftButton, Qt::NoModifier, rowPoint(2));
+        clickRow(2, Qt::LeftButton);
         QVERIFY(props->isEnabled());
         QTest::mouseClick(listViewport(), Qt::LeftButton, Qt::NoModifier, emptyListPoint());
         QVERIFY(!props->isEnabled());
     }
 
     void historyItemsShowTheCopiedTexts() {
-        QTest::mouseClick(listViewport(), Qt::LeftButton, Qt::NoModifier, rowPoint(0));  // metre
-        QTest::mouseClick(listViewport(), Qt::RightButton, Qt::NoModifier, rowPoint(4));  // Yard
+        clickRow(0, Qt::LeftButton);  // metre
+        clickRow(4, Qt::RightButton);  // Yard
         w_->inputBox()->setText(QStringLiteral("9.144"));
         button("Copy")->trigger();
         QVERIFY(m().mnuEditArray[3]->isEnabled());
@@ -626,7 +554,7 @@ private slots:
         QCOMPARE(dialogs_.size(), std::size_t{1});
         QCOMPARE(dialogs_[0].title, std::string(" Save As"));
         QVERIFY(dialogs_[0].overwritePrompt);
-        QCOMPARE(fileBytes(dataPath().toStdString()), QByteArray::fromStdString(test::sampleTableText()));
+        QCOMPARE(dataBytes(), sampleBytes());
         prompt_.answers = {MsgResult::No};
         m().mnuFileArray[6]->trigger();
         QVERIFY(!w_->isVisible());
@@ -636,10 +564,10 @@ private slots:
     // ---- File commands ----
 
     void saveOnAnUnchangedTableAsksNothing() {
-        const QByteArray before = fileBytes(dataPath().toStdString());
+        const QByteArray before = dataBytes();
         c().mSaveTable();
         QVERIFY(prompt_.messages.empty());
-        QCOMPARE(fileBytes(dataPath().toStdString()), before);
+        QCOMPARE(dataBytes(), before);
         // Changed: the question, and No writes nothing.
         program_->table.pbTableChanged = true;
         program_->table.psCategoryName[3] = "Distance";
@@ -651,11 +579,11 @@ private slots:
         QCOMPARE(prompt_.messages[0].title, std::string(" Save"));
         QCOMPARE(prompt_.messages[0].buttons, MsgButtons::YesNo);
         QCOMPARE(prompt_.messages[0].icon, MsgIcon::Exclamation);
-        QCOMPARE(fileBytes(dataPath().toStdString()), before);
+        QCOMPARE(dataBytes(), before);
         QVERIFY(program_->table.pbTableChanged);
         prompt_.answers = {MsgResult::Yes};
         c().mSaveTable();
-        QVERIFY(fileBytes(dataPath().toStdString()).contains("3;2;Distance\r\n"));
+        QVERIFY(dataBytes().contains("3;2;Distance\r\n"));
         QVERIFY(!program_->table.pbTableChanged);
         QVERIFY(dialogs_.empty());
     }
@@ -672,7 +600,7 @@ private slots:
         QCOMPARE(d.initialFileName, std::string("sample.dat"));
         QVERIFY(d.overwritePrompt);
         QVERIFY(d.hideReadOnly);
-        QCOMPARE(fileBytes(other), QByteArray::fromStdString(test::sampleTableText()));
+        QCOMPARE(fileBytes(other), sampleBytes());
         QCOMPARE(w_->nodeItem(1)->text(0), QStringLiteral("other.dat"));
         QCOMPARE(program_->table.psTableFile, other);
         QVERIFY(prompt_.messages.empty());
@@ -692,7 +620,7 @@ private slots:
         writeFile(other, "Things;1\r\n;E;\r\n1;1;Number System\r\n2;1;Constants\r\n3;2;Money\r\n;E;\r\n"
                          "2;Number System;1\r\n1;Decimal;10;0;0;0;\r\n;E;\r\n2;Constants;0\r\n;E;\r\n"
                          "1;Money;2\r\n1;Euro;1;0;0;0;\r\n1;Cent;0.01;0;0;0;\r\n;E;\r\n");
-        QTest::mouseClick(listViewport(), Qt::LeftButton, Qt::NoModifier, rowPoint(0));
+        clickRow(0, Qt::LeftButton);
         QVERIFY(!w_->panelText(2).isEmpty());
         dialogAnswers_ = {other};
         button("Open")->trigger();
@@ -727,7 +655,7 @@ private slots:
         m().mnuFileArray[0]->trigger();
         QCOMPARE(dialogs_.size(), std::size_t{1});
         QCOMPARE(dialogs_[0].title, std::string(" Open"));
-        QVERIFY(fileBytes(dataPath().toStdString()).startsWith("Space;0\r\nMechanics;0\r\n"));
+        QVERIFY(dataBytes().startsWith("Space;0\r\nMechanics;0\r\n"));
         QVERIFY(program_->table.pbTableChanged);  // nothing was opened
     }
 
@@ -788,30 +716,28 @@ private slots:
 
     // ---- Closing ----
 
-    void closingAsksAndKeepsTheWindowOnCancel() {
+    void closingAsksAndSavesWhereTheDialogSays() {
         program_->table.pbTableChanged = true;
         program_->table.psCategoryName[3] = "Distance";
-        prompt_.answers = {MsgResult::Cancel};
-        QVERIFY(!w_->close());
-        prompt_.answers = {MsgResult::Yes};  // the Save As dialog cancelled
-        QVERIFY(!w_->close());
-        QCOMPARE(fileBytes(dataPath().toStdString()), QByteArray::fromStdString(test::sampleTableText()));
-        QCOMPARE(program_->table.psCategoryName[3], std::string("Distance"));  // nothing lost
-        // Yes and a file: the table is written there and the window closes.
         const std::string other = path("saved.dat");
         dialogAnswers_ = {other};
         prompt_.answers = {MsgResult::Yes};
         QVERIFY(w_->close());
+        QCOMPARE(prompt_.messages.size(), std::size_t{1});
+        QCOMPARE(prompt_.messages[0].text,
+                 std::string("The file 'sample.dat' has changed.\r\n\r\nDo you want to save the changes?"));
+        QCOMPARE(prompt_.messages[0].buttons, MsgButtons::YesNoCancel);
         QVERIFY(fileBytes(other).contains("3;2;Distance\r\n"));
+        QCOMPARE(dataBytes(), sampleBytes());
         QCOMPARE(stored("File", "SaveFilePath"), other);
     }
 
     void closingAfterCollapsingAGroupChangesOnlyThatLine() {
         w_->nodeItem(2)->setExpanded(false);
         QVERIFY(w_->close());
-        QByteArray expected = QByteArray::fromStdString(test::sampleTableText());
+        QByteArray expected = sampleBytes();
         expected.replace(0, 7, "Space;0");
-        QCOMPARE(fileBytes(dataPath().toStdString()), expected);
+        QCOMPARE(dataBytes(), expected);
         QVERIFY(prompt_.messages.empty());
     }
 
@@ -821,9 +747,9 @@ private slots:
         w_->nodeItem(3)->setExpanded(true);
         prompt_.answers = {MsgResult::No};
         QVERIFY(w_->close());
-        QByteArray expected = QByteArray::fromStdString(test::sampleTableText());
+        QByteArray expected = sampleBytes();
         expected.replace(9, 11, "Mechanics;1");
-        QCOMPARE(fileBytes(dataPath().toStdString()), expected);
+        QCOMPARE(dataBytes(), expected);
     }
 };
 
