@@ -169,7 +169,9 @@ private slots:
         QCOMPARE(button("SortTree")->whatsThis(), QStringLiteral("Arrange Tree by Name"));
         QCOMPARE(button("SortList")->whatsThis(), QStringLiteral("Arrange List by Name"));
         QCOMPARE(button("Calc")->whatsThis(), QStringLiteral("Show Calculator"));
-        QCOMPARE(button("Open")->whatsThis(), QStringLiteral("Open (Ctrl+O)"));
+        for (QAction* a : bar->actions())  // the other descriptions are the tips
+            if (!a->isSeparator() && !QStringList{"Find", "SortTree", "SortList", "Calc"}.contains(a->objectName()))
+                QCOMPARE(a->whatsThis(), a->toolTip());
         QVERIFY(button("Details")->isChecked());
         QVERIFY(!button("Copy")->isEnabled());
         QVERIFY(!bar->isMovable());  // customising is off by default

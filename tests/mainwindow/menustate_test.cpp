@@ -148,26 +148,7 @@ TEST(LongPressTest, AClickStopsAndTheNextPressCountsAfresh) {
     EXPECT_TRUE(lp.tick());
 }
 
-// ---- Toolbar ----
-
-TEST(ToolbarTest, ButtonsInOrderWithTheirTips) {
-    const auto& b = toolbarButtons();
-    ASSERT_EQ(b.size(), 16u);
-    const char* keys[] = {"Open", "SaveAs",   "Print",    "Copy", "Paste",   "CopyCalc", "PasteCalc", "Find",
-                          "List", "Details", "SortTree", "SortList", "Calc", "Options",  "Help",      "Exit"};
-    for (std::size_t i = 0; i < b.size(); ++i) EXPECT_STREQ(b[i].key, keys[i]) << i;
-    EXPECT_STREQ(b[0].tooltip, "Open (Ctrl+O)");
-    EXPECT_STREQ(b[4].tooltip, "Paste as Conversion Input");
-    EXPECT_STREQ(b[12].tooltip, "Show Calculator (Ctrl+K)");
-    // Four descriptions differ from their tips; the others are the tips.
-    const std::set<std::string> differing{"Find", "SortTree", "SortList", "Calc"};
-    for (const ToolbarButton& t : b)
-        EXPECT_EQ(std::string(t.description) == t.tooltip, differing.count(t.key) == 0) << t.key;
-    EXPECT_STREQ(b[7].description, "Find Unit Name");
-    EXPECT_STREQ(b[10].description, "Arrange Tree by Name");
-    EXPECT_STREQ(b[11].description, "Arrange List by Name");
-    EXPECT_STREQ(b[12].description, "Show Calculator");
-}
+// ---- Toolbar layout ----
 
 TEST(ToolbarLayoutTest, RoundTrip) {
     const ToolbarLayout layouts[] = {
