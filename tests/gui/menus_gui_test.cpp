@@ -307,52 +307,31 @@ private slots:
 
     // ---- Tree context menus ----
 
+    // Which menu opens and its first caption; the enabled states per node kind
+    // are the menu plan's, checked with the plan.
     void treeMenusByNodeKind() {
         program_->settings.Modify = 1;
         QMenu* cat = m().mnuEditCategory;
         QMenu* grp = m().mnuEditGroup;
-        const auto planned = [this](QAction* a) { return c().plannedEnabled(a); };
-
-        pressNode(1);
-        QTRY_VERIFY(cat->isVisible());
-        QVERIFY(!grp->isVisible());
-        QCOMPARE(program_->settings.pnSelNodeIndex, int16_t{1});  // selected first
-        QCOMPARE(m().mnuEditCategoryArray[0]->text(), QStringLiteral("Add"));
-        QVERIFY(!planned(m().mnuEditCategoryArray[2]));
-        closeMenus();
-
-        pressNode(2);
-        QTRY_VERIFY(cat->isVisible());
-        QCOMPARE(m().mnuEditCategoryArray[0]->text(), QStringLiteral("Add..."));
-        QVERIFY(!planned(m().mnuEditCategoryArray[2]));
-        closeMenus();
-
-        pressNode(3);  // another group: delete allowed
-        QTRY_VERIFY(cat->isVisible());
-        QCOMPARE(m().mnuEditCategoryArray[0]->text(), QStringLiteral("Add..."));
-        QVERIFY(planned(m().mnuEditCategoryArray[2]));
-        QVERIFY(!m().mnuEditCategoryArray[2]->isEnabled());  // no command behind it yet
-        closeMenus();
-
-        pressNode(1);  // the root's "Add" again
-        QTRY_VERIFY(cat->isVisible());
-        QCOMPARE(m().mnuEditCategoryArray[0]->text(), QStringLiteral("Add"));
-        closeMenus();
-        for (int node : {4, 5}) {  // number system, constants
-            pressNode(node);
-            QTRY_VERIFY(grp->isVisible());
-            QVERIFY(!cat->isVisible());
-            QCOMPARE(m().mnuEditCategoryArray[0]->text(), QStringLiteral("Add..."));
-            QVERIFY(!planned(m().mnuEditGroupArray[0]));
-            QVERIFY(!planned(m().mnuEditGroupArray[1]));
-            QVERIFY(planned(m().mnuEditGroupArray[3]));
+        const struct {
+            int node;
+            QMenu* menu;
+            QMenu* other;
+            const char* add;
+        } cases[] = {{1, cat, grp, "Add"}, {3, cat, grp, "Add..."}, {4, grp, cat, "Add..."},
+                     {5, grp, cat, "Add..."}, {7, grp, cat, "Add..."}, {1, cat, grp, "Add"}};
+        for (const auto& k : cases) {
+            pressNode(k.node);
+            QTRY_VERIFY(k.menu->isVisible());
+            QVERIFY(!k.other->isVisible());
+            QCOMPARE(program_->settings.pnSelNodeIndex, int16_t(k.node));  // selected first
+            QCOMPARE(m().mnuEditCategoryArray[0]->text(), QString::fromLatin1(k.add));
             closeMenus();
         }
-        pressNode(7);  // Area, in a group
-        QTRY_VERIFY(grp->isVisible());
-        QVERIFY(planned(m().mnuEditGroupArray[0]));
-        QVERIFY(planned(m().mnuEditGroupArray[1]));
-        QCOMPARE(program_->settings.pnSelNodeIndex, int16_t{7});
+        pressNode(3);  // a planned item stays unavailable without its command
+        QTRY_VERIFY(cat->isVisible());
+        QVERIFY(c().plannedEnabled(m().mnuEditCategoryArray[2]));
+        QVERIFY(!m().mnuEditCategoryArray[2]->isEnabled());
         closeMenus();
 
         // With the commands there, the planned states show and items run them.
