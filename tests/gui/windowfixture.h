@@ -8,7 +8,7 @@
 #include "mainwindow/MainWindowCommands.h"
 
 #include "core/recordingprompt.h"
-#include "mainwindow/sampletable.h"
+#include "common/sampletable.h"
 #include "platform/qtsettingsstore.h"
 
 #include <QApplication>

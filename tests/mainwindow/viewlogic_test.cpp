@@ -1,7 +1,7 @@
 #include "mainwindow/viewlogic.h"
 
 #include "core/recordingprompt.h"
-#include "mainwindow/sampletable.h"
+#include "common/sampletable.h"
 #include "table/tablereader.h"
 
 #include <gtest/gtest.h>
