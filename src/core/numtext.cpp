@@ -58,7 +58,62 @@ double parseCanonical(const std::string& s, bool* outOfRange = nullptr) {
 
 } // namespace
 
-double pPrefixValue(std::string_view text) {
+namespace {
+
+constexpr double kPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                             1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// The prefix value of a plain number text, or nullopt for any other text:
+// sign, digits with at most one '.', optional exponent, and nothing else; at
+// most 15 significant digits and a power of ten within 10^22, so that one
+// correctly rounded multiplication or division gives the exact reading.
+std::optional<double> quickPrefixValue(std::string_view s) {
+    std::size_t i = 0;
+    const std::size_t n = s.size();
+    bool negative = false;
+    if (i < n && (s[i] == '-' || s[i] == '+')) negative = s[i++] == '-';
+    uint64_t mantissa = 0;
+    int digits = 0, significant = 0, scale = 0;
+    bool point = false;
+    for (; i < n; ++i) {
+        const char c = s[i];
+        if (isDigit(c)) {
+            ++digits;
+            if (mantissa == 0 && c == '0') {
+                if (point) --scale;
+                continue;
+            }
+            if (++significant > 15) return std::nullopt;
+            mantissa = mantissa * 10 + static_cast<uint64_t>(c - '0');
+            if (point) --scale;
+        } else if (c == '.' && !point) {
+            point = true;
+        } else {
+            break;
+        }
+    }
+    if (digits == 0) return std::nullopt;
+    if (i < n) {
+        if (s[i] != 'e' && s[i] != 'E') return std::nullopt;
+        std::size_t j = i + 1;
+        bool expNegative = false;
+        if (j < n && (s[j] == '-' || s[j] == '+')) expNegative = s[j++] == '-';
+        int exponent = 0, expDigits = 0;
+        for (; j < n && isDigit(s[j]); ++j) {
+            if (++expDigits > 3) return std::nullopt;
+            exponent = exponent * 10 + (s[j] - '0');
+        }
+        if (expDigits == 0 || j != n) return std::nullopt;
+        scale += expNegative ? -exponent : exponent;
+    }
+    if (scale < -22 || scale > 22) return std::nullopt;
+    double v = static_cast<double>(mantissa);
+    v = scale < 0 ? v / kPow10[-scale] : v * kPow10[scale];
+    if (mantissa == 0) v = 0;
+    return negative ? -v : v;
+}
+
+double generalPrefixValue(std::string_view text) {
     std::size_t i = 0;
     const std::size_t n = text.size();
     while (i < n && isValBlank(text[i])) ++i;
@@ -109,6 +164,13 @@ double pPrefixValue(std::string_view text) {
     return parseCanonical(s);
 }
 
+} // namespace
+
+double pPrefixValue(std::string_view text) {
+    if (const std::optional<double> quick = quickPrefixValue(text)) return *quick;
+    return generalPrefixValue(text);
+}
+
 std::optional<double> pStrictNumber(std::string_view text, const NumberLocale& locale) {
     std::size_t b = 0, e = text.size();
     while (b < e && (text[b] == ' ' || text[b] == '\t')) ++b;
@@ -151,6 +213,24 @@ std::optional<double> pStrictNumber(std::string_view text, const NumberLocale& l
     if (std::isinf(v)) return std::nullopt;
     return v;
 }
+
+bool isStrictNumber(std::string_view s, const NumberLocale& locale) {
+    // Quick answer for digits with at most one decimal separator: a number
+    // whenever it holds a digit (300 characters cannot leave the double range).
+    if (s.empty() || s.size() > 300) return pStrictNumber(s, locale).has_value();
+    bool point = false, digit = false;
+    for (char c : s) {
+        if (isDigit(c)) {
+            digit = true;
+        } else if (c == locale.decimal && !point) {
+            point = true;
+        } else {
+            return pStrictNumber(s, locale).has_value();
+        }
+    }
+    return digit;
+}
+
 
 namespace {
 double roundHalfEven(double v) {

@@ -36,6 +36,9 @@ double pPrefixValue(std::string_view text);
 // its value lies beyond the double range.
 std::optional<double> pStrictNumber(std::string_view text, const NumberLocale& locale);
 
+// Whether the whole text is a number of the locale, as pStrictNumber tells.
+bool isStrictNumber(std::string_view text, const NumberLocale& locale);
+
 // Round to the nearest integer, halves to the even neighbour, and check the
 // range of the type: RunError(Overflow) outside it (NaN and infinities too).
 int16_t toInt16(double value);

@@ -3,7 +3,6 @@
 #include "core/numtext.h"
 #include "core/runerror.h"
 #include "core/text.h"
-#include "engine/fastnumber.h"
 #include "engine/numberformat.h"
 
 #include <cmath>
@@ -31,8 +30,8 @@ double quotient(double a, double b) {
 
 // The prefix value of a table text after the comma rule (no copy in period mode).
 double numberOf(std::string_view text, int16_t mode) {
-    if (mode != 1) return fastPrefixValue(text);
-    return fastPrefixValue(pCommaToPeriod(text, mode));
+    if (mode != 1) return pPrefixValue(text);
+    return pPrefixValue(pCommaToPeriod(text, mode));
 }
 
 void reportInvalidFactors(UserPrompt& prompt) {
@@ -69,14 +68,14 @@ double pRoundError(std::string_view sNumber) {
     std::string t = pRemovePoint(sNumber);
     const auto e = t.find_first_of("Ee");
     if (e != std::string::npos) t.erase(e);
-    const double digits = fastPrefixValue(t);
+    const double digits = pPrefixValue(t);
     if (digits == 0) return 0;
-    return std::fabs(checked(checked(fastPrefixValue(sNumber) / digits) * 0.5));
+    return std::fabs(checked(checked(pPrefixValue(sNumber) / digits) * 0.5));
 }
 
 double pConvert(const std::string& sInput, const UnitPair& u, UserPrompt& prompt) {
     try {
-        const double x = fastPrefixValue(sInput);
+        const double x = pPrefixValue(sInput);
         const double rateFrom = numberOf(u.from.Ratio, u.pnDecimalMode);
         const double rateInto = numberOf(u.into.Ratio, u.pnDecimalMode);
         const double offsetFrom = numberOf(u.from.Offset, u.pnDecimalMode);
@@ -94,7 +93,7 @@ std::string pGetErrString(const std::string& sInput, const UnitPair& u, bool pbE
                           UserPrompt& prompt) {
     try {
         const int16_t m = u.pnDecimalMode;
-        const double x = fastPrefixValue(sInput);
+        const double x = pPrefixValue(sInput);
         const double rateFrom = numberOf(u.from.Ratio, m);
         const double rateInto = numberOf(u.into.Ratio, m);
         const double offsetFrom = numberOf(u.from.Offset, m);

@@ -1,6 +1,5 @@
 #include "engine/inputcheck.h"
 
-#include "engine/fastnumber.h"
 
 namespace qm {
 
@@ -23,12 +22,12 @@ int16_t pConvValCheck(std::string_view s, const DecimalSettings& dec) {
     if (s.size() >= 2 && (s[s.size() - 2] == 'e' || s[s.size() - 2] == 'E') &&
         (last == '-' || last == '+'))
         return 0;
-    return fastIsStrictNumber(s, dec.locale) ? 0 : 1;
+    return isStrictNumber(s, dec.locale) ? 0 : 1;
 }
 
 int16_t pNumCheck(std::string_view s, const DecimalSettings& dec) {
     if (s.empty()) return 0;
-    return fastIsStrictNumber(s, dec.locale) ? 0 : 1;
+    return isStrictNumber(s, dec.locale) ? 0 : 1;
 }
 
 } // namespace qm

@@ -3,7 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
+#include <cstring>
+#include <random>
+#include <vector>
 #include <string>
 
 using namespace qm;
@@ -24,6 +28,40 @@ TEST(PrefixValue, ReadsTheLongestLeadingNumber) {
         {"  - 4", -4},    {"0.0000001", 1e-7},
     };
     for (const auto& c : cases) EXPECT_DOUBLE_EQ(pPrefixValue(c.text), c.value) << c.text;
+}
+
+// The correctly rounded value of a plain decimal text, read independently.
+double reference(const std::string& t) {
+    const bool negative = !t.empty() && t[0] == '-';
+    double v = 0;
+    std::from_chars(t.data() + (negative ? 1 : 0), t.data() + t.size(), v);
+    return negative ? -v : v;
+}
+
+TEST(PrefixValue, PlainDecimalsAreReadExactly) {
+    // Texts on both sides of the quick reading's limits (15 digits, 10^22).
+    std::vector<std::string> texts = {"0", "-0", "1609.344", "0.5555555555555556", "255.3722",
+                                      "1e-9", "1E+20", "1e300", "1e-300", "0.1", "0.3",
+                                      "123456789012345", "1234567890123456", "9007199254740993",
+                                      "4.35e-22", "4.35e-23", "7e22", "7e23",
+                                      "00000000000000000001.5", "1.500000000000000000000"};
+    std::mt19937_64 rng(12345);
+    for (int n = 0; n < 20000; ++n) {
+        std::string t = rng() % 4 == 0 ? "-" : "";
+        const int intDigits = static_cast<int>(rng() % 10);
+        const int fracDigits = static_cast<int>(rng() % 12);
+        for (int i = 0; i < intDigits; ++i) t += static_cast<char>('0' + rng() % 10);
+        if (fracDigits > 0 || intDigits == 0) t += '.';
+        for (int i = 0; i < fracDigits || (intDigits == 0 && i == 0); ++i)
+            t += static_cast<char>('0' + rng() % 10);
+        if (rng() % 3 == 0) t += "e" + std::to_string(static_cast<int>(rng() % 60) - 30);
+        texts.push_back(t);
+    }
+    for (const std::string& t : texts) {
+        const double a = pPrefixValue(t);
+        const double b = reference(t);
+        ASSERT_EQ(std::memcmp(&a, &b, sizeof a), 0) << t << ": " << a << " vs " << b;
+    }
 }
 
 TEST(PrefixValue, BeyondTheDoubleRangeGivesInfinityOrZero) {
@@ -55,6 +93,17 @@ TEST(StrictNumber, PeriodLocale) {
         if (v && c.ok) {
             EXPECT_DOUBLE_EQ(*v, c.value) << c.text;
         }
+    }
+}
+
+TEST(StrictNumber, TheTestAgreesWithTheReading) {
+    const NumberLocale period{'.', ','};
+    const NumberLocale comma{',', '.'};
+    const char* const texts[] = {"12", "1.5", "1,5",  "1.000,5", ".",   "5.",    "",      " 5",
+                                 "1e5", "1..5", "-1", "abc",     "1,000", "1.5.5", "1e400"};
+    for (const char* t : texts) {
+        EXPECT_EQ(isStrictNumber(t, period), pStrictNumber(t, period).has_value()) << t;
+        EXPECT_EQ(isStrictNumber(t, comma), pStrictNumber(t, comma).has_value()) << t;
     }
 }
 
