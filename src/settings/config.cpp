@@ -23,13 +23,23 @@ class CfgIn {
     explicit CfgIn(SettingsStore& store) : store_(store) {}
     void section(const char* name) { section_ = name; }
 
-    std::string text(const std::string& key, const char* def) {
+    // Each reading takes the value's default as the program holds it and
+    // hands the store its stored form.
+    std::string text(const std::string& key, const std::string& def) {
         return store_.get(kSettingsApp, section_, key, def);
     }
-    float single(const std::string& key, const char* def) { return readSingle(text(key, def)); }
-    int16_t integer(const std::string& key, const char* def) { return readInteger(text(key, def)); }
-    int32_t longValue(const std::string& key, const char* def) { return readLong(text(key, def)); }
-    bool boolean(const std::string& key, const char* def) { return readBoolean(text(key, def)); }
+    float single(const std::string& key, float def) {
+        return readSingle(text(key, writeSingle(def)));
+    }
+    int16_t integer(const std::string& key, int16_t def) {
+        return readInteger(text(key, writeInteger(def)));
+    }
+    int32_t longValue(const std::string& key, int32_t def) {
+        return readLong(text(key, writeInteger(def)));
+    }
+    bool boolean(const std::string& key, bool def) {
+        return readBoolean(text(key, writeBoolean(def)));
+    }
 
   private:
     SettingsStore& store_;
@@ -54,83 +64,74 @@ class CfgOut {
     std::string section_;
 };
 
-// Stored default of FontStyle(area, style) for areas 0..3.
-const char* fontStyleDefault(int area, int style) {
-    return style == 0 && (area == 2 || area == 3) ? "1" : "0";
-}
+// The defaults of every setting: the values a fresh Settings holds.
+const Settings kDefaults{};
 
 const char* const kStyleLabels[kFontStyleCount] = {"PRCG06", "PRCG07", "PRCG08"};
-const char* const kFontSizeDefaults[4] = {"8", "8", "9", "9"};
-const char* const kHeaderTextDefaults[kHeaderLayoutCount][kHeaderColumnCount] = {
-    {"Unit Name", "Ratio", "Offset"},
-    {"Quantity", "Value", "Unit"},
-    {"Numerical Notation", "", ""}};
-const char* const kHeaderWidthDefaults[kHeaderLayoutCount][kHeaderColumnCount] = {
-    {"1650", "1200", "900"}, {"1650", "1200", "900"}, {"0", "300", "300"}};
 
 void readForm(CfgIn& in, Settings& s, float listWidth) {
     in.section("Form");
-    s.Left = in.single("Left", "450");
-    s.Top = in.single("Top", "1020");
-    s.Width = in.single("Width", "7095");
-    s.Height = in.single("Height", "5520");
-    s.CalcLeft = in.single("CalcLeft", "450");
-    s.CalcTop = in.single("CalcTop", "75");
-    s.MemoWidth = in.single("MemoWidth", "3615");
-    s.MemoHeight = in.single("MemoHeight", "1875");
-    s.FindLeft = in.single("FindLeft", "0");
-    s.FindTop = in.single("FindTop", "0");
-    s.InputWidth = in.single("InputWidth", "2039");
-    s.OutputWidth = in.single("OutputWidth", "2039");
+    s.Left = in.single("Left", kDefaults.Left);
+    s.Top = in.single("Top", kDefaults.Top);
+    s.Width = in.single("Width", kDefaults.Width);
+    s.Height = in.single("Height", kDefaults.Height);
+    s.CalcLeft = in.single("CalcLeft", kDefaults.CalcLeft);
+    s.CalcTop = in.single("CalcTop", kDefaults.CalcTop);
+    s.MemoWidth = in.single("MemoWidth", kDefaults.MemoWidth);
+    s.MemoHeight = in.single("MemoHeight", kDefaults.MemoHeight);
+    s.FindLeft = in.single("FindLeft", kDefaults.FindLeft);
+    s.FindTop = in.single("FindTop", kDefaults.FindTop);
+    s.InputWidth = in.single("InputWidth", kDefaults.InputWidth);
+    s.OutputWidth = in.single("OutputWidth", kDefaults.OutputWidth);
     for (int layout = 0; layout < kHeaderLayoutCount; ++layout) {
         for (int col = 0; col < kHeaderColumnCount; ++col) {
             s.HeaderWidth[layout][col] = in.single(indexedKey("HeaderWidth", layout, col),
-                                                   kHeaderWidthDefaults[layout][col]);
+                                                   kDefaults.HeaderWidth[layout][col]);
             // The number-system layout's first column fills the list.
             if (layout == 2 && col == 0 && s.HeaderWidth[2][0] == 0)
                 s.HeaderWidth[2][0] = listWidth;
         }
     }
-    s.TreeWidth = in.single("TreeWidth", "2760");
+    s.TreeWidth = in.single("TreeWidth", kDefaults.TreeWidth);
 }
 
 void readOption(CfgIn& in, Settings& s) {
     in.section("Option");
     NumberStyle& ns = s.numberStyle;
-    ns.pnDigits = in.integer("Digits", "6");
-    ns.pnSciDigits = in.integer("SciDigits", "6");
+    ns.pnDigits = in.integer("Digits", kDefaults.numberStyle.pnDigits);
+    ns.pnSciDigits = in.integer("SciDigits", kDefaults.numberStyle.pnSciDigits);
     ns.deriveSciBounds();
-    ns.pnInteger = in.integer("Integer", "0");
-    ns.pnNumFormat = in.integer("NumFormat", "0");
-    ns.pbShowError = in.boolean("ShowError", "False");
-    s.pnCalcType = in.integer("CalcType", "0");
-    s.psCalcPath = in.text("CalcPath", "");
-    s.Modify = in.integer("Modify", "1");
-    s.SaveWindowSize = in.integer("SaveWindowSize", "1");
-    s.ShowMenubar = in.integer("ShowMenubar", "1");
-    s.ShowToolbar = in.integer("ShowToolbar", "1");
-    s.ShowGridLines = in.integer("ShowGridLines", "1");
-    s.StayTop = in.integer("StayTop", "0");
+    ns.pnInteger = in.integer("Integer", kDefaults.numberStyle.pnInteger);
+    ns.pnNumFormat = in.integer("NumFormat", kDefaults.numberStyle.pnNumFormat);
+    ns.pbShowError = in.boolean("ShowError", kDefaults.numberStyle.pbShowError);
+    s.pnCalcType = in.integer("CalcType", kDefaults.pnCalcType);
+    s.psCalcPath = in.text("CalcPath", kDefaults.psCalcPath);
+    s.Modify = in.integer("Modify", kDefaults.Modify);
+    s.SaveWindowSize = in.integer("SaveWindowSize", kDefaults.SaveWindowSize);
+    s.ShowMenubar = in.integer("ShowMenubar", kDefaults.ShowMenubar);
+    s.ShowToolbar = in.integer("ShowToolbar", kDefaults.ShowToolbar);
+    s.ShowGridLines = in.integer("ShowGridLines", kDefaults.ShowGridLines);
+    s.StayTop = in.integer("StayTop", kDefaults.StayTop);
 }
 
 void readView(CfgIn& in, Settings& s) {
     in.section("View");
-    s.pnSelNodeIndex = in.integer("SelNodeIndex", "9");
-    s.View = in.integer("View", "3");
-    s.SortGroup = in.boolean("SortGroup", "False");
-    s.SortUnit = in.boolean("SortUnit", "False");
+    s.pnSelNodeIndex = in.integer("SelNodeIndex", kDefaults.pnSelNodeIndex);
+    s.View = in.integer("View", kDefaults.View);
+    s.SortGroup = in.boolean("SortGroup", kDefaults.SortGroup);
+    s.SortUnit = in.boolean("SortUnit", kDefaults.SortUnit);
 }
 
 // The Extra section; the tip flags last, from ShowMessage.
 void readExtra(CfgIn& in, Settings& s) {
     in.section("Extra");
-    s.ShowMessage = in.text("ShowMessage", "111111");
-    s.CustomizeToolbar = in.boolean("CustomizeToolbar", "False");
-    s.ShowMenuDelay = in.integer("ShowMenuDelay", "500");
-    s.ScrollTimerInterval = in.integer("ScrollTimerInterval", "150");
-    s.ScrollDownDelay = in.integer("ScrollDownDelay", "500");
-    s.ShowHintDelay = in.integer("ShowHintDelay", "500");
-    s.ShowCheckLocale = in.integer("ShowCheckLocale", "1");
+    s.ShowMessage = in.text("ShowMessage", kDefaults.ShowMessage);
+    s.CustomizeToolbar = in.boolean("CustomizeToolbar", kDefaults.CustomizeToolbar);
+    s.ShowMenuDelay = in.integer("ShowMenuDelay", kDefaults.ShowMenuDelay);
+    s.ScrollTimerInterval = in.integer("ScrollTimerInterval", kDefaults.ScrollTimerInterval);
+    s.ScrollDownDelay = in.integer("ScrollDownDelay", kDefaults.ScrollDownDelay);
+    s.ShowHintDelay = in.integer("ShowHintDelay", kDefaults.ShowHintDelay);
+    s.ShowCheckLocale = in.integer("ShowCheckLocale", kDefaults.ShowCheckLocale);
     for (int n = 0; n < kShowMessageCount; ++n) {
         // Character n + 1 must be a digit; a shorter text is an error too.
         if (static_cast<std::size_t>(n) >= s.ShowMessage.size() || s.ShowMessage[n] < '0' ||
@@ -175,19 +176,19 @@ bool pReadCfg(Settings& s, ConversionTable& table, SettingsStore& store, UserPro
         progress.set("PRCG04");
         in.section("Font");
         for (int a = 0; a < 4; ++a)
-            s.FontName[a] = in.text(indexedKey("FontName", a), "Arial");
+            s.FontName[a] = in.text(indexedKey("FontName", a), kDefaults.FontName[a]);
         s.FontName[4] = s.FontName[2];
-        s.FontName[5] = in.text("FontName5", "Courier");
+        s.FontName[5] = in.text("FontName5", kDefaults.FontName[5]);
         progress.set("PRCG05");
         for (int a = 0; a < 4; ++a)
-            s.FontSize[a] = in.integer(indexedKey("FontSize", a), kFontSizeDefaults[a]);
+            s.FontSize[a] = in.integer(indexedKey("FontSize", a), kDefaults.FontSize[a]);
         s.FontSize[4] = s.FontSize[2];
-        s.FontSize[5] = in.integer("FontSize5", "10");
+        s.FontSize[5] = in.integer("FontSize5", kDefaults.FontSize[5]);
         for (int style = 0; style < kFontStyleCount; ++style) {
             progress.set(kStyleLabels[style]);
             for (int a = 0; a < 4; ++a)
                 s.FontStyle[a][style] =
-                    in.integer(indexedKey("FontStyle", a, style), fontStyleDefault(a, style));
+                    in.integer(indexedKey("FontStyle", a, style), kDefaults.FontStyle[a][style]);
             s.FontStyle[4][style] = s.FontStyle[2][style];
             s.FontStyle[5][style] = 0;
         }
@@ -195,14 +196,13 @@ bool pReadCfg(Settings& s, ConversionTable& table, SettingsStore& store, UserPro
         progress.set("PRCG09");
         in.section("Color");
         for (int a = 0; a < 3; ++a)
-            s.TextColor[a] = in.longValue(indexedKey("TextColor", a), "0");
+            s.TextColor[a] = in.longValue(indexedKey("TextColor", a), kDefaults.TextColor[a]);
         s.TextColor[3] = 0;
-        s.TextColor[4] = in.longValue("TextColor4", "0");
+        s.TextColor[4] = in.longValue("TextColor4", kDefaults.TextColor[4]);
         s.TextColor[5] = 0;
         progress.set("PRCG10");
         for (int a = 0; a < 5; ++a)
-            s.BackColor[a] =
-                in.longValue(indexedKey("BackColor", a), a == 3 ? "-2147483644" : "16777215");
+            s.BackColor[a] = in.longValue(indexedKey("BackColor", a), kDefaults.BackColor[a]);
         s.BackColor[5] = kWhite;
 
         progress.set("PRCG11");
@@ -210,11 +210,11 @@ bool pReadCfg(Settings& s, ConversionTable& table, SettingsStore& store, UserPro
         for (int layout = 0; layout < kHeaderLayoutCount; ++layout)
             for (int col = 0; col < (layout == 2 ? 1 : kHeaderColumnCount); ++col)
                 s.HeaderText[layout][col] =
-                    in.text(indexedKey("Text", layout, col), kHeaderTextDefaults[layout][col]);
+                    in.text(indexedKey("Text", layout, col), kDefaults.HeaderText[layout][col]);
 
         progress.set("PRCG12");
         in.section("File");
-        table.psTableFile = in.text("SaveFilePath", "");
+        table.psTableFile = in.text("SaveFilePath", std::string());
         if (table.psTableFile.empty()) s.psRootNodeText = "default.dat";
 
         progress.set("PRCG14");
