@@ -1,6 +1,7 @@
 #include "cli/clicommon.h"
 
 #include "auxwindows/hinttext.h"
+#include "table/conversiontable.h"
 #include "table/fileio.h"
 #include "table/tablereader.h"
 
@@ -88,13 +89,28 @@ std::string dataFilePath(const CommonOptions& o) {
     return folder + defaultTableName(o.comma ? 1 : 0);
 }
 
-MsgResult PrintingPrompt::message(const std::string& text, const std::string&, MsgIcon, MsgButtons) {
+std::string oneLine(const std::string& text) {
     std::string line;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
         line += (text[i] == '\r' || text[i] == '\n') ? ' ' : text[i];
     }
-    out_ << line << '\n';
+    return line;
+}
+
+// Reads `path` into t; on failure the reader's message (as a message box would
+// show it) comes back in `message`.
+bool readTable(ConversionTable& t, const std::string& path, bool comma, std::string& message) {
+    CapturingPrompt prompt;
+    ReadContext ctx{prompt, decimalSettings(comma), programFolder()};
+    t.psTableFile = path;
+    if (pReadTable(t, ctx) == 0) return true;
+    message = prompt.texts.empty() ? std::string("The file could not be read.") : prompt.texts.back();
+    return false;
+}
+
+MsgResult PrintingPrompt::message(const std::string& text, const std::string&, MsgIcon, MsgButtons) {
+    out_ << oneLine(text) << '\n';
     return MsgResult::OK;
 }
 

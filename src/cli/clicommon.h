@@ -10,6 +10,10 @@
 #include <string>
 #include <vector>
 
+namespace qm {
+struct ConversionTable;
+}
+
 namespace qm::cli {
 
 // Thrown for a usage error; main prints it and exits with status 2.
@@ -40,6 +44,13 @@ DecimalSettings decimalSettings(bool comma);
 std::string programFolder();
 // The data file to read: --file, or the default file of the data folder.
 std::string dataFilePath(const CommonOptions& o);
+
+// A message as one line: each line break becomes a blank.
+std::string oneLine(const std::string& text);
+
+// Reads `path` into t; on failure the reader's message (as a message box would
+// show it) comes back in `message`.
+bool readTable(ConversionTable& t, const std::string& path, bool comma, std::string& message);
 
 // Prints each message as one line on a stream (line breaks inside the message
 // become blanks) and answers OK; tips print their text.

@@ -34,16 +34,6 @@ int16_t integerOption(const std::string& text, const char* name, int lo, int hi)
     return static_cast<int16_t>(v);
 }
 
-// A message as one line: line breaks become blanks.
-std::string oneLine(const std::string& text) {
-    std::string line;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-        line += (text[i] == '\r' || text[i] == '\n') ? ' ' : text[i];
-    }
-    return line;
-}
-
 struct Failure {
     std::string message;
 };
@@ -90,13 +80,9 @@ int cmdConvert(std::vector<std::string> args) {
 
     const DecimalSettings dec = decimalSettings(o.comma);
     ConversionTable t;
-    CapturingPrompt readPrompt;
-    ReadContext ctx{readPrompt, dec, programFolder()};
-    t.psTableFile = dataFilePath(o);
-    if (pReadTable(t, ctx) != 0) {
-        std::cerr << oneLine(readPrompt.texts.empty() ? std::string("The data file cannot be read.")
-                                                      : readPrompt.texts.back())
-                  << '\n';
+    std::string message;
+    if (!readTable(t, dataFilePath(o), o.comma, message)) {
+        std::cerr << oneLine(message) << '\n';
         return 2;
     }
 

@@ -20,17 +20,6 @@ std::string messageAsLines(const std::string& text) {
     return out;
 }
 
-// Reads `path` into t; on failure the reader's message (as a message box would
-// show it) comes back in `message`.
-bool readTable(ConversionTable& t, const std::string& path, bool comma, std::string& message) {
-    CapturingPrompt prompt;
-    ReadContext ctx{prompt, decimalSettings(comma), programFolder()};
-    t.psTableFile = path;
-    if (pReadTable(t, ctx) == 0) return true;
-    message = prompt.texts.empty() ? std::string("The file could not be read.") : prompt.texts.back();
-    return false;
-}
-
 std::string positional(std::vector<std::string>& args, std::size_t count, const char* usage) {
     rejectUnknownOptions(args);
     if (args.size() != count) throw UsageError{usage};
