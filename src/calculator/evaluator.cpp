@@ -14,11 +14,7 @@ namespace qm {
 
 namespace {
 
-double checked(double v) {
-    if (std::isnan(v)) throw RunError(RunErrorKind::InvalidResult, "Invalid procedure call");
-    if (std::isinf(v)) throw RunError(RunErrorKind::Overflow, "Overflow");
-    return v;
-}
+double checked(double v) { return checkedResult(v); }
 
 double applyFunction(int code, double x, const CalcOptions& o) {
     const double factor = o.pnTrigType == 0 ? std::numbers::pi / 180.0 : 1.0;

@@ -2,6 +2,7 @@
 // "Error Code = <label>" report by the handler of the procedure that caught them.
 #pragma once
 
+#include <cmath>
 #include <stdexcept>
 #include <string>
 
@@ -25,6 +26,14 @@ public:
 private:
     RunErrorKind kind_;
 };
+
+// A finite arithmetic result, or the run-time failure that an invalid one
+// means (NaN: an invalid result, an infinity: an overflow).
+inline double checkedResult(double v) {
+    if (std::isnan(v)) throw RunError(RunErrorKind::InvalidResult, "Invalid procedure call");
+    if (std::isinf(v)) throw RunError(RunErrorKind::Overflow, "Overflow");
+    return v;
+}
 
 // Progress label of the procedure under way ("PECV03"): set before each step,
 // read by the failure handler.

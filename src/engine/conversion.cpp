@@ -17,11 +17,7 @@ bool isBlankText(std::string_view s) {
     return true;
 }
 
-// A finite result, or the run-time failure that an invalid one means.
-double checked(double v) {
-    if (!std::isfinite(v)) throw RunError(RunErrorKind::InvalidResult, "Invalid result");
-    return v;
-}
+double checked(double v) { return checkedResult(v); }
 
 double quotient(double a, double b) {
     if (b == 0) throw RunError(RunErrorKind::DivisionByZero, "Division by zero");
