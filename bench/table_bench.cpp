@@ -15,7 +15,7 @@ using namespace qm;
 namespace {
 
 class SilentPrompt : public UserPrompt {
-public:
+  public:
     int messages = 0;
     MsgResult message(const std::string&, const std::string&, MsgIcon, MsgButtons) override {
         ++messages;
@@ -28,7 +28,8 @@ public:
 ConversionTable fullTable(int units) {
     ConversionTable t;
     t.pnCatGroupCount = 30;
-    for (int g = 1; g <= 30; ++g) t.psCatGroupName[g] = "Category group " + std::to_string(g);
+    for (int g = 1; g <= 30; ++g)
+        t.psCatGroupName[g] = "Category group " + std::to_string(g);
     t.pnCategoryCount = 100;
     t.pnNodeCount = 100;
     t.pnMaxUnitCount = static_cast<int16_t>(units);
@@ -40,8 +41,13 @@ ConversionTable fullTable(int units) {
         t.pnCategoryIcon[c] = 1;
         t.pnUnitCount[c] = static_cast<int16_t>(units);
         for (int u = 1; u <= units; ++u)
-            t.unit(c, u) = UnitRecord{1, "Unit " + std::to_string(u) + " (international)", "0.3048006096012192",
-                                      "273.15", "", "0", "A memo that explains where this unit comes from."};
+            t.unit(c, u) = UnitRecord{1,
+                                      "Unit " + std::to_string(u) + " (international)",
+                                      "0.3048006096012192",
+                                      "273.15",
+                                      "",
+                                      "0",
+                                      "A memo that explains where this unit comes from."};
     }
     return t;
 }
@@ -54,8 +60,11 @@ void BM_WriteFullCapacity(benchmark::State& state) {
     ConversionTable t = fullTable(99);
     t.psTableFile = benchFile("qm-bench-write.dat");
     SilentPrompt prompt;
-    for (auto _ : state) benchmark::DoNotOptimize(pSaveTable(t, [](int) { return true; }, prompt));
-    state.counters["bytes"] = static_cast<double>(tableFileText(t, [](int) { return true; }).size());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(pSaveTable(
+            t, [](int) { return true; }, prompt));
+    state.counters["bytes"] =
+        static_cast<double>(tableFileText(t, [](int) { return true; }).size());
 }
 BENCHMARK(BM_WriteFullCapacity)->Unit(benchmark::kMillisecond);
 
@@ -63,7 +72,8 @@ void readBench(benchmark::State& state, int units, int16_t expectedResult) {
     ConversionTable source = fullTable(units);
     source.psTableFile = benchFile("qm-bench-read.dat");
     SilentPrompt prompt;
-    pSaveTable(source, [](int) { return true; }, prompt);
+    pSaveTable(
+        source, [](int) { return true; }, prompt);
     for (auto _ : state) {
         ConversionTable t;
         t.psTableFile = source.psTableFile;
@@ -74,12 +84,16 @@ void readBench(benchmark::State& state, int units, int16_t expectedResult) {
 
 // The largest table that reads: 100 categories of 96 units end before line
 // 10,001 (with 97 units or more the category part passes that line).
-void BM_ReadLargestReadable(benchmark::State& state) { readBench(state, 96, 0); }
+void BM_ReadLargestReadable(benchmark::State& state) {
+    readBench(state, 96, 0);
+}
 BENCHMARK(BM_ReadLargestReadable)->Unit(benchmark::kMillisecond);
 
 // 30 groups and 100 categories of 99 units: read up to the line limit, then
 // rejected with "Too many unit data were entered.".
-void BM_ReadFullCapacityRejected(benchmark::State& state) { readBench(state, 99, 1); }
+void BM_ReadFullCapacityRejected(benchmark::State& state) {
+    readBench(state, 99, 1);
+}
 BENCHMARK(BM_ReadFullCapacityRejected)->Unit(benchmark::kMillisecond);
 
 } // namespace

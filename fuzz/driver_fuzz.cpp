@@ -14,10 +14,11 @@ const ConversionTable& table() {
         ConversionTable tt;
         RecordingPrompt p;
         ReadContext ctx{p, {}, "/", 15};
-        const std::string text =
-            ";E;\r\n1;1;N\r\n2;1;C\r\n3;1;T\r\n;E;\r\n1;N;4\r\n1;B;2\r\n1;O;8\r\n1;D;10\r\n1;H;16\r\n;E;\r\n"
-            "1;C;0\r\n;E;\r\n1;T;5\r\n1;K;1;0;0;0;\r\n1;C;1;273.15;;;\r\n1;F;0.5555555555555556;255.3722;;;\r\n"
-            "1;Z;0;0;;;\r\n1;X;1e308;-1e308;1e308;x;\r\n;E;\r\n";
+        const std::string text = ";E;\r\n1;1;N\r\n2;1;C\r\n3;1;T\r\n;E;\r\n1;N;4\r\n1;B;2\r\n1;O;"
+                                 "8\r\n1;D;10\r\n1;H;16\r\n;E;\r\n"
+                                 "1;C;0\r\n;E;\r\n1;T;5\r\n1;K;1;0;0;0;\r\n1;C;1;273.15;;;\r\n1;F;"
+                                 "0.5555555555555556;255.3722;;;\r\n"
+                                 "1;Z;0;0;;;\r\n1;X;1e308;-1e308;1e308;x;\r\n;E;\r\n";
         pReadTableLines(tt, splitFileLines(text), ctx);
         return tt;
     }();

@@ -30,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     try {
         written = tableFileText(t, expanded);
     } catch (const std::exception&) {
-        return 0;  // a unit count beyond the unit arrays cannot be written
+        return 0; // a unit count beyond the unit arrays cannot be written
     }
     const auto roundTrip = [&](const std::string& utf8) {
         const std::string decoded = decodeFileText(encodeFileText(utf8));

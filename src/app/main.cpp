@@ -13,7 +13,8 @@ int main(int argc, char** argv) {
     qm::QtSettingsStore store;
     qm::QtUserPrompt prompt;
     prompt.setHintHandler([&](int n) {
-        qm::pShowHint(program.settings, program.decimal.psDecimalSeparatorName, n, QApplication::activeWindow());
+        qm::pShowHint(program.settings, program.decimal.psDecimalSeparatorName, n,
+                      QApplication::activeWindow());
     });
     qm::MainWindow window(program, prompt, store);
     prompt.setParent(&window);

@@ -24,11 +24,9 @@ namespace {
 // to show.
 bool helpFileReadable(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
+    if (!file.open(QIODevice::ReadOnly)) return false;
     const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return false;
+    if (file.error() != QFileDevice::NoError) return false;
     return helpTextUsable(bytes.toStdString());
 }
 
@@ -68,7 +66,9 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     resize(640, 720);
 }
 
-HelpWindow* HelpWindow::instance() { return instance_.data(); }
+HelpWindow* HelpWindow::instance() {
+    return instance_.data();
+}
 
 void HelpWindow::showHelp(QWidget* parent, const QString& programFolder, int context) {
     QtUserPrompt prompt(parent);
@@ -77,8 +77,7 @@ void HelpWindow::showHelp(QWidget* parent, const QString& programFolder, int con
 
 HelpWindow* HelpWindow::showHelp(QWidget* parent, const QString& programFolder, int context,
                                  UserPrompt& prompt) {
-    const QString path =
-        QString::fromStdString(helpFilePath(programFolder.toStdString()));
+    const QString path = QString::fromStdString(helpFilePath(programFolder.toStdString()));
     if (!helpFileReadable(path)) {
         prompt.message(helpMissingMessage(path.toStdString()), kDataTitle, MsgIcon::Exclamation,
                        MsgButtons::OK);
@@ -90,8 +89,7 @@ HelpWindow* HelpWindow::showHelp(QWidget* parent, const QString& programFolder, 
         instance_ = w;
     }
     w->show();
-    if (w->isMinimized())
-        w->showNormal();
+    if (w->isMinimized()) w->showNormal();
     w->raise();
     w->activateWindow();
     w->openAt(path, context);
@@ -109,7 +107,7 @@ void HelpWindow::openAt(const QString& path, int context) {
     }
     browser_->setSource(url, QTextDocument::HtmlResource);
     if (!isHelpContext(context))
-        browser_->verticalScrollBar()->setValue(0);  // the contents start the page
+        browser_->verticalScrollBar()->setValue(0); // the contents start the page
     updateButtons();
 }
 
@@ -126,8 +124,7 @@ void HelpWindow::updateButtons() {
 }
 
 void HelpWindow::closeEvent(QCloseEvent* event) {
-    if (instance_ == this)
-        instance_ = nullptr;
+    if (instance_ == this) instance_ = nullptr;
     QWidget::closeEvent(event);
 }
 

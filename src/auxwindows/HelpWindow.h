@@ -15,7 +15,7 @@ class UserPrompt;
 
 class HelpWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     // Opens the help at the contents (context 0 or an unknown number) or at
     // the section of the context number. A missing or unreadable help file is
     // reported in a message box and no window is shown.
@@ -30,10 +30,10 @@ public:
 
     QTextBrowser* browser() const { return browser_; }
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     explicit HelpWindow(QWidget* parent);
     void openAt(const QString& path, int context);
     void goToContents();

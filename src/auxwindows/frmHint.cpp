@@ -16,7 +16,8 @@ namespace qm {
 
 namespace {
 QPixmap hintPicture(bool full) {
-    return QIcon(full ? QStringLiteral(":/icons/hint_full.svg") : QStringLiteral(":/icons/hint_half.svg"))
+    return QIcon(full ? QStringLiteral(":/icons/hint_full.svg")
+                      : QStringLiteral(":/icons/hint_half.svg"))
         .pixmap(QSize(32, 32));
 }
 } // namespace
@@ -53,7 +54,8 @@ frmHint::frmHint(Settings& settings, int n, const std::string& separatorName, QW
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(chkShow, &QCheckBox::toggled, this, [this](bool on) {
-        if (n_ >= 0 && n_ < kShowMessageCount) settings_.ShowMessageFlag[static_cast<std::size_t>(n_)] = on ? 0 : 1;
+        if (n_ >= 0 && n_ < kShowMessageCount)
+            settings_.ShowMessageFlag[static_cast<std::size_t>(n_)] = on ? 0 : 1;
     });
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
     Timer1 = new QTimer(this);

@@ -17,7 +17,7 @@ namespace qm {
 
 class frmHint : public QDialog {
     Q_OBJECT
-public:
+  public:
     // Shows tip n (0..5); the check box writes ShowMessageFlag(n).
     frmHint(Settings& settings, int n, const std::string& separatorName, QWidget* parent = nullptr);
 
@@ -28,7 +28,7 @@ public:
     int tickCount() const { return ticks_; }
     bool showsFullImage() const { return full_; }
 
-private:
+  private:
     void tick();
 
     Settings& settings_;

@@ -6,35 +6,35 @@
 namespace qm {
 
 namespace {
-constexpr std::array<int, 6> kContexts = {kHelpOptions,        kHelpFontAndColor,
-                                          kHelpCategory,       kHelpUnitProperties,
-                                          kHelpColumnHeaders,  kHelpConstantProperties};
+constexpr std::array<int, 6> kContexts = {kHelpOptions,       kHelpFontAndColor,
+                                          kHelpCategory,      kHelpUnitProperties,
+                                          kHelpColumnHeaders, kHelpConstantProperties};
 } // namespace
 
-std::span<const int> helpContexts() { return kContexts; }
+std::span<const int> helpContexts() {
+    return kContexts;
+}
 
 bool isHelpContext(int context) {
     return std::find(kContexts.begin(), kContexts.end(), context) != kContexts.end();
 }
 
 std::string helpAnchor(int context) {
-    if (!isHelpContext(context))
-        return kHelpContentsAnchor;
+    if (!isHelpContext(context)) return kHelpContentsAnchor;
     return "ctx" + std::to_string(context);
 }
 
 std::string helpFilePath(const std::string& programFolder) {
-    if (programFolder.empty())
-        return kHelpFileName;
+    if (programFolder.empty()) return kHelpFileName;
     const char last = programFolder.back();
-    if (last == '/' || last == '\\')
-        return programFolder + kHelpFileName;
+    if (last == '/' || last == '\\') return programFolder + kHelpFileName;
     return programFolder + '/' + kHelpFileName;
 }
 
 std::string helpMissingMessage(const std::string& path) {
-    return "'" + path + "'\n\nThe help file cannot be found or read. "
-                        "Reinstall the program to restore it.";
+    return "'" + path +
+           "'\n\nThe help file cannot be found or read. "
+           "Reinstall the program to restore it.";
 }
 
 bool helpTextUsable(const std::string& text) {

@@ -4,9 +4,13 @@ namespace qm {
 
 std::optional<LocaleJudgement> judgeDecimalSeparator(const std::string& formatted123) {
     if (formatted123.find('.') != std::string::npos)
-        return LocaleJudgement{0, "period", "Quantimetrix judges the operating system uses a period as decimal separator."};
+        return LocaleJudgement{
+            0, "period",
+            "Quantimetrix judges the operating system uses a period as decimal separator."};
     if (formatted123.find(',') != std::string::npos)
-        return LocaleJudgement{1, "comma", "Quantimetrix judges the operating system uses a comma as decimal separator."};
+        return LocaleJudgement{
+            1, "comma",
+            "Quantimetrix judges the operating system uses a comma as decimal separator."};
     return std::nullopt;
 }
 

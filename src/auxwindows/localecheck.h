@@ -11,9 +11,9 @@
 namespace qm {
 
 struct LocaleJudgement {
-    int16_t mode = 0;     // pnDecimalMode
-    std::string name;     // "period" or "comma"
-    std::string message;  // what the user is told once
+    int16_t mode = 0;    // pnDecimalMode
+    std::string name;    // "period" or "comma"
+    std::string message; // what the user is told once
 };
 
 // From the system's formatting of 1.23 with the mask "0.00"; nullopt when the

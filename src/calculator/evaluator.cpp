@@ -14,7 +14,9 @@ namespace qm {
 
 namespace {
 
-double checked(double v) { return checkedResult(v); }
+double checked(double v) {
+    return checkedResult(v);
+}
 
 double applyFunction(int code, double x, const CalcOptions& o) {
     const double factor = o.pnTrigType == 0 ? std::numbers::pi / 180.0 : 1.0;

@@ -68,7 +68,8 @@ DecimalSettings decimalSettings(bool comma) {
 std::string programFolder() {
     std::error_code ec;
     auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    std::string folder = ec ? std::filesystem::current_path(ec).string() : exe.parent_path().string();
+    std::string folder =
+        ec ? std::filesystem::current_path(ec).string() : exe.parent_path().string();
     if (folder.empty() || folder.back() != '/') folder += '/';
     return folder;
 }
@@ -105,15 +106,19 @@ bool readTable(ConversionTable& t, const std::string& path, bool comma, std::str
     ReadContext ctx{prompt, decimalSettings(comma), programFolder()};
     t.psTableFile = path;
     if (pReadTable(t, ctx) == 0) return true;
-    message = prompt.texts.empty() ? std::string("The file could not be read.") : prompt.texts.back();
+    message =
+        prompt.texts.empty() ? std::string("The file could not be read.") : prompt.texts.back();
     return false;
 }
 
-MsgResult PrintingPrompt::message(const std::string& text, const std::string&, MsgIcon, MsgButtons) {
+MsgResult PrintingPrompt::message(const std::string& text, const std::string&, MsgIcon,
+                                  MsgButtons) {
     out_ << oneLine(text) << '\n';
     return MsgResult::OK;
 }
 
-void PrintingPrompt::showHint(int n) { out_ << pHintText(n, dec_.psDecimalSeparatorName) << '\n'; }
+void PrintingPrompt::showHint(int n) {
+    out_ << pHintText(n, dec_.psDecimalSeparatorName) << '\n';
+}
 
 } // namespace qm::cli

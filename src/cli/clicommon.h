@@ -23,8 +23,8 @@ struct UsageError {
 
 // Options every command may take, taken out of the argument list.
 struct CommonOptions {
-    std::optional<std::string> file;  // --file PATH
-    bool comma = false;               // --comma
+    std::optional<std::string> file; // --file PATH
+    bool comma = false;              // --comma
 };
 
 // Removes --file PATH and --comma from args (wherever they stand).
@@ -55,20 +55,20 @@ bool readTable(ConversionTable& t, const std::string& path, bool comma, std::str
 // Prints each message as one line on a stream (line breaks inside the message
 // become blanks) and answers OK; tips print their text.
 class PrintingPrompt : public UserPrompt {
-public:
+  public:
     PrintingPrompt(std::ostream& out, const DecimalSettings& dec) : out_(out), dec_(dec) {}
     MsgResult message(const std::string& text, const std::string& title, MsgIcon icon,
                       MsgButtons buttons) override;
     void showHint(int n) override;
 
-private:
+  private:
     std::ostream& out_;
     DecimalSettings dec_;
 };
 
 // Keeps the last message text as a message box would show it.
 class CapturingPrompt : public UserPrompt {
-public:
+  public:
     std::vector<std::string> texts;
     MsgResult message(const std::string& text, const std::string&, MsgIcon, MsgButtons) override {
         texts.push_back(text);

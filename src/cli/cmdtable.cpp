@@ -30,7 +30,8 @@ std::string positional(std::vector<std::string>& args, std::size_t count, const 
 
 int cmdCheck(std::vector<std::string> args) {
     const CommonOptions o = takeCommonOptions(args);
-    std::string path = o.file ? *o.file : positional(args, 1, "usage: quantimetrix-cli check [--comma] PATH");
+    std::string path =
+        o.file ? *o.file : positional(args, 1, "usage: quantimetrix-cli check [--comma] PATH");
     if (o.file) positional(args, 0, "usage: quantimetrix-cli check [--comma] PATH");
     ConversionTable t;
     std::string message;
@@ -39,15 +40,18 @@ int cmdCheck(std::vector<std::string> args) {
         return 1;
     }
     long units = 0;
-    for (int c = 1; c <= t.pnCategoryCount; ++c) units += t.pnUnitCount[c];
-    std::cout << t.pnCatGroupCount << " groups, " << t.pnCategoryCount << " categories, " << units << " units\n";
+    for (int c = 1; c <= t.pnCategoryCount; ++c)
+        units += t.pnUnitCount[c];
+    std::cout << t.pnCatGroupCount << " groups, " << t.pnCategoryCount << " categories, " << units
+              << " units\n";
     return 0;
 }
 
 int cmdResave(std::vector<std::string> args) {
     const CommonOptions o = takeCommonOptions(args);
     rejectUnknownOptions(args);
-    if (args.size() != 2 || o.file) throw UsageError{"usage: quantimetrix-cli resave [--comma] IN OUT"};
+    if (args.size() != 2 || o.file)
+        throw UsageError{"usage: quantimetrix-cli resave [--comma] IN OUT"};
     ConversionTable t;
     std::string message;
     if (!readTable(t, args[0], o.comma, message)) {
@@ -61,8 +65,8 @@ int cmdResave(std::vector<std::string> args) {
         return g >= 1 && g <= t.pnCatGroupCount && t.pnCatGroupExpanded[g] == 1;
     };
     if (!pSaveTable(t, expanded, prompt)) {
-        std::cerr << "Cannot write '" << args[1] << "': "
-                  << (prompt.texts.empty() ? std::string() : prompt.texts.back()) << '\n';
+        std::cerr << "Cannot write '" << args[1]
+                  << "': " << (prompt.texts.empty() ? std::string() : prompt.texts.back()) << '\n';
         return 1;
     }
     return 0;
@@ -71,7 +75,8 @@ int cmdResave(std::vector<std::string> args) {
 int cmdList(std::vector<std::string> args) {
     const CommonOptions o = takeCommonOptions(args);
     rejectUnknownOptions(args);
-    if (args.size() > 1) throw UsageError{"usage: quantimetrix-cli list [--file PATH] [--comma] [CATEGORY]"};
+    if (args.size() > 1)
+        throw UsageError{"usage: quantimetrix-cli list [--file PATH] [--comma] [CATEGORY]"};
     ConversionTable t;
     std::string message;
     if (!readTable(t, dataFilePath(o), o.comma, message)) {
@@ -82,9 +87,11 @@ int cmdList(std::vector<std::string> args) {
         for (int j = 1; j <= t.pnNodeCount; ++j) {
             const int parent = t.pnNodeParent[j];
             const int g = parent - 1;
-            const std::string group = (g >= 1 && g <= t.pnCatGroupCount) ? t.psCatGroupName[g] : std::string();
+            const std::string group =
+                (g >= 1 && g <= t.pnCatGroupCount) ? t.psCatGroupName[g] : std::string();
             const int c = t.pnNodeCategory[j];
-            const std::string name = (c >= 0 && c <= kMaxSlot) ? t.psCategoryName[c] : std::string();
+            const std::string name =
+                (c >= 0 && c <= kMaxSlot) ? t.psCategoryName[c] : std::string();
             std::cout << group << '\t' << name << '\n';
         }
         return 0;

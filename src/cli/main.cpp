@@ -10,9 +10,11 @@ using namespace qm::cli;
 namespace {
 
 const Command kCommands[] = {
-    {"check", cmdCheck, "check [--comma] PATH             read a data file and count what it holds"},
+    {"check", cmdCheck,
+     "check [--comma] PATH             read a data file and count what it holds"},
     {"resave", cmdResave, "resave [--comma] IN OUT          read IN and write it to OUT"},
-    {"list", cmdList, "list [--file PATH] [CATEGORY]    list the categories, or one category's units"},
+    {"list", cmdList,
+     "list [--file PATH] [CATEGORY]    list the categories, or one category's units"},
     {"convert", cmdConvert,
      "convert [--file PATH] [--digits N] [--sci-digits N] [--integer] [--scientific]\n"
      "          [--show-error] [--comma] CATEGORY FROM INTO INPUT\n"
@@ -25,7 +27,8 @@ const Command kCommands[] = {
 
 void printUsage(std::ostream& out) {
     out << "usage: quantimetrix-cli COMMAND [OPTIONS] ARGS\n\ncommands:\n";
-    for (const Command& c : kCommands) out << "  " << c.usage << '\n';
+    for (const Command& c : kCommands)
+        out << "  " << c.usage << '\n';
     out << "\ncommon options: --file PATH (data file), --comma (comma as decimal separator)\n";
 }
 

@@ -10,8 +10,12 @@ namespace qm {
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-bool isValBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool isValBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n';
+}
 
 int hexDigit(char c) {
     if (c >= '0' && c <= '9') return c - '0';
@@ -40,7 +44,8 @@ double parseCanonical(const std::string& s, bool* outOfRange = nullptr) {
         std::string mant = s.substr(0, epos);
         if (epos != std::string::npos) {
             long long e = 0;
-            std::from_chars(s.data() + epos + 1 + (s[epos + 1] == '+' ? 1 : 0), s.data() + s.size(), e);
+            std::from_chars(s.data() + epos + 1 + (s[epos + 1] == '+' ? 1 : 0), s.data() + s.size(),
+                            e);
             exponent = e;
         }
         std::size_t point = mant.find('.');
@@ -116,9 +121,10 @@ std::optional<double> quickPrefixValue(std::string_view s) {
 double generalPrefixValue(std::string_view text) {
     std::size_t i = 0;
     const std::size_t n = text.size();
-    while (i < n && isValBlank(text[i])) ++i;
-    if (i + 1 < n && text[i] == '&' && (text[i + 1] == 'H' || text[i + 1] == 'h' ||
-                                        text[i + 1] == 'O' || text[i + 1] == 'o')) {
+    while (i < n && isValBlank(text[i]))
+        ++i;
+    if (i + 1 < n && text[i] == '&' &&
+        (text[i + 1] == 'H' || text[i + 1] == 'h' || text[i + 1] == 'O' || text[i + 1] == 'o')) {
         const int radix = (text[i + 1] == 'H' || text[i + 1] == 'h') ? 16 : 8;
         double v = 0;
         for (i += 2; i < n; ++i) {
@@ -150,7 +156,8 @@ double generalPrefixValue(std::string_view text) {
     if (i < n && (text[i] == 'E' || text[i] == 'e' || text[i] == 'D' || text[i] == 'd')) {
         std::size_t j = i + 1;
         std::string exp = "e";
-        while (j < n && isValBlank(text[j])) ++j;
+        while (j < n && isValBlank(text[j]))
+            ++j;
         if (j < n && (text[j] == '+' || text[j] == '-')) exp += text[j++];
         bool any = false;
         for (; j < n; ++j) {
@@ -173,8 +180,10 @@ double pPrefixValue(std::string_view text) {
 
 std::optional<double> pStrictNumber(std::string_view text, const NumberLocale& locale) {
     std::size_t b = 0, e = text.size();
-    while (b < e && (text[b] == ' ' || text[b] == '\t')) ++b;
-    while (e > b && (text[e - 1] == ' ' || text[e - 1] == '\t')) --e;
+    while (b < e && (text[b] == ' ' || text[b] == '\t'))
+        ++b;
+    while (e > b && (text[e - 1] == ' ' || text[e - 1] == '\t'))
+        --e;
     std::string_view t = text.substr(b, e - b);
     std::string s;
     std::size_t i = 0;
@@ -189,8 +198,8 @@ std::optional<double> pStrictNumber(std::string_view text, const NumberLocale& l
         } else if (c == locale.decimal && !point) {
             s += '.';
             point = true;
-        } else if (c == locale.group && !point && i > 0 && isDigit(t[i - 1]) &&
-                   i + 1 < t.size() && isDigit(t[i + 1])) {
+        } else if (c == locale.group && !point && i > 0 && isDigit(t[i - 1]) && i + 1 < t.size() &&
+                   isDigit(t[i + 1])) {
             // a digit-group separator between two digits of the integer part
         } else {
             break;
@@ -231,7 +240,6 @@ bool isStrictNumber(std::string_view s, const NumberLocale& locale) {
     return digit;
 }
 
-
 namespace {
 double roundHalfEven(double v) {
     double r = std::floor(v);
@@ -250,8 +258,12 @@ template <typename T> T toIntChecked(double value) {
 }
 } // namespace
 
-int16_t toInt16(double value) { return toIntChecked<int16_t>(value); }
-int32_t toInt32(double value) { return toIntChecked<int32_t>(value); }
+int16_t toInt16(double value) {
+    return toIntChecked<int16_t>(value);
+}
+int32_t toInt32(double value) {
+    return toIntChecked<int32_t>(value);
+}
 
 int16_t strictInt16(std::string_view text, const NumberLocale& locale) {
     std::optional<double> v = pStrictNumber(text, locale);
@@ -259,6 +271,8 @@ int16_t strictInt16(std::string_view text, const NumberLocale& locale) {
     return toInt16(*v);
 }
 
-int16_t lenientInt16(std::string_view text) { return toInt16(pPrefixValue(text)); }
+int16_t lenientInt16(std::string_view text) {
+    return toInt16(pPrefixValue(text));
+}
 
 } // namespace qm

@@ -17,9 +17,9 @@ struct NumberLocale {
 
 // How numbers are typed and shown on this system (decimal-separator check).
 struct DecimalSettings {
-    int16_t pnDecimalMode = 0;           // 0 period, 1 comma
-    std::string psDecimalSeparatorName;  // "period", "comma" or empty
-    NumberLocale locale;                 // the locale's separators
+    int16_t pnDecimalMode = 0;          // 0 period, 1 comma
+    std::string psDecimalSeparatorName; // "period", "comma" or empty
+    NumberLocale locale;                // the locale's separators
 };
 
 // The longest leading number of a text; never fails. Leading blanks, tabs and

@@ -18,11 +18,11 @@ struct ShownMessage {
 };
 
 class RecordingPrompt : public UserPrompt {
-public:
+  public:
     std::vector<ShownMessage> messages;
     std::vector<int> hints;
     std::vector<bool> aboutTopmostCalls;
-    std::deque<MsgResult> answers;  // answered in order; empty: the first button
+    std::deque<MsgResult> answers; // answered in order; empty: the first button
 
     MsgResult message(const std::string& text, const std::string& title, MsgIcon icon,
                       MsgButtons buttons) override {

@@ -9,21 +9,21 @@
 namespace qm {
 
 enum class RunErrorKind {
-    Overflow,          // a value outside the range of its type
-    DivisionByZero,    // a divisor of zero
-    InvalidResult,     // an invalid floating-point result (NaN, infinity)
+    Overflow,       // a value outside the range of its type
+    DivisionByZero, // a divisor of zero
+    InvalidResult,  // an invalid floating-point result (NaN, infinity)
     SubscriptOutOfRange,
-    TypeMismatch,      // text that is not a number where one is needed
+    TypeMismatch, // text that is not a number where one is needed
     FileNotFound,
-    FileAccess,        // a file that cannot be opened, read or written
+    FileAccess, // a file that cannot be opened, read or written
 };
 
 class RunError : public std::runtime_error {
-public:
+  public:
     RunError(RunErrorKind kind, const std::string& what) : std::runtime_error(what), kind_(kind) {}
     RunErrorKind kind() const { return kind_; }
 
-private:
+  private:
     RunErrorKind kind_;
 };
 
@@ -38,15 +38,17 @@ inline double checkedResult(double v) {
 // Progress label of the procedure under way ("PECV03"): set before each step,
 // read by the failure handler.
 class Progress {
-public:
+  public:
     void set(const char* label) { label_ = label; }
     const std::string& label() const { return label_; }
 
-private:
+  private:
     std::string label_;
 };
 
 // The report text for a run-time failure at the given label.
-inline std::string errorCodeText(const std::string& label) { return "Error Code = " + label; }
+inline std::string errorCodeText(const std::string& label) {
+    return "Error Code = " + label;
+}
 
 } // namespace qm

@@ -6,17 +6,21 @@ namespace qm {
 
 std::string trimLeft(std::string_view s) {
     std::size_t b = 0;
-    while (b < s.size() && s[b] == ' ') ++b;
+    while (b < s.size() && s[b] == ' ')
+        ++b;
     return std::string(s.substr(b));
 }
 
 std::string trimRight(std::string_view s) {
     std::size_t e = s.size();
-    while (e > 0 && s[e - 1] == ' ') --e;
+    while (e > 0 && s[e - 1] == ' ')
+        --e;
     return std::string(s.substr(0, e));
 }
 
-std::string trimSpaces(std::string_view s) { return trimLeft(trimRight(s)); }
+std::string trimSpaces(std::string_view s) {
+    return trimLeft(trimRight(s));
+}
 
 std::string toUpperAscii(std::string_view s) {
     std::string r(s);
@@ -54,6 +58,8 @@ std::string replaceFirst(std::string_view s, char from, char to) {
     return r;
 }
 
-std::string intText(long long v) { return std::to_string(v); }
+std::string intText(long long v) {
+    return std::to_string(v);
+}
 
 } // namespace qm

@@ -7,7 +7,7 @@
 
 namespace qm {
 
-std::string trimSpaces(std::string_view s);   // leading and trailing blanks (' ') removed
+std::string trimSpaces(std::string_view s); // leading and trailing blanks (' ') removed
 std::string trimLeft(std::string_view s);
 std::string trimRight(std::string_view s);
 std::string toUpperAscii(std::string_view s);

@@ -11,11 +11,11 @@ enum class MsgButtons { OK, OKCancel, YesNo, YesNoCancel };
 enum class MsgResult { OK, Cancel, Yes, No };
 
 // Titles used by the program's own messages.
-inline constexpr const char* kAppName = "Quantimetrix";     // "Error Code = " reports
-inline constexpr const char* kDataTitle = " Quantimetrix";  // messages about the data
+inline constexpr const char* kAppName = "Quantimetrix";    // "Error Code = " reports
+inline constexpr const char* kDataTitle = " Quantimetrix"; // messages about the data
 
 class UserPrompt {
-public:
+  public:
     virtual ~UserPrompt() = default;
     // Shows a message box and returns the button chosen.
     virtual MsgResult message(const std::string& text, const std::string& title, MsgIcon icon,

@@ -17,7 +17,9 @@ bool isBlankText(std::string_view s) {
     return true;
 }
 
-double checked(double v) { return checkedResult(v); }
+double checked(double v) {
+    return checkedResult(v);
+}
 
 double quotient(double a, double b) {
     if (b == 0) throw RunError(RunErrorKind::DivisionByZero, "Division by zero");

@@ -14,8 +14,8 @@
 namespace qm {
 
 struct ConversionInput {
-    std::string fromText;         // the convert-from box text as typed
-    int16_t pnConvFromIndex = 0;  // chosen units, below 1 when none
+    std::string fromText;        // the convert-from box text as typed
+    int16_t pnConvFromIndex = 0; // chosen units, below 1 when none
     int16_t pnConvIntoIndex = 0;
     int16_t pnSelNodeIndex = 1;   // selected tree node
     int16_t pnSelGroupIndex = -1; // Category# of the selected category
@@ -24,15 +24,14 @@ struct ConversionInput {
 // Working state the driver keeps between calls.
 struct EngineState {
     bool pbExactInput = true;
-    std::string lastLabel;  // progress label of the last run
+    std::string lastLabel; // progress label of the last run
 };
 
 // Runs one conversion. Returns the new convert-into text, or nullopt when an
 // unexpected failure was reported ("Error Code = PECVnn") and the box keeps
 // what it held.
-std::optional<std::string> pExecConversion(const ConversionTable& table,
-                                           const ConversionInput& in, const NumberStyle& style,
-                                           const DecimalSettings& dec, EngineState& state,
-                                           UserPrompt& prompt);
+std::optional<std::string> pExecConversion(const ConversionTable& table, const ConversionInput& in,
+                                           const NumberStyle& style, const DecimalSettings& dec,
+                                           EngineState& state, UserPrompt& prompt);
 
 } // namespace qm

@@ -1,6 +1,5 @@
 #include "engine/inputcheck.h"
 
-
 namespace qm {
 
 int16_t pCheckDecimalSeparator(std::string_view sInput, const DecimalSettings& dec,

@@ -20,7 +20,9 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-static void initIconResources() { Q_INIT_RESOURCE(icons); }
+static void initIconResources() {
+    Q_INIT_RESOURCE(icons);
+}
 
 namespace qm {
 
@@ -168,7 +170,9 @@ QString MainWindow::panelText(int panel) const {
     return panels_[static_cast<std::size_t>(panel - 1)]->text();
 }
 
-bool MainWindow::bothUnitsChosen() const { return !panelText(2).isEmpty() && !panelText(4).isEmpty(); }
+bool MainWindow::bothUnitsChosen() const {
+    return !panelText(2).isEmpty() && !panelText(4).isEmpty();
+}
 
 QTreeWidgetItem* MainWindow::nodeItem(int node) const {
     if (node < 1 || node > static_cast<int>(nodeItems_.size())) return nullptr;
@@ -179,7 +183,9 @@ int MainWindow::nodeIndexOf(const QTreeWidgetItem* item) const {
     return item ? item->data(0, Qt::UserRole).toInt() : 0;
 }
 
-int MainWindow::listRowCount() const { return listModel_->rowCount(); }
+int MainWindow::listRowCount() const {
+    return listModel_->rowCount();
+}
 
 QString MainWindow::listRowText(int row) const {
     const QStandardItem* item = listModel_->item(row, 0);
@@ -210,14 +216,17 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
             listMouseUp(static_cast<QMouseEvent*>(event));
         }
     } else if (watched == imgPoint) {
-        if (type == QEvent::MouseButtonPress) return arrowMousePress(static_cast<QMouseEvent*>(event));
+        if (type == QEvent::MouseButtonPress)
+            return arrowMousePress(static_cast<QMouseEvent*>(event));
         if (type == QEvent::MouseMove || type == QEvent::Enter) {
-            imgPoint->setToolTip(bothUnitsChosen()
-                                     ? QStringLiteral("Right-click here to swap the units.")
-                                     : QStringLiteral("Click and drag this arrow to change the box widths."));
+            imgPoint->setToolTip(
+                bothUnitsChosen()
+                    ? QStringLiteral("Right-click here to swap the units.")
+                    : QStringLiteral("Click and drag this arrow to change the box widths."));
         }
     } else if (watched == txtOutput && type == QEvent::FocusIn) {
-        if (!txtOutput->text().isEmpty()) QMetaObject::invokeMethod(txtOutput, &QLineEdit::selectAll, Qt::QueuedConnection);
+        if (!txtOutput->text().isEmpty())
+            QMetaObject::invokeMethod(txtOutput, &QLineEdit::selectAll, Qt::QueuedConnection);
     }
     return QMainWindow::eventFilter(watched, event);
 }

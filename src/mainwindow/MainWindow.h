@@ -40,11 +40,12 @@ class MainWindowFileUi;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     // Brings the program up (reads the settings and the data file, builds the
     // tree and the list, restores the selection) and shows the window. The
     // program state, the prompt and the settings store stay owned by the caller.
-    MainWindow(Program& program, UserPrompt& prompt, SettingsStore& store, QWidget* parent = nullptr);
+    MainWindow(Program& program, UserPrompt& prompt, SettingsStore& store,
+               QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // ---- Hooks for the windows and menus that come later ----
@@ -57,8 +58,8 @@ public:
     std::function<void(const std::string&)> pasteCalculation;
 
     // ---- Commands ----
-    void mCopy(int n);   // 0 conversion result, 1 calculation result, 2 unit properties
-    void mPaste(int n);  // 0 as conversion input, 1 as calculation input
+    void mCopy(int n);  // 0 conversion result, 1 calculation result, 2 unit properties
+    void mPaste(int n); // 0 as conversion input, 1 as calculation input
     void swapUnits();
     void pExecConversion();
     void pClearConversion();
@@ -67,8 +68,8 @@ public:
     void pCheckColumnHeaders();
     void mChangeColumnHeaders(int layout);
     void pUpdateCaption();
-    void mSetListView(int n);     // 0 List, 1 Details
-    void mChangeSortType(int n);  // 0 categories, 1 units
+    void mSetListView(int n);    // 0 List, 1 Details
+    void mChangeSortType(int n); // 0 categories, 1 units
     void mPreserveTreeNodeStatus();
     void pSetViewFont();
     // Selects tree node n as a mouse press on it would.
@@ -76,10 +77,10 @@ public:
 
     // ---- What the window shows (menus and tests read these) ----
     Program& program() { return program_; }
-    QString panelText(int panel) const;  // status bar panel 1..4
+    QString panelText(int panel) const; // status bar panel 1..4
     bool bothUnitsChosen() const;
     QTreeWidget* treeView() const { return TreeView1; }
-    QTreeWidgetItem* nodeItem(int node) const;  // by node index, nullptr outside
+    QTreeWidgetItem* nodeItem(int node) const; // by node index, nullptr outside
     int nodeIndexOf(const QTreeWidgetItem* item) const;
     QTableView* detailsView() const { return listDetails_; }
     QListView* listModeView() const { return listList_; }
@@ -96,16 +97,16 @@ public:
     // Menus, toolbar, context menus and the File commands.
     MainWindowCommands* commands() const { return commands_; }
 
-signals:
+  signals:
     // The history got a new entry (the Edit menu shows it).
     void historyChanged();
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
 
-private:
+  private:
     // Start-up and shutdown (MainWindowStartup.cpp).
     void buildWidgets();
     void startUp();
@@ -177,7 +178,7 @@ private:
     QLabel* imgPoint = nullptr;
     QWidget* imgSplitter = nullptr;
     FormLayout layout_;
-    QWidget* boxDragHandle_ = nullptr;  // the arrow or the background while dragging box widths
+    QWidget* boxDragHandle_ = nullptr; // the arrow or the background while dragging box widths
     std::array<QLabel*, 4> panels_{};
     QMenu* mnuSwap = nullptr;
     QAction* swapAction_ = nullptr;
@@ -186,22 +187,22 @@ private:
     QMenu* historyMenu_ = nullptr;
 
     std::vector<TreeNode> treeNodes_;
-    std::vector<QTreeWidgetItem*> nodeItems_;  // node index - 1 -> item
-    bool building_ = false;                    // filling views: no edit handling
+    std::vector<QTreeWidgetItem*> nodeItems_; // node index - 1 -> item
+    bool building_ = false;                   // filling views: no edit handling
 
     // Mouse and label-edit state.
     int mnLastNodeClick = 0;
     int mnLastItemClick = 0;
     int pressedNode_ = 0;
-    bool mItemX = false;  // the last list press hit a row
-    int editNode_ = 0;    // node being renamed, 0 none
+    bool mItemX = false; // the last list press hit a row
+    int editNode_ = 0;   // node being renamed, 0 none
     int16_t editCategory_ = -1;
     bool listEditing_ = false;
     int16_t editUnitCategory_ = -1;
     int16_t editUnit_ = 0;
-    bool columnClickAscending_ = false;  // the Boolean kept between column clicks
-    bool sortDescending_ = false;        // the list's sort order
-    QSize frameExtra_;                   // outer minus inner size
+    bool columnClickAscending_ = false; // the Boolean kept between column clicks
+    bool sortDescending_ = false;       // the list's sort order
+    QSize frameExtra_;                  // outer minus inner size
 };
 
 template <class F> void MainWindow::guarded(F&& f) {

@@ -75,7 +75,7 @@ struct MainMenus {
 
 class MainWindowCommands : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit MainWindowCommands(MainWindow& w);
     ~MainWindowCommands() override;
 
@@ -85,7 +85,7 @@ public:
     std::function<std::optional<std::string>(const FileDialogSpec&)> fileDialogHook;
 
     QToolBar* toolbar() const { return Toolbar1; }
-    QAction* button(const QString& key) const;  // nullptr for an unknown key
+    QAction* button(const QString& key) const; // nullptr for an unknown key
     QTimer* refreshTimer() const { return tmrChangeMenus; }
     QTimer* delayTimer() const { return tmrDelay; }
     const CalcOptions& calcOptions() const { return calc_; }
@@ -114,10 +114,10 @@ public:
     // The menu items' availability as last planned (before the hooks decide).
     bool plannedEnabled(const QAction* item) const;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     // MainWindowMenus.cpp
     void buildMenuBar();
     void buildPopups();
@@ -167,9 +167,9 @@ private:
     bool shown_ = false;           // the window has been shown once
     bool restoringLayout_ = false; // no saving while the stored layout is applied
     std::map<const QAction*, bool> planned_;
-    QPoint pressPos_;              // where the last right press on the list was
-    std::string savedToolbar_;     // the toolbar layout last written
-    std::shared_ptr<MainWindowFileUi> fileUi_;  // made on first use
+    QPoint pressPos_;                          // where the last right press on the list was
+    std::string savedToolbar_;                 // the toolbar layout last written
+    std::shared_ptr<MainWindowFileUi> fileUi_; // made on first use
 };
 
 } // namespace qm

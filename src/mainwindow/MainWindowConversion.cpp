@@ -43,8 +43,8 @@ void MainWindow::pExecConversion() {
     in.pnConvIntoIndex = p.sel.pnConvIntoIndex;
     in.pnSelNodeIndex = p.pnSelNodeIndex();
     in.pnSelGroupIndex = p.sel.pnSelGroupIndex;
-    const std::optional<std::string> out = qm::pExecConversion(
-        p.table, in, p.settings.numberStyle, p.decimal, program_.engine, prompt_);
+    const std::optional<std::string> out = qm::pExecConversion(p.table, in, p.settings.numberStyle,
+                                                               p.decimal, program_.engine, prompt_);
     if (out) txtOutput->setText(QString::fromStdString(*out));
 }
 
@@ -81,8 +81,9 @@ void MainWindow::mCopy(int n) {
     case 0: {
         const std::string output = txtOutput->text().toStdString();
         clipText = conversionClipText(output, p.settings.numberStyle.pbShowError);
-        historyText = conversionHistoryText(txtInput->text().toStdString(), panelText(2).toStdString(),
-                                            output, panelText(4).toStdString());
+        historyText =
+            conversionHistoryText(txtInput->text().toStdString(), panelText(2).toStdString(),
+                                  output, panelText(4).toStdString());
         break;
     }
     case 1: {
@@ -96,7 +97,8 @@ void MainWindow::mCopy(int n) {
         clipText = unitPropertiesText(p.table, p.sel.pnSelGroupIndex, p.sel.pnSelUnitIndex);
         historyText = clipText;
         break;
-    default: return;
+    default:
+        return;
     }
     clip->setText(QString::fromStdString(clipText));
     p.history.add(historyText);
@@ -105,8 +107,10 @@ void MainWindow::mCopy(int n) {
 
 void MainWindow::mPaste(int n) {
     const QString text = QGuiApplication::clipboard()->text();
-    if (n == 0) txtInput->setText(text);
-    else if (n == 1 && pasteCalculation) pasteCalculation(text.toStdString());
+    if (n == 0)
+        txtInput->setText(text);
+    else if (n == 1 && pasteCalculation)
+        pasteCalculation(text.toStdString());
 }
 
 } // namespace qm

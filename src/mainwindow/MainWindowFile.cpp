@@ -15,7 +15,7 @@ namespace qm {
 
 // The window's side of the File commands.
 class MainWindowFileUi : public FileCommandUi {
-public:
+  public:
     MainWindowFileUi(MainWindow& w, MainWindowCommands& c) : w_(w), c_(c) {}
 
     std::optional<std::string> fileDialog(const FileDialogSpec& spec) override {
@@ -30,9 +30,11 @@ public:
         dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
         dialog.setOption(QFileDialog::DontConfirmOverwrite, !spec.overwritePrompt);
         dialog.setOption(QFileDialog::ReadOnly, false);
-        if (!spec.initialFileName.empty()) dialog.selectFile(QString::fromStdString(spec.initialFileName));
+        if (!spec.initialFileName.empty())
+            dialog.selectFile(QString::fromStdString(spec.initialFileName));
         if (save) dialog.setDefaultSuffix(QStringLiteral("dat"));
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return std::nullopt;
         return QDir::toNativeSeparators(dialog.selectedFiles().constFirst()).toStdString();
     }
 
@@ -73,11 +75,12 @@ public:
 
     FileCommandState state() {
         Program& p = w_.program_;
-        return FileCommandState{p.table, p.settings.psRootNodeText, p.msTableFolder, p.pnSelNodeIndex(),
-                                p.mnReadError, p.programFolder};
+        return FileCommandState{p.table,         p.settings.psRootNodeText,
+                                p.msTableFolder, p.pnSelNodeIndex(),
+                                p.mnReadError,   p.programFolder};
     }
 
-private:
+  private:
     // Only a change of the flag touches the window (which re-shows it).
     void setTopmost(bool on) {
         if (w_.windowFlags().testFlag(Qt::WindowStaysOnTopHint) == on) return;

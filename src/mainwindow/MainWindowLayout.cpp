@@ -118,8 +118,8 @@ void MainWindow::formResize() {
         const double ty = program_.twipsPerPixelY;
         if (isMinimized()) {
             progress_.set("FMFR02");
-            if (layout_.formResize(form->width() * tx, form->height() * ty, windowRectTwips(), true, s) ==
-                    ResizeResult::Minimised &&
+            if (layout_.formResize(form->width() * tx, form->height() * ty, windowRectTwips(), true,
+                                   s) == ResizeResult::Minimised &&
                 s.SaveWindowSize == 1)
                 closeToolWindows();
             return;
@@ -132,10 +132,11 @@ void MainWindow::formResize() {
             return;
         }
         progress_.set("FMFR04");
-        const ResizeResult r =
-            layout_.formResize(form->width() * tx, form->height() * ty, windowRectTwips(), false, s);
+        const ResizeResult r = layout_.formResize(form->width() * tx, form->height() * ty,
+                                                  windowRectTwips(), false, s);
         if (r == ResizeResult::Undone) {
-            restoreWindowSize(twipsToPixels(layout_.lastWindow().Width, tx) - frameExtra_.width(), height());
+            restoreWindowSize(twipsToPixels(layout_.lastWindow().Width, tx) - frameExtra_.width(),
+                              height());
             return;
         }
         progress_.set("FMFR06");
@@ -152,7 +153,8 @@ void MainWindow::changeEvent(QEvent* event) {
 void MainWindow::closeToolWindows() {
     for (QWidget* w : QApplication::topLevelWidgets()) {
         if (w == this || !w->isVisible()) continue;
-        if (w->objectName() == QLatin1String("frmOptions") || w->objectName() == QLatin1String("frmFind"))
+        if (w->objectName() == QLatin1String("frmOptions") ||
+            w->objectName() == QLatin1String("frmFind"))
             w->close();
     }
 }
@@ -171,7 +173,8 @@ bool MainWindow::layoutEvent(QObject* watched, QEvent* event) {
         formResize();
         return false;
     }
-    if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove && type != QEvent::MouseButtonRelease)
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove &&
+        type != QEvent::MouseButtonRelease)
         return false;
     const auto* e = static_cast<QMouseEvent*>(event);
     const double x = e->globalPosition().x();
@@ -202,7 +205,8 @@ bool MainWindow::layoutEvent(QObject* watched, QEvent* event) {
         if (layout_.boxDragMove(x, program_.twipsPerPixelX, s)) placeControls();
         return watched == form;
     }
-    if (e->button() != Qt::LeftButton || !layout_.boxDragging() || boxDragHandle_ != handle) return false;
+    if (e->button() != Qt::LeftButton || !layout_.boxDragging() || boxDragHandle_ != handle)
+        return false;
     layout_.boxDragUp();
     handle->unsetCursor();
     boxDragHandle_ = nullptr;

@@ -83,9 +83,10 @@ void MainWindow::mChangeColumnHeaders(int layout) {
         clearList();
         progress_.set("MCCH03");
         for (int c = 0; c < static_cast<int>(cols.size()); ++c) {
-            listModel_->setHorizontalHeaderItem(
-                c, new QStandardItem(QString::fromStdString(cols[static_cast<std::size_t>(c)].text)));
-            listDetails_->setColumnWidth(c, toPixelsX(cols[static_cast<std::size_t>(c)].widthTwips));
+            listModel_->setHorizontalHeaderItem(c, new QStandardItem(QString::fromStdString(
+                                                       cols[static_cast<std::size_t>(c)].text)));
+            listDetails_->setColumnWidth(c,
+                                         toPixelsX(cols[static_cast<std::size_t>(c)].widthTwips));
         }
     });
 }
@@ -96,7 +97,9 @@ void MainWindow::mSetListView(int n) {
     ListView1->setCurrentWidget(n == 0 ? static_cast<QWidget*>(listList_) : listDetails_);
 }
 
-void MainWindow::applyGridLines() { listDetails_->setShowGrid(program_.settings.ShowGridLines != 0); }
+void MainWindow::applyGridLines() {
+    listDetails_->setShowGrid(program_.settings.ShowGridLines != 0);
+}
 
 void MainWindow::listColumnClick(int column) {
     if (column != 0) return;
@@ -109,8 +112,9 @@ void MainWindow::listMouseDown(QMouseEvent* e, QWidget* viewport) {
     Program& p = program_;
     guarded([&] {
         progress_.set("LVMD01");
-        const QAbstractItemView* view =
-            viewport == listDetails_->viewport() ? static_cast<QAbstractItemView*>(listDetails_) : listList_;
+        const QAbstractItemView* view = viewport == listDetails_->viewport()
+                                            ? static_cast<QAbstractItemView*>(listDetails_)
+                                            : listList_;
         const QModelIndex index = view->indexAt(e->position().toPoint());
         mItemX = index.isValid();
         if (!mItemX) {
@@ -166,7 +170,7 @@ void MainWindow::listItemClick(int row) {
         });
     }
     progress_.set("LVIC05");
-    mnLastItemClick = row + 1;  // 0 = none
+    mnLastItemClick = row + 1; // 0 = none
 }
 
 void MainWindow::listItemChanged(QStandardItem* item) {
@@ -189,10 +193,12 @@ bool MainWindow::listKeyPress(QKeyEvent* e) {
         progress_.set("LVKD02");
         if (mods == Qt::NoModifier) {
             mnuEditCopyArray[2]->setEnabled(true);
-            p.sel.pnSelUnitIndex = pMatchUnitIndex(p.table, p.sel.pnSelGroupIndex, text.toStdString());
+            p.sel.pnSelUnitIndex =
+                pMatchUnitIndex(p.table, p.sel.pnSelGroupIndex, text.toStdString());
             chooseUnit(false, p.sel.pnSelUnitIndex, QString());
         } else if (mods == Qt::ShiftModifier) {
-            p.sel.pnSelUnitIndex = pMatchUnitIndex(p.table, p.sel.pnSelGroupIndex, text.toStdString());
+            p.sel.pnSelUnitIndex =
+                pMatchUnitIndex(p.table, p.sel.pnSelGroupIndex, text.toStdString());
             chooseUnit(true, p.sel.pnSelUnitIndex, QString());
             txtInput->setFocus();
             txtInput->setCursorPosition(0);

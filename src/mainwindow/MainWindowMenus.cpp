@@ -23,13 +23,16 @@
 
 namespace qm {
 
-void MainWindow::buildMenus() { commands_ = new MainWindowCommands(*this); }
+void MainWindow::buildMenus() {
+    commands_ = new MainWindowCommands(*this);
+}
 
 namespace {
 
 // Adds the items of one menu array; "-" is a separator. Returns the actions.
 template <std::size_t N>
-void addItems(QMenu* menu, std::array<QAction*, N>& array, const std::array<const char*, N>& captions) {
+void addItems(QMenu* menu, std::array<QAction*, N>& array,
+              const std::array<const char*, N>& captions) {
     for (std::size_t i = 0; i < N; ++i) {
         const QString caption = QString::fromUtf8(captions[i]);
         array[i] = caption == QLatin1String("-") ? menu->addSeparator() : menu->addAction(caption);
@@ -95,20 +98,28 @@ void MainWindowCommands::buildMenuBar() {
     QAction* sep4 = m.mnuEdit->addSeparator();
     QAction* find = m.mnuEdit->addAction(QStringLiteral("&Find..."));
     find->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
-    m.mnuEditArray = {m.mnuEditCopy->menuAction(), m.mnuEditPaste->menuAction(), sep2,
-                      m.mnuEditHistory->menuAction(), sep4, find};
+    m.mnuEditArray = {m.mnuEditCopy->menuAction(),
+                      m.mnuEditPaste->menuAction(),
+                      sep2,
+                      m.mnuEditHistory->menuAction(),
+                      sep4,
+                      find};
     connectArray(this, m.mnuEditArray, [this](int i) { editClick(i); });
 
     addItems<3>(m.mnuEditCopy, w_.mnuEditCopyArray,
                 {"Con&version Result", "&Calculation Result", "&Unit Properties"});
-    for (QAction* a : w_.mnuEditCopyArray) a->setEnabled(false);
+    for (QAction* a : w_.mnuEditCopyArray)
+        a->setEnabled(false);
     connectArray(this, w_.mnuEditCopyArray, [this](int i) { w_.mCopy(i); });
-    addItems<2>(m.mnuEditPaste, w_.mnuEditPasteArray, {"As Con&version Input", "As &Calculation Input"});
-    for (QAction* a : w_.mnuEditPasteArray) a->setEnabled(false);
+    addItems<2>(m.mnuEditPaste, w_.mnuEditPasteArray,
+                {"As Con&version Input", "As &Calculation Input"});
+    for (QAction* a : w_.mnuEditPasteArray)
+        a->setEnabled(false);
     connectArray(this, w_.mnuEditPasteArray, [this](int i) { w_.mPaste(i); });
 
     addItems<8>(m.mnuEditHistory, m.mnuEditHistoryArray, {"0", "1", "2", "3", "4", "5", "6", "7"});
-    for (std::size_t i = 1; i < m.mnuEditHistoryArray.size(); ++i) m.mnuEditHistoryArray[i]->setVisible(false);
+    for (std::size_t i = 1; i < m.mnuEditHistoryArray.size(); ++i)
+        m.mnuEditHistoryArray[i]->setVisible(false);
     m.mnuEditHistory->setEnabled(false);
     w_.historyMenu_ = m.mnuEditHistory;
     connectArray(this, m.mnuEditHistoryArray, [this](int i) { historyClick(i); });
@@ -123,12 +134,13 @@ void MainWindowCommands::buildMenuBar() {
     list->setCheckable(true);
     details->setCheckable(true);
     details->setChecked(true);
-    auto* viewGroup = new QActionGroup(this);  // one of the two, shown as a radio mark
+    auto* viewGroup = new QActionGroup(this); // one of the two, shown as a radio mark
     viewGroup->addAction(list);
     viewGroup->addAction(details);
     connectArray(this, m.mnuViewArray, [this](int i) { viewClick(i); });
     addItems<2>(m.mnuViewArrange, m.mnuViewArrangeArray, {"&Categories by Name", "&Units by Name"});
-    for (QAction* a : m.mnuViewArrangeArray) a->setCheckable(true);
+    for (QAction* a : m.mnuViewArrangeArray)
+        a->setCheckable(true);
     connectArray(this, m.mnuViewArrangeArray, [this](int i) { arrangeClick(i); });
 
     m.mnuTools = bar->addMenu(QStringLiteral("&Tools"));
@@ -141,11 +153,13 @@ void MainWindowCommands::buildMenuBar() {
     connectArray(this, m.mnuHelpArray, [this](int i) { helpClick(i); });
 
     // The shortcuts work while the menu bar is hidden too.
-    for (QAction* a : {m.mnuFileArray[0], m.mnuFileArray[2], m.mnuFileArray[4], find, m.mnuToolsArray[0]}) {
+    for (QAction* a :
+         {m.mnuFileArray[0], m.mnuFileArray[2], m.mnuFileArray[4], find, m.mnuToolsArray[0]}) {
         a->setShortcutContext(Qt::WindowShortcut);
         w_.addAction(a);
     }
-    for (QAction* a : {m.mnuFileArray[4], find, m.mnuToolsArray[0], m.mnuToolsArray[2], m.mnuHelpArray[2]})
+    for (QAction* a :
+         {m.mnuFileArray[4], find, m.mnuToolsArray[0], m.mnuToolsArray[2], m.mnuHelpArray[2]})
         setPlanned(a, true);
 }
 
@@ -158,7 +172,8 @@ void MainWindowCommands::buildPopups() {
 
     m.mnuEditGroup = new QMenu(QStringLiteral("EditGroup"), &w_);
     m.mnuEditGroup->setObjectName(QStringLiteral("mnuEditGroup"));
-    addItems<4>(m.mnuEditGroup, m.mnuEditGroupArray, {"&Insert...", "&Delete...", "-", "&Properties..."});
+    addItems<4>(m.mnuEditGroup, m.mnuEditGroupArray,
+                {"&Insert...", "&Delete...", "-", "&Properties..."});
     connectArray(this, m.mnuEditGroupArray, [this](int i) { editGroupClick(i); });
 
     m.mnuEditUnit = new QMenu(QStringLiteral("EditUnit"), &w_);
@@ -169,9 +184,12 @@ void MainWindowCommands::buildPopups() {
     connectArray(this, m.mnuShowMemoArray, [this](int i) { showMemoClick(i); });
     connectArray(this, m.mnuEditUnitArray, [this](int i) { editUnitClick(i); });
 
-    for (QAction* a : m.mnuEditCategoryArray) setPlanned(a, true);
-    for (QAction* a : m.mnuEditGroupArray) setPlanned(a, true);
-    for (QAction* a : m.mnuEditUnitArray) setPlanned(a, true);
+    for (QAction* a : m.mnuEditCategoryArray)
+        setPlanned(a, true);
+    for (QAction* a : m.mnuEditGroupArray)
+        setPlanned(a, true);
+    for (QAction* a : m.mnuEditUnitArray)
+        setPlanned(a, true);
     setPlanned(m.mnuShowMemoArray[0], true);
 
     // The calculator's option menu.
@@ -202,11 +220,13 @@ bool MainWindowCommands::available(const QAction* item) const {
     const WindowCommandHooks& h = hooks;
     if (item == m.mnuFileArray[4] || item == button(QStringLiteral("Print"))) return bool(h.print);
     if (item == m.mnuEditArray[5] || item == button(QStringLiteral("Find"))) return bool(h.find);
-    if (item == m.mnuToolsArray[0] || item == button(QStringLiteral("Calc"))) return bool(h.calculator);
-    if (item == m.mnuToolsArray[2] || item == button(QStringLiteral("Options"))) return bool(h.options);
+    if (item == m.mnuToolsArray[0] || item == button(QStringLiteral("Calc")))
+        return bool(h.calculator);
+    if (item == m.mnuToolsArray[2] || item == button(QStringLiteral("Options")))
+        return bool(h.options);
     if (item == m.mnuHelpArray[2]) return bool(h.about);
     if (item == m.mnuShowMemoArray[0]) return bool(h.showMemo);
-    if (item == m.mnuEditUnitArray[0]) return true;  // copies the unit's properties
+    if (item == m.mnuEditUnitArray[0]) return true; // copies the unit's properties
     for (const QAction* a : m.mnuEditCategoryArray)
         if (a == item) return bool(h.editCategory);
     for (const QAction* a : m.mnuEditGroupArray)
@@ -251,8 +271,10 @@ void MainWindowCommands::refresh() {
     MainMenus& m = menus;
     m.mnuViewArrangeArray[0]->setEnabled(r.sortTree);
     setButtonEnabled("SortTree", r.sortTree);
-    for (QAction* a : {m.mnuViewArray[0], m.mnuViewArray[1], m.mnuViewArrangeArray[1]}) a->setEnabled(r.listCommands);
-    for (const char* key : {"List", "Details", "SortList"}) setButtonEnabled(key, r.listCommands);
+    for (QAction* a : {m.mnuViewArray[0], m.mnuViewArray[1], m.mnuViewArrangeArray[1]})
+        a->setEnabled(r.listCommands);
+    for (const char* key : {"List", "Details", "SortList"})
+        setButtonEnabled(key, r.listCommands);
     m.mnuFileArray[1]->setEnabled(r.save);
     w_.mnuEditPasteArray[0]->setEnabled(r.pasteConversion);
     if (r.pasteCalculation) w_.mnuEditPasteArray[1]->setEnabled(*r.pasteCalculation);
@@ -282,7 +304,7 @@ void MainWindowCommands::updateHistoryItems() {
             item->setText(historyCaption(text));
             item->setVisible(true);
         } else if (h.count > 0) {
-            item->setVisible(false);  // no placeholder once the history is in use
+            item->setVisible(false); // no placeholder once the history is in use
         }
     }
 }
@@ -291,12 +313,23 @@ void MainWindowCommands::updateHistoryItems() {
 
 void MainWindowCommands::fileClick(int i) {
     switch (i) {
-    case 0: mOpenTable(); break;
-    case 1: mSaveTable(); break;
-    case 2: mSaveTableAs(); break;
-    case 4: if (hooks.print) hooks.print(); break;
-    case 6: w_.close(); break;
-    default: break;
+    case 0:
+        mOpenTable();
+        break;
+    case 1:
+        mSaveTable();
+        break;
+    case 2:
+        mSaveTableAs();
+        break;
+    case 4:
+        if (hooks.print) hooks.print();
+        break;
+    case 6:
+        w_.close();
+        break;
+    default:
+        break;
     }
 }
 
@@ -361,8 +394,12 @@ void MainWindowCommands::showMemoClick(int i) {
     if (i == 0 && hooks.showMemo) hooks.showMemo();
 }
 
-void MainWindowCommands::logClick(int i) { calc_.pnLogType = static_cast<int16_t>(i); }
-void MainWindowCommands::trigClick(int i) { calc_.pnTrigType = static_cast<int16_t>(i); }
+void MainWindowCommands::logClick(int i) {
+    calc_.pnLogType = static_cast<int16_t>(i);
+}
+void MainWindowCommands::trigClick(int i) {
+    calc_.pnTrigType = static_cast<int16_t>(i);
+}
 
 // ---- Context menus ----
 
@@ -374,18 +411,25 @@ void MainWindowCommands::treePressed(QMouseEvent* e) {
         const int node = w_.pressedNode_;
         if (node < 1 || node > static_cast<int>(w_.treeNodes_.size())) return;
         const int parent = w_.treeNodes_[static_cast<std::size_t>(node - 1)].parent;
-        const TreeMenuPlan plan = treeMenuPlan(node, parent, p.table.pnCatGroupCount, p.settings.Modify != 0);
+        const TreeMenuPlan plan =
+            treeMenuPlan(node, parent, p.table.pnCatGroupCount, p.settings.Modify != 0);
         if (plan.popup == TreePopup::None) return;
         const int groups = p.table.pnCatGroupCount;
         const char* label = "TVMD17";
-        if (node == 1) label = "TVMD14";
-        else if (node == groups + 2 || node == groups + 3) label = "TVMD15";
-        else if (node == 2) label = "TVMD14A";
-        else if (parent == 1) label = "TVMD16";
+        if (node == 1)
+            label = "TVMD14";
+        else if (node == groups + 2 || node == groups + 3)
+            label = "TVMD15";
+        else if (node == 2)
+            label = "TVMD14A";
+        else if (parent == 1)
+            label = "TVMD16";
         w_.progress_.set(label);
         MainMenus& m = menus;
-        if (plan.categoryAddCaption) m.mnuEditCategoryArray[0]->setText(QString::fromStdString(*plan.categoryAddCaption));
-        if (plan.categoryDeleteEnabled) setPlanned(m.mnuEditCategoryArray[2], *plan.categoryDeleteEnabled);
+        if (plan.categoryAddCaption)
+            m.mnuEditCategoryArray[0]->setText(QString::fromStdString(*plan.categoryAddCaption));
+        if (plan.categoryDeleteEnabled)
+            setPlanned(m.mnuEditCategoryArray[2], *plan.categoryDeleteEnabled);
         if (plan.groupInsertDeleteEnabled) {
             setPlanned(m.mnuEditGroupArray[0], *plan.groupInsertDeleteEnabled);
             setPlanned(m.mnuEditGroupArray[1], *plan.groupInsertDeleteEnabled);
@@ -409,7 +453,8 @@ void MainWindowCommands::listPressed(QMouseEvent* e, bool onRow) {
             m.mnuEditUnitArray[0]->setVisible(*plan.copyVisible);
             m.mnuEditUnitArray[1]->setVisible(*plan.copyVisible);
         }
-        if (plan.insertCaption) m.mnuEditUnitArray[2]->setText(QString::fromStdString(*plan.insertCaption));
+        if (plan.insertCaption)
+            m.mnuEditUnitArray[2]->setText(QString::fromStdString(*plan.insertCaption));
         if (plan.insertEnabled) setPlanned(m.mnuEditUnitArray[2], *plan.insertEnabled);
         if (plan.deleteEnabled) setPlanned(m.mnuEditUnitArray[3], *plan.deleteEnabled);
         if (plan.propertiesEnabled) setPlanned(m.mnuEditUnitArray[5], *plan.propertiesEnabled);

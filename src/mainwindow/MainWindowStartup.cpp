@@ -33,20 +33,39 @@ namespace {
 // The palette role that stands in for a system colour of the stored settings.
 QPalette::ColorRole systemColorRole(int index) {
     switch (index) {
-    case 0: case 12: return QPalette::Mid;         // scroll bar, application workspace
-    case 1: case 16: return QPalette::Dark;        // desktop, button shadow
-    case 2: case 13: return QPalette::Highlight;   // active caption, highlight
-    case 9: case 14: return QPalette::HighlightedText;
-    case 5: return QPalette::Base;                 // window background
-    case 7: case 8: return QPalette::Text;         // menu text, window text
-    case 18: return QPalette::ButtonText;
-    case 20: return QPalette::Light;
-    case 21: return QPalette::Shadow;
-    case 22: return QPalette::Midlight;
-    case 23: return QPalette::ToolTipText;
-    case 24: return QPalette::ToolTipBase;
-    case 17: return QPalette::PlaceholderText;     // grey text
-    default: return QPalette::Window;              // menu (4), button face (15) and the rest
+    case 0:
+    case 12:
+        return QPalette::Mid; // scroll bar, application workspace
+    case 1:
+    case 16:
+        return QPalette::Dark; // desktop, button shadow
+    case 2:
+    case 13:
+        return QPalette::Highlight; // active caption, highlight
+    case 9:
+    case 14:
+        return QPalette::HighlightedText;
+    case 5:
+        return QPalette::Base; // window background
+    case 7:
+    case 8:
+        return QPalette::Text; // menu text, window text
+    case 18:
+        return QPalette::ButtonText;
+    case 20:
+        return QPalette::Light;
+    case 21:
+        return QPalette::Shadow;
+    case 22:
+        return QPalette::Midlight;
+    case 23:
+        return QPalette::ToolTipText;
+    case 24:
+        return QPalette::ToolTipBase;
+    case 17:
+        return QPalette::PlaceholderText; // grey text
+    default:
+        return QPalette::Window; // menu (4), button face (15) and the rest
     }
 }
 
@@ -80,7 +99,9 @@ std::string executableFolder() {
 
 } // namespace
 
-float MainWindow::toTwipsX(int px) const { return static_cast<float>(px * program_.twipsPerPixelX); }
+float MainWindow::toTwipsX(int px) const {
+    return static_cast<float>(px * program_.twipsPerPixelX);
+}
 int MainWindow::toPixelsX(double twips) const {
     return static_cast<int>(std::lround(twips / program_.twipsPerPixelX));
 }
@@ -93,10 +114,14 @@ void MainWindow::applyLocale() {
     const QString dp = loc.decimalPoint();
     const QString gs = loc.groupSeparator();
     NumberLocale& nl = program_.decimal.locale;
-    nl.decimal = (dp.size() == 1 && dp[0].unicode() < 128) ? static_cast<char>(dp[0].unicode()) : '.';
-    if (gs.size() == 1 && gs[0].unicode() < 128) nl.group = static_cast<char>(gs[0].unicode());
-    else if (gs.size() == 1 && gs[0].isSpace()) nl.group = ' ';
-    else nl.group = nl.decimal == ',' ? '.' : ',';
+    nl.decimal =
+        (dp.size() == 1 && dp[0].unicode() < 128) ? static_cast<char>(dp[0].unicode()) : '.';
+    if (gs.size() == 1 && gs[0].unicode() < 128)
+        nl.group = static_cast<char>(gs[0].unicode());
+    else if (gs.size() == 1 && gs[0].isSpace())
+        nl.group = ' ';
+    else
+        nl.group = nl.decimal == ',' ? '.' : ',';
     if (nl.group == nl.decimal) nl.group = nl.decimal == ',' ? '.' : ',';
     mCheckNumberLocale(loc.toString(1.23, 'f', 2).toStdString(), program_.settings.ShowCheckLocale,
                        program_.decimal, prompt_);
@@ -119,7 +144,8 @@ void MainWindow::startUp() {
         p.twipsPerPixelY = 1440.0 / (dpiY > 0 ? dpiY : 96.0);
         if (p.programFolder.empty()) {
             const QString user = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-            p.programFolder = resolveDataFolder(executableFolder(), QDir::toNativeSeparators(user).toStdString());
+            p.programFolder =
+                resolveDataFolder(executableFolder(), QDir::toNativeSeparators(user).toStdString());
         }
 
         progress_.set("FMFL03");
@@ -204,7 +230,8 @@ void MainWindow::pSetViewFont() {
         txtOutput->setFont(areaFont(s, 2, 2));
         progress_.set("PSVF05");
         const QFont barFont = areaFont(s, 3, 3);
-        for (QLabel* l : panels_) l->setFont(barFont);
+        for (QLabel* l : panels_)
+            l->setFont(barFont);
         // A new box font changes the boxes' height: place the controls again.
         if (layout_.started()) placeControls();
     });
@@ -213,16 +240,17 @@ void MainWindow::pSetViewFont() {
 bool MainWindow::confirmCloseWithChanges() {
     if (askSaveOnClose) return askSaveOnClose();
     ConversionTable& t = program_.table;
-    const MsgResult r = prompt_.message("The file '" + program_.settings.psRootNodeText +
-                                            "' has changed.\r\n\r\nDo you want to save the changes?",
-                                        kDataTitle, MsgIcon::Exclamation, MsgButtons::YesNoCancel);
+    const MsgResult r =
+        prompt_.message("The file '" + program_.settings.psRootNodeText +
+                            "' has changed.\r\n\r\nDo you want to save the changes?",
+                        kDataTitle, MsgIcon::Exclamation, MsgButtons::YesNoCancel);
     if (r == MsgResult::Cancel) return false;
     if (r == MsgResult::Yes) {
         const auto expanded = [this](int node) {
             const QTreeWidgetItem* item = nodeItem(node);
             return item && item->isExpanded();
         };
-        if (!pSaveTable(t, expanded, prompt_)) return false;  // keep the window: nothing is lost
+        if (!pSaveTable(t, expanded, prompt_)) return false; // keep the window: nothing is lost
         t.pbTableChanged = false;
     }
     return true;

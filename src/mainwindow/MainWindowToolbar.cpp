@@ -43,7 +43,7 @@ void MainWindowCommands::buildToolbar() {
     Toolbar1->setFloatable(false);
     Toolbar1->setContextMenuPolicy(Qt::PreventContextMenu);
     w_.addToolBar(Qt::TopToolBarArea, Toolbar1);
-    w_.setContextMenuPolicy(Qt::NoContextMenu);  // no toolbar menu of the window's own
+    w_.setContextMenuPolicy(Qt::NoContextMenu); // no toolbar menu of the window's own
 
     for (const ToolbarButton& b : toolbarButtons()) {
         const QString key = QString::fromLatin1(b.key);
@@ -55,11 +55,13 @@ void MainWindowCommands::buildToolbar() {
         buttons_[key] = a;
         connect(a, &QAction::triggered, this, [this, key] { buttonClick(key); });
         // Separators between the groups of related buttons.
-        if (key == QLatin1String("Print") || key == QLatin1String("PasteCalc") || key == QLatin1String("Find") ||
-            key == QLatin1String("Details") || key == QLatin1String("SortList") || key == QLatin1String("Options"))
+        if (key == QLatin1String("Print") || key == QLatin1String("PasteCalc") ||
+            key == QLatin1String("Find") || key == QLatin1String("Details") ||
+            key == QLatin1String("SortList") || key == QLatin1String("Options"))
             Toolbar1->addSeparator();
     }
-    for (const char* key : {"List", "Details", "SortTree", "SortList"}) button(QString::fromLatin1(key))->setCheckable(true);
+    for (const char* key : {"List", "Details", "SortTree", "SortList"})
+        button(QString::fromLatin1(key))->setCheckable(true);
     button(QStringLiteral("Details"))->setChecked(true);
 
     // The copy and paste buttons follow their menu items.
@@ -72,36 +74,54 @@ void MainWindowCommands::buildToolbar() {
         b->setEnabled(item->isEnabled());
         connect(item, &QAction::enabledChanged, b, &QAction::setEnabled);
     }
-    for (const char* key : {"Print", "Find", "Calc", "Options"}) setPlanned(button(QString::fromLatin1(key)), true);
+    for (const char* key : {"Print", "Find", "Calc", "Options"})
+        setPlanned(button(QString::fromLatin1(key)), true);
 
     Toolbar1->installEventFilter(this);
     for (QAction* a : Toolbar1->actions())
         if (QWidget* w = Toolbar1->widgetForAction(a)) w->installEventFilter(this);
     connect(Toolbar1, &QToolBar::topLevelChanged, this, &MainWindowCommands::saveToolbarLayout);
     connect(Toolbar1, &QToolBar::orientationChanged, this, &MainWindowCommands::saveToolbarLayout);
-    connect(Toolbar1, &QWidget::customContextMenuRequested, this, &MainWindowCommands::toolbarContextMenu);
+    connect(Toolbar1, &QWidget::customContextMenuRequested, this,
+            &MainWindowCommands::toolbarContextMenu);
     setFlat(true);
 }
 
 void MainWindowCommands::buttonClick(const QString& key) {
     const std::string k = key.toStdString();
-    if (k == "Open") mOpenTable();
-    else if (k == "SaveAs") mSaveTableAs();
-    else if (k == "Print") fileClick(4);
-    else if (k == "Copy") w_.mCopy(0);
-    else if (k == "Paste") w_.mPaste(0);
-    else if (k == "CopyCalc") w_.mCopy(1);
-    else if (k == "PasteCalc") w_.mPaste(1);
-    else if (k == "Find") editClick(5);
-    else if (k == "List") viewClick(0);
-    else if (k == "Details") viewClick(1);
-    else if (k == "SortTree") arrangeClick(0);
-    else if (k == "SortList") arrangeClick(1);
-    else if (k == "Calc") toolsClick(0);
-    else if (k == "Options") toolsClick(2);
-    else if (k == "Help") showHelpContents();
-    else if (k == "Exit") w_.close();
-    syncViewChecks();  // a checkable button never keeps a state of its own
+    if (k == "Open")
+        mOpenTable();
+    else if (k == "SaveAs")
+        mSaveTableAs();
+    else if (k == "Print")
+        fileClick(4);
+    else if (k == "Copy")
+        w_.mCopy(0);
+    else if (k == "Paste")
+        w_.mPaste(0);
+    else if (k == "CopyCalc")
+        w_.mCopy(1);
+    else if (k == "PasteCalc")
+        w_.mPaste(1);
+    else if (k == "Find")
+        editClick(5);
+    else if (k == "List")
+        viewClick(0);
+    else if (k == "Details")
+        viewClick(1);
+    else if (k == "SortTree")
+        arrangeClick(0);
+    else if (k == "SortList")
+        arrangeClick(1);
+    else if (k == "Calc")
+        toolsClick(0);
+    else if (k == "Options")
+        toolsClick(2);
+    else if (k == "Help")
+        showHelpContents();
+    else if (k == "Exit")
+        w_.close();
+    syncViewChecks(); // a checkable button never keeps a state of its own
 }
 
 void MainWindowCommands::setButtonEnabled(const char* key, bool on) {
@@ -121,7 +141,9 @@ void MainWindowCommands::setFlat(bool on) {
     Toolbar1->update();
 }
 
-void MainWindowCommands::toggleFlat() { setFlat(!flat_); }
+void MainWindowCommands::toggleFlat() {
+    setFlat(!flat_);
+}
 
 bool MainWindowCommands::toolbarEvent(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
@@ -130,7 +152,8 @@ bool MainWindowCommands::toolbarEvent(QObject* watched, QEvent* event) {
         return false;
     const auto* e = static_cast<QMouseEvent*>(event);
     if (!isFlatToggle(e)) return false;
-    if (watched != Toolbar1 && !(qobject_cast<QWidget*>(watched) && Toolbar1->isAncestorOf(static_cast<QWidget*>(watched))))
+    if (watched != Toolbar1 && !(qobject_cast<QWidget*>(watched) &&
+                                 Toolbar1->isAncestorOf(static_cast<QWidget*>(watched))))
         return false;
     // Ctrl+Alt+click changes the look and presses no button.
     if (type == QEvent::MouseButtonRelease) toggleFlat();
@@ -160,7 +183,7 @@ void MainWindowCommands::restoreToolbarLayout() {
     for (const auto& [key, a] : buttons_)
         a->setVisible(std::find(layout->hidden.begin(), layout->hidden.end(), key.toStdString()) ==
                       layout->hidden.end());
-    Toolbar1->setVisible(w_.program_.settings.ShowToolbar != 0);  // the option rules over the state
+    Toolbar1->setVisible(w_.program_.settings.ShowToolbar != 0); // the option rules over the state
     savedToolbar_ = text;
     restoringLayout_ = false;
 }
@@ -196,7 +219,8 @@ void MainWindowCommands::toolbarContextMenu(const QPoint& pos) {
     menu->addSeparator();
     QAction* reset = menu->addAction(QStringLiteral("&Reset"));
     connect(reset, &QAction::triggered, this, [this] {
-        for (const auto& [key, a] : buttons_) a->setVisible(true);
+        for (const auto& [key, a] : buttons_)
+            a->setVisible(true);
         w_.removeToolBar(Toolbar1);
         w_.addToolBar(Qt::TopToolBarArea, Toolbar1);
         Toolbar1->setVisible(w_.program_.settings.ShowToolbar != 0);

@@ -52,7 +52,8 @@ void MainWindow::pUpdateTreeView() {
         }
         progress_.set("PUTV05");
         for (const TreeNode& n : treeNodes_)
-            if (n.kind == NodeKind::Group) nodeItems_[static_cast<std::size_t>(n.index - 1)]->setExpanded(n.expanded);
+            if (n.kind == NodeKind::Group)
+                nodeItems_[static_cast<std::size_t>(n.index - 1)]->setExpanded(n.expanded);
         nodeItems_[0]->setExpanded(true);
         building_ = false;
     });
@@ -98,7 +99,9 @@ void MainWindow::restoreSelectionAtStart() {
 void MainWindow::saveColumnWidths() {
     Settings& s = program_.settings;
     const int layout = program_.sel.pnHeaderIndex;
-    if (layout < 0 || layout >= kHeaderLayoutCount || listModel_->columnCount() < kHeaderColumnCount) return;
+    if (layout < 0 || layout >= kHeaderLayoutCount ||
+        listModel_->columnCount() < kHeaderColumnCount)
+        return;
     for (int c = 0; c < kHeaderColumnCount; ++c)
         s.HeaderWidth[static_cast<std::size_t>(layout)][static_cast<std::size_t>(c)] =
             toTwipsX(listDetails_->columnWidth(c));

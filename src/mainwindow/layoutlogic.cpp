@@ -9,7 +9,9 @@ namespace {
 
 constexpr double kMaxPixels = 16777215; // the largest size a window system takes
 
-double finiteOr(double v, double fallback) { return std::isfinite(v) ? v : fallback; }
+double finiteOr(double v, double fallback) {
+    return std::isfinite(v) ? v : fallback;
+}
 
 } // namespace
 
@@ -19,7 +21,9 @@ int twipsToPixels(double twips, double twipsPerPixel) {
     return static_cast<int>(std::lround(px));
 }
 
-double pixelsToTwips(int pixels, double twipsPerPixel) { return pixels * twipsPerPixel; }
+double pixelsToTwips(int pixels, double twipsPerPixel) {
+    return pixels * twipsPerPixel;
+}
 
 PixelRect toPixelRect(const TwipRect& r, double twipsPerPixelX, double twipsPerPixelY) {
     PixelRect p;
@@ -37,8 +41,10 @@ double designListWidth() {
 
 WindowRect atLeastMinimum(const WindowRect& w) {
     WindowRect out = w;
-    out.Width = std::isfinite(w.Width) ? std::max(w.Width, lay::kMinWindowWidth) : lay::kMinWindowWidth;
-    out.Height = std::isfinite(w.Height) ? std::max(w.Height, lay::kMinWindowHeight) : lay::kMinWindowHeight;
+    out.Width =
+        std::isfinite(w.Width) ? std::max(w.Width, lay::kMinWindowWidth) : lay::kMinWindowWidth;
+    out.Height =
+        std::isfinite(w.Height) ? std::max(w.Height, lay::kMinWindowHeight) : lay::kMinWindowHeight;
     return out;
 }
 
@@ -75,7 +81,8 @@ void FormLayout::initialLayout(const Settings& s) {
 }
 
 void FormLayout::fitPanes() {
-    const double widest = innerWidth_ - lay::kListOffset - lay::kListRightMargin - lay::kMinListWidth;
+    const double widest =
+        innerWidth_ - lay::kListOffset - lay::kListRightMargin - lay::kMinListWidth;
     if (treeWidth_ > widest) treeWidth_ = widest;
     if (treeWidth_ < lay::kMinPaneWidth) treeWidth_ = lay::kMinPaneWidth;
     listLeft_ = treeWidth_ + lay::kListOffset;
@@ -84,7 +91,8 @@ void FormLayout::fitPanes() {
 bool FormLayout::boxesFit() const {
     if (!(inputWidth_ > 0) || !(outputWidth_ > 0)) return false;
     const double listRight = listLeft_ + listWidth();
-    return inputLeft_ + inputWidth_ + metrics_.arrowWidth + outputWidth_ + lay::kOutputRightInset <= listRight;
+    return inputLeft_ + inputWidth_ + metrics_.arrowWidth + outputWidth_ + lay::kOutputRightInset <=
+           listRight;
 }
 
 void FormLayout::recordRatios() {
@@ -103,7 +111,8 @@ void FormLayout::storeWindow(const WindowRect& window, Settings& s) {
     s.Height = static_cast<float>(window.Height);
 }
 
-void FormLayout::start(double innerWidth, double innerHeight, const WindowRect& window, Settings& s) {
+void FormLayout::start(double innerWidth, double innerHeight, const WindowRect& window,
+                       Settings& s) {
     innerWidth_ = innerWidth;
     innerHeight_ = innerHeight;
     fitPanes();
@@ -136,7 +145,8 @@ ResizeResult FormLayout::formResize(double innerWidth, double innerHeight, const
     innerHeight_ = innerHeight;
     if (innerWidth_ > 0) {
         if (inputRatio_ < lay::kMinBoxWidth / innerWidth_) inputRatio_ = s.InputWidth / innerWidth_;
-        if (outputRatio_ < lay::kMinBoxWidth / innerWidth_) outputRatio_ = s.OutputWidth / innerWidth_;
+        if (outputRatio_ < lay::kMinBoxWidth / innerWidth_)
+            outputRatio_ = s.OutputWidth / innerWidth_;
         inputWidth_ = inputRatio_ * innerWidth_;
         outputWidth_ = outputRatio_ * innerWidth_;
     }
@@ -149,8 +159,8 @@ ResizeResult FormLayout::formResize(double innerWidth, double innerHeight, const
 
 void FormLayout::mAlignTextBoxes() {
     const double listRight = listLeft_ + listWidth();
-    const double room = listRight - lay::kOutputRightInset - lay::kInputLeftAligned - metrics_.arrowWidth -
-                        2 * lay::kArrowMargin;
+    const double room = listRight - lay::kOutputRightInset - lay::kInputLeftAligned -
+                        metrics_.arrowWidth - 2 * lay::kArrowMargin;
     const double width = std::max(std::floor(std::round(room) / 2), 0.0);
     inputLeft_ = lay::kInputLeftAligned;
     inputWidth_ = width;
@@ -202,17 +212,19 @@ bool FormLayout::boxDragMove(double screenX, double twipsPerPixelX, Settings& s)
 ControlRects FormLayout::rects() const {
     const LayoutMetrics& m = metrics_;
     ControlRects r;
-    const double paneHeight =
-        std::max(innerHeight_ - lay::kPaneTop - lay::kBoxGap - m.boxHeight - lay::kBottomMargin, 0.0);
+    const double paneHeight = std::max(
+        innerHeight_ - lay::kPaneTop - lay::kBoxGap - m.boxHeight - lay::kBottomMargin, 0.0);
     r.tree = {lay::kTreeLeft, lay::kPaneTop, treeWidth_, paneHeight};
     r.list = {listLeft_, lay::kPaneTop, std::max(listWidth(), 0.0), paneHeight};
-    r.splitter = {lay::kTreeLeft + treeWidth_ - lay::kSplitterInset, lay::kPaneTop, lay::kSplitterWidth, paneHeight};
+    r.splitter = {lay::kTreeLeft + treeWidth_ - lay::kSplitterInset, lay::kPaneTop,
+                  lay::kSplitterWidth, paneHeight};
     const double boxTop = lay::kPaneTop + paneHeight + lay::kBoxGap;
     r.input = {inputLeft_, boxTop, inputWidth_, m.boxHeight};
-    r.output = {r.list.right() - outputWidth_ - lay::kOutputRightInset, boxTop, outputWidth_, m.boxHeight};
+    r.output = {r.list.right() - outputWidth_ - lay::kOutputRightInset, boxTop, outputWidth_,
+                m.boxHeight};
     const double gapMiddle = (r.input.right() + r.output.left) / 2;
-    r.arrow = {gapMiddle - m.arrowWidth / 2, boxTop + (m.boxHeight - m.arrowHeight) / 2, m.arrowWidth,
-               m.arrowHeight};
+    r.arrow = {gapMiddle - m.arrowWidth / 2, boxTop + (m.boxHeight - m.arrowHeight) / 2,
+               m.arrowWidth, m.arrowHeight};
     return r;
 }
 

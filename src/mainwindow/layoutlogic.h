@@ -13,22 +13,22 @@ namespace lay {
 inline constexpr double kMinWindowWidth = 4500;
 inline constexpr double kMinWindowHeight = 3000;
 inline constexpr double kTreeLeft = 75;
-inline constexpr double kListOffset = 120;       // list left = tree width + 120
+inline constexpr double kListOffset = 120; // list left = tree width + 120
 inline constexpr double kListRightMargin = 75;
-inline constexpr double kMinPaneWidth = 300;     // tree and list while dragging the splitter
-inline constexpr double kMinListWidth = 300;     // list while the window is resized
-inline constexpr double kMinBoxWidth = 600;      // each box while dragging the arrow
-inline constexpr double kRealignBelow = 610;     // both boxes narrower: realign them
+inline constexpr double kMinPaneWidth = 300; // tree and list while dragging the splitter
+inline constexpr double kMinListWidth = 300; // list while the window is resized
+inline constexpr double kMinBoxWidth = 600;  // each box while dragging the arrow
+inline constexpr double kRealignBelow = 610; // both boxes narrower: realign them
 inline constexpr double kSplitterWidth = 105;
-inline constexpr double kSplitterInset = 30;     // splitter starts 30 inside the tree's right edge
+inline constexpr double kSplitterInset = 30; // splitter starts 30 inside the tree's right edge
 inline constexpr double kInputLeft = 90;
-inline constexpr double kInputLeftAligned = 75;  // after a realignment
-inline constexpr double kOutputRightInset = 15;  // output ends 15 inside the list's right edge
+inline constexpr double kInputLeftAligned = 75; // after a realignment
+inline constexpr double kOutputRightInset = 15; // output ends 15 inside the list's right edge
 // Vertical placement (ours): panes below the top margin, the boxes under them.
 inline constexpr double kPaneTop = 60;
-inline constexpr double kBoxGap = 90;            // list bottom to box top
+inline constexpr double kBoxGap = 90; // list bottom to box top
 inline constexpr double kBottomMargin = 75;
-inline constexpr double kArrowMargin = 60;       // free room each side of the arrow after a realignment
+inline constexpr double kArrowMargin = 60; // free room each side of the arrow after a realignment
 // Pixel sizes of the images.
 inline constexpr int kArrowPixelsWide = 32;
 inline constexpr int kArrowPixelsHigh = 17;
@@ -104,7 +104,7 @@ enum class ResizeResult {
 };
 
 class FormLayout {
-public:
+  public:
     void setMetrics(const LayoutMetrics& m) { metrics_ = m; }
     const LayoutMetrics& metrics() const { return metrics_; }
 
@@ -151,7 +151,7 @@ public:
     double outputRatio() const { return outputRatio_; }
     const WindowRect& lastWindow() const { return lastWindow_; }
 
-private:
+  private:
     void recordRatios();
     void fitPanes();
     bool boxesFit() const;

@@ -44,7 +44,7 @@ TreeMenuPlan treeMenuPlan(int node, int parent, int groupCount, bool modify) {
         p.categoryDeleteEnabled = false;
         return p;
     }
-    if (parent == 1) {  // a group
+    if (parent == 1) { // a group
         p.popup = TreePopup::EditCategory;
         p.categoryAddCaption = "Add...";
         p.categoryDeleteEnabled = true;
@@ -134,8 +134,10 @@ bool isButtonKey(std::string_view key) {
 }
 
 std::string_view trimmed(std::string_view s) {
-    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
-    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+    while (!s.empty() && s.front() == ' ')
+        s.remove_prefix(1);
+    while (!s.empty() && s.back() == ' ')
+        s.remove_suffix(1);
     return s;
 }
 

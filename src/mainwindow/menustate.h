@@ -17,18 +17,19 @@ namespace qm {
 // ---- The periodic refresh of menus and buttons ----
 
 struct MenuRefreshInput {
-    int expandedGroups = 0;         // expanded group nodes
-    int listRows = 0;               // rows of the unit list
-    bool tableChanged = false;      // pbTableChanged
+    int expandedGroups = 0;    // expanded group nodes
+    int listRows = 0;          // rows of the unit list
+    bool tableChanged = false; // pbTableChanged
     bool clipboardHasText = false;
-    bool calculatorShown = false;   // the calculator window is open
+    bool calculatorShown = false; // the calculator window is open
 };
 
 struct MenuRefresh {
-    bool sortTree = false;          // "&Categories by Name" and "SortTree"
-    bool listCommands = false;      // "&List", "&Details", "&Units by Name", "List", "Details", "SortList"
-    bool save = false;              // File "&Save"
-    bool pasteConversion = false;   // "As Con&version Input" and "Paste"
+    bool sortTree = false; // "&Categories by Name" and "SortTree"
+    bool listCommands =
+        false;         // "&List", "&Details", "&Units by Name", "List", "Details", "SortList"
+    bool save = false; // File "&Save"
+    bool pasteConversion = false; // "As Con&version Input" and "Paste"
     // "As &Calculation Input" and "PasteCalc"; unset: they stay as they are.
     std::optional<bool> pasteCalculation;
 
@@ -49,9 +50,9 @@ enum class TreePopup { None, EditCategory, EditGroup };
 // persistent items before it shows; an unset change leaves the item as it is.
 struct TreeMenuPlan {
     TreePopup popup = TreePopup::None;
-    std::optional<std::string> categoryAddCaption;  // EditCategory item 0
-    std::optional<bool> categoryDeleteEnabled;      // EditCategory item 2
-    std::optional<bool> groupInsertDeleteEnabled;   // EditGroup items 0 and 1
+    std::optional<std::string> categoryAddCaption; // EditCategory item 0
+    std::optional<bool> categoryDeleteEnabled;     // EditCategory item 2
+    std::optional<bool> groupInsertDeleteEnabled;  // EditGroup items 0 and 1
 
     bool operator==(const TreeMenuPlan&) const = default;
 };
@@ -63,13 +64,13 @@ TreeMenuPlan treeMenuPlan(int node, int parent, int groupCount, bool modify);
 // The unit menu for a right press on the unit list.
 struct UnitMenuPlan {
     enum class Show { None, AtOnce, AfterLongPress } show = Show::None;
-    std::optional<bool> copyVisible;        // EditUnit items 0 (Copy) and 1 (separator)
-    std::optional<std::string> insertCaption;  // EditUnit item 2
-    std::optional<bool> insertEnabled;      // item 2
-    std::optional<bool> deleteEnabled;      // item 3
-    std::optional<bool> propertiesEnabled;  // item 5
-    std::optional<bool> memoVisible;        // ShowMemo items 0 and 1
-    std::optional<int16_t> selUnitIndex;    // new pnSelUnitIndex
+    std::optional<bool> copyVisible;          // EditUnit items 0 (Copy) and 1 (separator)
+    std::optional<std::string> insertCaption; // EditUnit item 2
+    std::optional<bool> insertEnabled;        // item 2
+    std::optional<bool> deleteEnabled;        // item 3
+    std::optional<bool> propertiesEnabled;    // item 5
+    std::optional<bool> memoVisible;          // ShowMemo items 0 and 1
+    std::optional<int16_t> selUnitIndex;      // new pnSelUnitIndex
 
     bool operator==(const UnitMenuPlan&) const = default;
 };
@@ -83,8 +84,8 @@ UnitMenuPlan unitMenuPlan(bool onRow, int selNode, int groupCount, bool modify, 
 // Counts the ticks of the delay timer while the button is held; the unit
 // menu opens when the count reaches the delay divided by the interval.
 class LongPress {
-public:
-    static constexpr int kInterval = 100;  // ms per tick
+  public:
+    static constexpr int kInterval = 100; // ms per tick
 
     // A right press on a unit row: counting starts from zero.
     void start(int delayMs);
@@ -96,7 +97,7 @@ public:
     int count() const { return count_; }
     int target() const { return target_; }
 
-private:
+  private:
     bool running_ = false;
     int count_ = 0;
     int target_ = 1;
@@ -107,7 +108,7 @@ private:
 struct ToolbarButton {
     const char* key;
     const char* tooltip;
-    const char* description;  // shown when the toolbar is customised
+    const char* description; // shown when the toolbar is customised
 };
 
 // The sixteen buttons in their order.

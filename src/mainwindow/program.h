@@ -30,15 +30,15 @@ struct Selection {
 
 struct Program {
     ConversionTable table;
-    Settings settings;            // pnSelNodeIndex lives here
+    Settings settings; // pnSelNodeIndex lives here
     DecimalSettings decimal;
     EngineState engine;
     Selection sel;
     ConversionHistory history;
     std::string psAppTitle = " Quantimetrix";
-    int16_t mnReadError = 0;      // 1: the data file could not be read at start
-    std::string msTableFolder;    // folder of the data file (file dialogs)
-    std::string programFolder;    // folder of the default data files
+    int16_t mnReadError = 0;   // 1: the data file could not be read at start
+    std::string msTableFolder; // folder of the data file (file dialogs)
+    std::string programFolder; // folder of the default data files
     double twipsPerPixelX = 15;
     double twipsPerPixelY = 15;
 

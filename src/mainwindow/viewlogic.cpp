@@ -43,8 +43,8 @@ std::vector<TreeNode> buildTreeNodes(const ConversionTable& t, const std::string
             const int k = t.pnNodeCategory[j];
             if (k < 0 || k > kMaxSlot) continue;
             const int index = static_cast<int>(nodes.size()) + 1;
-            nodes.push_back({index, p, t.psCategoryName[k], NodeKind::Category, t.pnCategoryIcon[k], k,
-                             false});
+            nodes.push_back(
+                {index, p, t.psCategoryName[k], NodeKind::Category, t.pnCategoryIcon[k], k, false});
         }
     }
     return nodes;
@@ -55,8 +55,8 @@ std::vector<int> childrenInDisplayOrder(const std::vector<TreeNode>& nodes, int 
     std::vector<int> out;
     for (const TreeNode& n : nodes)
         if (n.parent == parent) out.push_back(n.index);
-    const bool parentIsGroup =
-        parent >= 1 && parent <= static_cast<int>(nodes.size()) && nodes[parent - 1].kind == NodeKind::Group;
+    const bool parentIsGroup = parent >= 1 && parent <= static_cast<int>(nodes.size()) &&
+                               nodes[parent - 1].kind == NodeKind::Group;
     if (sortGroup && parentIsGroup) {
         std::stable_sort(out.begin(), out.end(), [&](int a, int b) {
             return compareNoCase(nodes[a - 1].text, nodes[b - 1].text) < 0;
@@ -185,7 +185,6 @@ void swapUnits(UnitChoice& c) {
     std::swap(c.fromName, c.intoName);
     std::swap(c.from, c.into);
 }
-
 
 ColorValue decodeColor(int32_t value) {
     ColorValue c;

@@ -18,12 +18,12 @@ namespace qm {
 enum class NodeKind { Root, Group, Category };
 
 struct TreeNode {
-    int index = 0;       // node index, 1-based, in order of insertion
-    int parent = 0;      // node index of the parent, 0 for the root
+    int index = 0;  // node index, 1-based, in order of insertion
+    int parent = 0; // node index of the parent, 0 for the root
     std::string text;
     NodeKind kind = NodeKind::Root;
-    int image = 1;       // 1 collapsed / 2 expanded folder; a category's Icon#
-    int category = -1;   // Category# of a category node
+    int image = 1;     // 1 collapsed / 2 expanded folder; a category's Icon#
+    int category = -1; // Category# of a category node
     bool expanded = false;
 };
 
@@ -41,10 +41,10 @@ std::vector<int> childrenInDisplayOrder(const std::vector<TreeNode>& nodes, int 
 // ---- Unit list ----
 
 struct ListRow {
-    int16_t unit = 0;  // unit number within the category
-    std::string text;  // name (quantity for a constant)
-    std::string col1;  // ratio (value)
-    std::string col2;  // offset (unit text)
+    int16_t unit = 0; // unit number within the category
+    std::string text; // name (quantity for a constant)
+    std::string col1; // ratio (value)
+    std::string col2; // offset (unit text)
     int16_t icon = 0;
 };
 
@@ -77,7 +77,7 @@ std::string captionFor(const std::string& appTitle, const ConversionTable& t, in
 // parent when that is collapsed), and the category shown in the list.
 struct RestoredSelection {
     int highlightNode = 1;
-    std::optional<std::string> categoryName;  // none when the root is selected
+    std::optional<std::string> categoryName; // none when the root is selected
     int16_t category = -1;
 };
 RestoredSelection restoreSelection(const ConversionTable& t, const std::vector<TreeNode>& nodes,
@@ -115,8 +115,8 @@ std::string unitPropertiesText(const ConversionTable& t, int16_t category, int16
 
 // The convert-from / convert-into state as the status bar shows it.
 struct UnitChoice {
-    std::string fromName;  // panel 2
-    std::string intoName;  // panel 4
+    std::string fromName; // panel 2
+    std::string intoName; // panel 4
     int16_t from = 0;
     int16_t into = 0;
     bool bothChosen() const { return !fromName.empty() && !intoName.empty(); }
@@ -127,12 +127,11 @@ void swapUnits(UnitChoice& c);
 
 // ---- Tips and colours ----
 
-
 // A stored colour: red + 256 * green + 65536 * blue, or (sign bit set) the
 // system colour with the index in the low bits.
 struct ColorValue {
     bool system = false;
-    int index = 0;  // system colour index
+    int index = 0; // system colour index
     int red = 0, green = 0, blue = 0;
 };
 ColorValue decodeColor(int32_t value);

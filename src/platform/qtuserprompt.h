@@ -10,7 +10,7 @@ class QWidget;
 namespace qm {
 
 class QtUserPrompt : public UserPrompt {
-public:
+  public:
     explicit QtUserPrompt(QWidget* parent = nullptr) : parent_(parent) {}
     void setParent(QWidget* parent) { parent_ = parent; }
     // What shows tip n (the tip window); until set, tips are not shown.
@@ -20,7 +20,7 @@ public:
                       MsgButtons buttons) override;
     void showHint(int n) override;
 
-private:
+  private:
     QWidget* parent_;
     std::function<void(int)> hint_;
 };

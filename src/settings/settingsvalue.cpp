@@ -25,8 +25,6 @@ float readSingle(std::string_view text) {
     return static_cast<float>(v);
 }
 
-
-
 bool readBoolean(std::string_view text) {
     std::size_t b = 0, e = text.size();
     while (b < e && (text[b] == ' ' || text[b] == '\t'))

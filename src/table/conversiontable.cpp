@@ -8,7 +8,9 @@
 
 namespace qm {
 
-ConversionTable::ConversionTable() { mInitTableArrays(*this); }
+ConversionTable::ConversionTable() {
+    mInitTableArrays(*this);
+}
 
 void ConversionTable::checkSlot(int index) {
     if (index < 0 || index > kMaxSlot)
@@ -40,7 +42,8 @@ void mInitTableArrays(ConversionTable& t) {
 void pResizeUnitArrays(ConversionTable& t) {
     const int upper = std::max(5, t.pnMaxUnitCount + 1);
     if (t.unitDim() == upper) return;
-    for (auto& row : t.units) row.resize(static_cast<std::size_t>(upper) + 1);
+    for (auto& row : t.units)
+        row.resize(static_cast<std::size_t>(upper) + 1);
 }
 
 void pSetPixelRatio(ConversionTable& t, double twipsPerPixel) {
@@ -79,14 +82,16 @@ int16_t pMatchUnitIndex(const ConversionTable& t, int16_t category, const std::s
 
 void mClearTable(ConversionTable& t) {
     if (t.pnCategoryCount >= 0) {
-        for (int g = 0; g <= std::min<int>(t.pnCatGroupCount, kMaxSlot); ++g) t.psCatGroupName[g].clear();
+        for (int g = 0; g <= std::min<int>(t.pnCatGroupCount, kMaxSlot); ++g)
+            t.psCatGroupName[g].clear();
         for (int c = 0; c <= std::min<int>(t.pnCategoryCount, kMaxSlot); ++c) {
             t.pnNodeCategory[c] = 0;
             t.pnNodeParent[c] = 0;
             t.pnCategoryIcon[c] = 0;
             t.psCategoryName[c].clear();
             t.pnUnitCount[c] = 0;
-            for (auto& u : t.units[c]) u = UnitRecord{};
+            for (auto& u : t.units[c])
+                u = UnitRecord{};
         }
     }
     t.pnCatGroupCount = 0;

@@ -25,14 +25,14 @@ struct UnitRecord {
 };
 using ConstantRecord = UnitRecord;
 
-inline constexpr int kMaxSlot = 100;           // arrays hold slots 0..100
-inline constexpr int kMaxGroups = 30;          // accepted by the reader
+inline constexpr int kMaxSlot = 100;  // arrays hold slots 0..100
+inline constexpr int kMaxGroups = 30; // accepted by the reader
 inline constexpr int kMaxCategories = 100;
 inline constexpr int kMaxNodes = 100;
 inline constexpr int kMaxUnitsPerCategory = 99;
-inline constexpr int kInitialUnitDim = 10;     // unit slots 0..10 at creation
-inline constexpr int kNumberSystemOrder = 1;   // Order# of the number-system category
-inline constexpr int kConstantsOrder = 2;      // Order# of the constants category
+inline constexpr int kInitialUnitDim = 10;   // unit slots 0..10 at creation
+inline constexpr int kNumberSystemOrder = 1; // Order# of the number-system category
+inline constexpr int kConstantsOrder = 2;    // Order# of the constants category
 
 struct ConversionTable {
     // Category groups, by Group#.
@@ -55,11 +55,11 @@ struct ConversionTable {
     int16_t pnMaxUnitCount = 0;
     std::vector<std::vector<UnitRecord>> units;
 
-    std::string psTableFile;       // full path of the current data file
-    bool pbTableChanged = false;   // changed since read or saved
+    std::string psTableFile;     // full path of the current data file
+    bool pbTableChanged = false; // changed since read or saved
     int16_t pnNewItemIcon = 0;
     std::string psNewItemName;
-    UnitRecord ptNewUnit;          // a unit or constant about to be inserted
+    UnitRecord ptNewUnit; // a unit or constant about to be inserted
 
     // Creates all arrays empty, the unit arrays with 0..100 by 0..10 slots.
     ConversionTable();
@@ -100,10 +100,18 @@ void mClearTable(ConversionTable& t);
 
 // Tree node numbering: node 1 root, g+1 group g, pnCatGroupCount+1+j the
 // category at Order# j.
-inline int groupNode(int group) { return group + 1; }
-inline int categoryNode(const ConversionTable& t, int order) { return t.pnCatGroupCount + 1 + order; }
-inline int numberSystemNode(const ConversionTable& t) { return t.pnCatGroupCount + 2; }
-inline int constantsNode(const ConversionTable& t) { return t.pnCatGroupCount + 3; }
+inline int groupNode(int group) {
+    return group + 1;
+}
+inline int categoryNode(const ConversionTable& t, int order) {
+    return t.pnCatGroupCount + 1 + order;
+}
+inline int numberSystemNode(const ConversionTable& t) {
+    return t.pnCatGroupCount + 2;
+}
+inline int constantsNode(const ConversionTable& t) {
+    return t.pnCatGroupCount + 3;
+}
 // Order# of a category node, or 0 when the node is the root or a group.
 int orderOfNode(const ConversionTable& t, int node);
 

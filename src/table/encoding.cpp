@@ -133,7 +133,7 @@ std::string encodeFileText(std::string_view utf8, bool* wasCp1252) {
     char32_t cp;
     for (std::size_t i = 0; i < utf8.size();) {
         std::size_t n = decodeOne(utf8, i, cp);
-        if (n == 0) {  // not UTF-8 at all: keep the bytes as they are
+        if (n == 0) { // not UTF-8 at all: keep the bytes as they are
             if (wasCp1252) *wasCp1252 = false;
             return std::string(utf8);
         }

@@ -7,7 +7,8 @@ namespace qm {
 
 namespace {
 
-FileDialogSpec dialogSpec(const FileCommandState& s, FileDialogSpec::Kind kind, bool overwrite, bool hideReadOnly) {
+FileDialogSpec dialogSpec(const FileCommandState& s, FileDialogSpec::Kind kind, bool overwrite,
+                          bool hideReadOnly) {
     FileDialogSpec spec;
     spec.kind = kind;
     spec.title = kind == FileDialogSpec::Kind::Open ? " Open" : " Save As";
@@ -39,16 +40,21 @@ bool saveTo(FileCommandState& s, const std::string& path, UserPrompt& prompt, Fi
 
 const char* saveAnswerText(SaveAnswer a) {
     switch (a) {
-    case SaveAnswer::Cancel: return "CANCEL";
-    case SaveAnswer::YesCancel: return "YES_CANCEL";
-    case SaveAnswer::YesSave: return "YES_SAVE";
-    case SaveAnswer::No: return "NO";
+    case SaveAnswer::Cancel:
+        return "CANCEL";
+    case SaveAnswer::YesCancel:
+        return "YES_CANCEL";
+    case SaveAnswer::YesSave:
+        return "YES_SAVE";
+    case SaveAnswer::No:
+        return "NO";
     }
     return "CANCEL";
 }
 
 SaveAnswer mAskSaveChanges(FileCommandState& s, UserPrompt& prompt, FileCommandUi& ui) {
-    const MsgResult r = prompt.message("The file '" + s.psRootNodeText + "' has changed.\r\n\r\nDo you want to save the changes?",
+    const MsgResult r = prompt.message("The file '" + s.psRootNodeText +
+                                           "' has changed.\r\n\r\nDo you want to save the changes?",
                                        kDataTitle, MsgIcon::Exclamation, MsgButtons::YesNoCancel);
     if (r == MsgResult::Yes) {
         const auto path = ui.fileDialog(dialogSpec(s, FileDialogSpec::Kind::SaveAs, true, false));
@@ -66,7 +72,8 @@ SaveAnswer mAskSaveChanges(FileCommandState& s, UserPrompt& prompt, FileCommandU
     return SaveAnswer::Cancel;
 }
 
-bool mOpenTable(FileCommandState& s, const ReadContext& read, UserPrompt& prompt, FileCommandUi& ui) {
+bool mOpenTable(FileCommandState& s, const ReadContext& read, UserPrompt& prompt,
+                FileCommandUi& ui) {
     bool clearedByFailedRead = false;
     for (;;) {
         if (s.table.pbTableChanged) {
@@ -101,8 +108,8 @@ bool mOpenTable(FileCommandState& s, const ReadContext& read, UserPrompt& prompt
 
 bool mSaveTable(FileCommandState& s, UserPrompt& prompt, FileCommandUi& ui) {
     if (!s.table.pbTableChanged) return false;
-    if (prompt.message("Do you really want to overwrite the existing file?", " Save", MsgIcon::Exclamation,
-                       MsgButtons::YesNo) != MsgResult::Yes)
+    if (prompt.message("Do you really want to overwrite the existing file?", " Save",
+                       MsgIcon::Exclamation, MsgButtons::YesNo) != MsgResult::Yes)
         return false;
     if (!pSaveTable(s.table, expandedFn(ui), prompt)) return false;
     s.table.pbTableChanged = false;

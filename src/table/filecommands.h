@@ -14,24 +14,25 @@
 namespace qm {
 
 // The filter of the Open and Save As dialogs, in "description|patterns|" pairs.
-inline constexpr const char* kDataFileFilter = "Data files (*.dat;*.txt)|*.dat;*.txt|All Files (*.*)|*.*|";
+inline constexpr const char* kDataFileFilter =
+    "Data files (*.dat;*.txt)|*.dat;*.txt|All Files (*.*)|*.*|";
 
 struct FileDialogSpec {
     enum class Kind { Open, SaveAs } kind = Kind::Open;
-    std::string title;            // " Open" or " Save As"
+    std::string title; // " Open" or " Save As"
     std::string filter = kDataFileFilter;
-    std::string initialFolder;    // msTableFolder
-    std::string initialFileName;  // the file-name part of the current path
+    std::string initialFolder;   // msTableFolder
+    std::string initialFileName; // the file-name part of the current path
     bool overwritePrompt = false;
     bool hideReadOnly = false;
 };
 
 // Answers of the save question.
 enum class SaveAnswer { Cancel, YesCancel, YesSave, No };
-const char* saveAnswerText(SaveAnswer a);  // "CANCEL", "YES_CANCEL", "YES_SAVE", "NO"
+const char* saveAnswerText(SaveAnswer a); // "CANCEL", "YES_CANCEL", "YES_SAVE", "NO"
 
 class FileCommandUi {
-public:
+  public:
     virtual ~FileCommandUi() = default;
     // The chosen path, or nullopt when the user cancelled the dialog.
     virtual std::optional<std::string> fileDialog(const FileDialogSpec& spec) = 0;
@@ -64,7 +65,8 @@ SaveAnswer mAskSaveChanges(FileCommandState& s, UserPrompt& prompt, FileCommandU
 
 // Open: asks to save a changed table, then shows the Open dialog until a file
 // reads or the user cancels. True when another table was read.
-bool mOpenTable(FileCommandState& s, const ReadContext& read, UserPrompt& prompt, FileCommandUi& ui);
+bool mOpenTable(FileCommandState& s, const ReadContext& read, UserPrompt& prompt,
+                FileCommandUi& ui);
 
 // Save: only a changed table, after "Do you really want to overwrite the
 // existing file?". True when the table was written.

@@ -17,7 +17,8 @@ bool readFileBytes(const std::string& path, std::string& out) {
     if (!in) return false;
     out.clear();
     char buf[1 << 16];
-    while (in.read(buf, sizeof buf) || in.gcount() > 0) out.append(buf, static_cast<std::size_t>(in.gcount()));
+    while (in.read(buf, sizeof buf) || in.gcount() > 0)
+        out.append(buf, static_cast<std::size_t>(in.gcount()));
     return !in.bad();
 }
 
@@ -46,13 +47,15 @@ void writeFileReplacing(const std::string& path, std::string_view bytes) {
 
 void clearReadOnly(const std::string& path) {
     std::error_code ec;
-    if (fs::exists(path, ec)) fs::permissions(path, fs::perms::owner_write, fs::perm_options::add, ec);
+    if (fs::exists(path, ec))
+        fs::permissions(path, fs::perms::owner_write, fs::perm_options::add, ec);
 }
 
 void setReadOnly(const std::string& path) {
     std::error_code ec;
     if (fs::exists(path, ec))
-        fs::permissions(path, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+        fs::permissions(path,
+                        fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                         fs::perm_options::remove, ec);
 }
 

@@ -42,7 +42,8 @@ template <std::size_t N> std::array<std::string_view, N> fieldsOf(std::string_vi
 }
 
 std::string_view lineAt(const std::vector<std::string_view>& lines, std::size_t i) {
-    if (i >= lines.size()) throw RunError(RunErrorKind::SubscriptOutOfRange, "Input past end of file");
+    if (i >= lines.size())
+        throw RunError(RunErrorKind::SubscriptOutOfRange, "Input past end of file");
     return lines[i];
 }
 
@@ -57,8 +58,10 @@ void reportDataFailure(const ReadContext& ctx, const std::string& firstLine) {
 }
 
 // Steps from the category count on; throws ReadFailure or RunError.
-void parseLines(ConversionTable& t, const std::vector<std::string_view>& lines, const ReadContext& ctx) {
-    const auto endLines = std::count_if(lines.begin(), lines.end(), [](std::string_view l) { return isEndLine(l); });
+void parseLines(ConversionTable& t, const std::vector<std::string_view>& lines,
+                const ReadContext& ctx) {
+    const auto endLines =
+        std::count_if(lines.begin(), lines.end(), [](std::string_view l) { return isEndLine(l); });
     t.pnCategoryCount = static_cast<int16_t>(endLines - 2);
     if (t.pnCategoryCount > kMaxCategories) throw ReadFailure{kTooManyCategories};
 
@@ -111,7 +114,8 @@ void parseLines(ConversionTable& t, const std::vector<std::string_view>& lines, 
             r.RatioError = f[4];
             r.OffsetError = f[5];
             r.Memo = f[6];
-            if (i >= static_cast<std::size_t>(kMaxCategoryPartLines)) throw ReadFailure{kTooManyUnits};
+            if (i >= static_cast<std::size_t>(kMaxCategoryPartLines))
+                throw ReadFailure{kTooManyUnits};
             if (u >= kMaxUnitsPerCategory + 1) throw ReadFailure{kTooManyUnits};
         }
         if (i >= static_cast<std::size_t>(kMaxCategoryPartLines)) throw ReadFailure{kTooManyUnits};
@@ -130,13 +134,16 @@ std::string pGetField(std::string_view line, int n, int /*expected*/) {
         start = semi + 1;
     }
     const std::size_t end = line.find(';', start);
-    return std::string(line.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
+    return std::string(
+        line.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
 }
 
 bool isEndLine(std::string_view line) {
     std::size_t b = 0, e = line.size();
-    while (b < e && line[b] == ' ') ++b;
-    while (e > b && line[e - 1] == ' ') --e;
+    while (b < e && line[b] == ' ')
+        ++b;
+    while (e > b && line[e - 1] == ' ')
+        --e;
     return line.substr(b, e - b) == ";E;";
 }
 
@@ -169,7 +176,8 @@ std::vector<std::string_view> splitFileLines(std::string_view text) {
     return lines;
 }
 
-int16_t pReadTableLines(ConversionTable& t, const std::vector<std::string_view>& lines, const ReadContext& ctx) {
+int16_t pReadTableLines(ConversionTable& t, const std::vector<std::string_view>& lines,
+                        const ReadContext& ctx) {
     try {
         parseLines(t, lines, ctx);
         return 0;
@@ -204,7 +212,7 @@ int16_t pReadTable(ConversionTable& t, const ReadContext& ctx) {
     try {
         text = decodeFileText(bytes);
         lines = splitFileLines(text);
-    } catch (const std::exception&) {  // too many lines, or no memory for them
+    } catch (const std::exception&) { // too many lines, or no memory for them
         reportDataFailure(ctx, "PRTB03");
         return 1;
     }

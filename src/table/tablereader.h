@@ -15,10 +15,10 @@ namespace qm {
 // What the reader needs from its surroundings.
 struct ReadContext {
     UserPrompt& prompt;
-    DecimalSettings decimal;        // default file name and strict integers
-    std::string programFolder;      // folder of the default data files
-    double twipsPerPixel = 15;      // for the pixel rule
-    bool pbSplashShown = false;     // the About window is open
+    DecimalSettings decimal;    // default file name and strict integers
+    std::string programFolder;  // folder of the default data files
+    double twipsPerPixel = 15;  // for the pixel rule
+    bool pbSplashShown = false; // the About window is open
 };
 
 inline constexpr int kMaxFileLines = 32767;

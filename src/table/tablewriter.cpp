@@ -19,18 +19,24 @@ namespace {
 void appendField(std::string& out, const std::string& s) {
     const std::size_t at = out.size();
     out += s;
-    const bool clean = !std::memchr(s.data(), ';', s.size()) && !std::memchr(s.data(), '\r', s.size()) &&
+    const bool clean = !std::memchr(s.data(), ';', s.size()) &&
+                       !std::memchr(s.data(), '\r', s.size()) &&
                        !std::memchr(s.data(), '\n', s.size());
     if (clean) return;
     for (std::size_t i = at; i < out.size(); ++i) {
-        if (out[i] == ';') out[i] = ',';
-        else if (out[i] == '\r' || out[i] == '\n') out[i] = ' ';
+        if (out[i] == ';')
+            out[i] = ',';
+        else if (out[i] == '\r' || out[i] == '\n')
+            out[i] = ' ';
     }
 }
 
-void appendInt(std::string& out, int v) { out += intText(v); }
+void appendInt(std::string& out, int v) {
+    out += intText(v);
+}
 
-void appendGroupsSection(std::string& out, const ConversionTable& t, const NodeExpandedFn& expanded) {
+void appendGroupsSection(std::string& out, const ConversionTable& t,
+                         const NodeExpandedFn& expanded) {
     for (int g = 1; g <= t.pnCatGroupCount; ++g) {
         appendField(out, t.psCatGroupName[g]);
         out += expanded(groupNode(g)) ? ";1\r\n" : ";0\r\n";
@@ -62,7 +68,8 @@ void appendCategorySections(std::string& out, const ConversionTable& t) {
         for (int u = 1; u <= t.pnUnitCount[c]; ++u) {
             const UnitRecord& r = t.unit(c, u);
             appendInt(out, r.Icon);
-            for (const std::string* f : {&r.Name, &r.Ratio, &r.Offset, &r.RatioError, &r.OffsetError, &r.Memo}) {
+            for (const std::string* f :
+                 {&r.Name, &r.Ratio, &r.Offset, &r.RatioError, &r.OffsetError, &r.Memo}) {
                 out += ';';
                 appendField(out, *f);
             }
@@ -118,7 +125,8 @@ std::vector<RawLine> splitRawLines(std::string_view bytes) {
             lines.push_back({bytes.substr(s), {}});
             break;
         }
-        const std::size_t len = (bytes[e] == '\r' && e + 1 < bytes.size() && bytes[e + 1] == '\n') ? 2 : 1;
+        const std::size_t len =
+            (bytes[e] == '\r' && e + 1 < bytes.size() && bytes[e + 1] == '\n') ? 2 : 1;
         lines.push_back({bytes.substr(s, e - s), bytes.substr(e, len)});
         s = e + len;
     }
@@ -128,7 +136,8 @@ std::vector<RawLine> splitRawLines(std::string_view bytes) {
 
 std::string withNodeStatus(const std::string& bytes, const NodeExpandedFn& expanded) {
     const std::vector<RawLine> lines = splitRawLines(bytes);
-    const auto firstEnd = std::find_if(lines.begin(), lines.end(), [](const RawLine& l) { return l.text == ";E;"; });
+    const auto firstEnd =
+        std::find_if(lines.begin(), lines.end(), [](const RawLine& l) { return l.text == ";E;"; });
     // Without an exact ";E;" line no line is known to be a group line.
     if (firstEnd == lines.end()) return bytes;
     std::string out;
@@ -152,7 +161,8 @@ bool pSaveNodeStatus(const std::string& path, const NodeExpandedFn& expanded, Us
         clearReadOnly(path);
         progress.set("PSNS01");
         std::string bytes;
-        if (!readFileBytes(path, bytes)) throw RunError(RunErrorKind::FileNotFound, "File not found");
+        if (!readFileBytes(path, bytes))
+            throw RunError(RunErrorKind::FileNotFound, "File not found");
         progress.set("PSNS02");
         progress.set("PSNS03");
         progress.set("PSNS04");

@@ -11,9 +11,12 @@
 using namespace qm;
 
 TEST(HelpContext, AnchorForEachContextNumber) {
-    struct Case { int context; const char* anchor; } cases[] = {
-        {0, "contents"},  {30, "ctx30"},  {31, "ctx31"}, {52, "ctx52"},  {53, "ctx53"},
-        {57, "ctx57"},    {58, "ctx58"},  {1, "contents"}, {29, "contents"}, {54, "contents"},
+    struct Case {
+        int context;
+        const char* anchor;
+    } cases[] = {
+        {0, "contents"},   {30, "ctx30"},      {31, "ctx31"},    {52, "ctx52"},    {53, "ctx53"},
+        {57, "ctx57"},     {58, "ctx58"},      {1, "contents"},  {29, "contents"}, {54, "contents"},
         {-30, "contents"}, {3030, "contents"}, {-1, "contents"},
     };
     for (const auto& c : cases)
@@ -23,14 +26,17 @@ TEST(HelpContext, AnchorForEachContextNumber) {
 TEST(HelpContext, KnownContextsAreTheSixDialogs) {
     const auto list = helpContexts();
     EXPECT_EQ(std::set<int>(list.begin(), list.end()), (std::set<int>{30, 31, 52, 53, 57, 58}));
-    EXPECT_EQ(list.size(), 6u);  // no duplicates
+    EXPECT_EQ(list.size(), 6u); // no duplicates
     EXPECT_FALSE(isHelpContext(0));
     EXPECT_TRUE(isHelpContext(58));
     EXPECT_FALSE(isHelpContext(59));
 }
 
 TEST(HelpContext, FilePathFromTheProgramFolder) {
-    struct Case { const char* folder; const char* path; } cases[] = {
+    struct Case {
+        const char* folder;
+        const char* path;
+    } cases[] = {
         {"/opt/quantimetrix", "/opt/quantimetrix/Qmtrxdoc.hlp"},
         {"/opt/quantimetrix/", "/opt/quantimetrix/Qmtrxdoc.hlp"},
         {"C:\\Tools\\Qm\\", "C:\\Tools\\Qm\\Qmtrxdoc.hlp"},
@@ -50,9 +56,12 @@ TEST(HelpContext, MissingFileMessageNamesThePath) {
 }
 
 TEST(HelpContext, UsableTextNeedsSomethingBesidesWhiteSpace) {
-    struct Case { std::string text; bool usable; } cases[] = {
-        {"", false}, {" \r\n\t ", false}, {"\n\n\n", false}, {"<html></html>", true}, {"  x ", true},
-        {std::string("\0", 1), true},
+    struct Case {
+        std::string text;
+        bool usable;
+    } cases[] = {
+        {"", false},    {" \r\n\t ", false},          {"\n\n\n", false}, {"<html></html>", true},
+        {"  x ", true}, {std::string("\0", 1), true},
     };
     for (const auto& c : cases)
         EXPECT_EQ(helpTextUsable(c.text), c.usable) << '"' << c.text << '"';
@@ -70,8 +79,7 @@ std::set<std::string> collect(const std::string& text, const std::string& prefix
     for (size_t at = text.find(prefix); at != std::string::npos; at = text.find(prefix, at + 1)) {
         const size_t start = at + prefix.size();
         const size_t end = text.find('"', start);
-        if (end != std::string::npos)
-            out.insert(text.substr(start, end - start));
+        if (end != std::string::npos) out.insert(text.substr(start, end - start));
     }
     return out;
 }
@@ -101,7 +109,11 @@ TEST(ShippedHelpFile, IsUtf8WithCrLfFreeOfStrayControlBytes) {
     // continuation bytes, no overlong two-byte forms.
     for (size_t i = 0; i < text.size();) {
         const unsigned char c = static_cast<unsigned char>(text[i]);
-        size_t more = c < 0x80 ? 0 : (c & 0xE0) == 0xC0 ? 1 : (c & 0xF0) == 0xE0 ? 2 : (c & 0xF8) == 0xF0 ? 3 : 9;
+        size_t more = c < 0x80             ? 0
+                      : (c & 0xE0) == 0xC0 ? 1
+                      : (c & 0xF0) == 0xE0 ? 2
+                      : (c & 0xF8) == 0xF0 ? 3
+                                           : 9;
         ASSERT_NE(more, 9u) << "bad lead byte at " << i;
         ASSERT_FALSE(more == 1 && c < 0xC2) << "overlong at " << i;
         ASSERT_LE(i + more, text.size() - 1) << "truncated at " << i;

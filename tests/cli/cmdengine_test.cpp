@@ -57,8 +57,10 @@ class Cli : public ::testing::Test {
         ASSERT_NE(mkdtemp(tmpl.data()), nullptr);
         dir = tmpl;
         std::string period, comma;
-        for (const std::string& line : qm::test::physicsTableLines(false)) period += line + "\r\n";
-        for (const std::string& line : qm::test::physicsTableLines(true)) comma += line + "\r\n";
+        for (const std::string& line : qm::test::physicsTableLines(false))
+            period += line + "\r\n";
+        for (const std::string& line : qm::test::physicsTableLines(true))
+            comma += line + "\r\n";
         periodFile = write("period.dat", period);
         commaFile = write("comma.dat", comma);
     }
@@ -107,7 +109,6 @@ class Cli : public ::testing::Test {
         }
     }
 };
-
 
 } // namespace
 

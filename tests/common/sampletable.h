@@ -55,7 +55,8 @@ inline std::vector<std::string> sampleTableLines() {
 
 inline std::string sampleTableText() {
     std::string text;
-    for (const std::string& line : sampleTableLines()) text += line + "\r\n";
+    for (const std::string& line : sampleTableLines())
+        text += line + "\r\n";
     return text;
 }
 

@@ -7,8 +7,8 @@
 #include <cmath>
 #include <cstring>
 #include <random>
-#include <vector>
 #include <string>
+#include <vector>
 
 using namespace qm;
 
@@ -19,15 +19,16 @@ struct PrefixCase {
 
 TEST(PrefixValue, ReadsTheLongestLeadingNumber) {
     const PrefixCase cases[] = {
-        {"", 0},          {"abc", 0},         {"12abc", 12},      {"  \t\n12", 12},
-        {"1 2 3", 123},   {"-1.5", -1.5},     {"+2", 2},          {".5", 0.5},
-        {"1.5.3", 1.5},   {"1e3", 1000},      {"1E-3", 0.001},    {"2D2", 200},
-        {"2d+2", 200},    {"1e", 1},          {"2.5e-", 2.5},     {"1,5", 1},
-        {"-", 0},         {"-x", 0},          {"&HFF", 255},      {"&hA", 10},
-        {"&O17", 15},     {"&H", 0},          {"1.23E+04", 12300}, {"e5", 0},
-        {"  - 4", -4},    {"0.0000001", 1e-7},
+        {"", 0},        {"abc", 0},          {"12abc", 12},       {"  \t\n12", 12},
+        {"1 2 3", 123}, {"-1.5", -1.5},      {"+2", 2},           {".5", 0.5},
+        {"1.5.3", 1.5}, {"1e3", 1000},       {"1E-3", 0.001},     {"2D2", 200},
+        {"2d+2", 200},  {"1e", 1},           {"2.5e-", 2.5},      {"1,5", 1},
+        {"-", 0},       {"-x", 0},           {"&HFF", 255},       {"&hA", 10},
+        {"&O17", 15},   {"&H", 0},           {"1.23E+04", 12300}, {"e5", 0},
+        {"  - 4", -4},  {"0.0000001", 1e-7},
     };
-    for (const auto& c : cases) EXPECT_DOUBLE_EQ(pPrefixValue(c.text), c.value) << c.text;
+    for (const auto& c : cases)
+        EXPECT_DOUBLE_EQ(pPrefixValue(c.text), c.value) << c.text;
 }
 
 // The correctly rounded value of a plain decimal text, read independently.
@@ -40,17 +41,33 @@ double reference(const std::string& t) {
 
 TEST(PrefixValue, PlainDecimalsAreReadExactly) {
     // Texts on both sides of the quick reading's limits (15 digits, 10^22).
-    std::vector<std::string> texts = {"0", "-0", "1609.344", "0.5555555555555556", "255.3722",
-                                      "1e-9", "1E+20", "1e300", "1e-300", "0.1", "0.3",
-                                      "123456789012345", "1234567890123456", "9007199254740993",
-                                      "4.35e-22", "4.35e-23", "7e22", "7e23",
-                                      "00000000000000000001.5", "1.500000000000000000000"};
+    std::vector<std::string> texts = {"0",
+                                      "-0",
+                                      "1609.344",
+                                      "0.5555555555555556",
+                                      "255.3722",
+                                      "1e-9",
+                                      "1E+20",
+                                      "1e300",
+                                      "1e-300",
+                                      "0.1",
+                                      "0.3",
+                                      "123456789012345",
+                                      "1234567890123456",
+                                      "9007199254740993",
+                                      "4.35e-22",
+                                      "4.35e-23",
+                                      "7e22",
+                                      "7e23",
+                                      "00000000000000000001.5",
+                                      "1.500000000000000000000"};
     std::mt19937_64 rng(12345);
     for (int n = 0; n < 20000; ++n) {
         std::string t = rng() % 4 == 0 ? "-" : "";
         const int intDigits = static_cast<int>(rng() % 10);
         const int fracDigits = static_cast<int>(rng() % 12);
-        for (int i = 0; i < intDigits; ++i) t += static_cast<char>('0' + rng() % 10);
+        for (int i = 0; i < intDigits; ++i)
+            t += static_cast<char>('0' + rng() % 10);
         if (fracDigits > 0 || intDigits == 0) t += '.';
         for (int i = 0; i < fracDigits || (intDigits == 0 && i == 0); ++i)
             t += static_cast<char>('0' + rng() % 10);
@@ -80,12 +97,12 @@ struct StrictCase {
 TEST(StrictNumber, PeriodLocale) {
     const NumberLocale period{'.', ','};
     const StrictCase cases[] = {
-        {"1.5", true, 1.5},     {" 1.5 ", true, 1.5},   {"1,5", true, 15},     {"1,000.5", true, 1000.5},
-        {"1e5", true, 1e5},     {"-1E-2", true, -0.01}, {"+3", true, 3},       {"1.", true, 1},
-        {".5", true, 0.5},      {"", false, 0},         {"abc", false, 0},     {"12abc", false, 0},
-        {"1 000", false, 0},    {"1e", false, 0},       {"1e+", false, 0},     {"-", false, 0},
-        {"1.5.3", false, 0},    {",5", false, 0},       {"5,", false, 0},      {"1e400", false, 0},
-        {"1.2e3.4", false, 0},  {"--1", false, 0},
+        {"1.5", true, 1.5},    {" 1.5 ", true, 1.5},   {"1,5", true, 15}, {"1,000.5", true, 1000.5},
+        {"1e5", true, 1e5},    {"-1E-2", true, -0.01}, {"+3", true, 3},   {"1.", true, 1},
+        {".5", true, 0.5},     {"", false, 0},         {"abc", false, 0}, {"12abc", false, 0},
+        {"1 000", false, 0},   {"1e", false, 0},       {"1e+", false, 0}, {"-", false, 0},
+        {"1.5.3", false, 0},   {",5", false, 0},       {"5,", false, 0},  {"1e400", false, 0},
+        {"1.2e3.4", false, 0}, {"--1", false, 0},
     };
     for (const auto& c : cases) {
         auto v = pStrictNumber(c.text, period);
@@ -99,8 +116,8 @@ TEST(StrictNumber, PeriodLocale) {
 TEST(StrictNumber, TheTestAgreesWithTheReading) {
     const NumberLocale period{'.', ','};
     const NumberLocale comma{',', '.'};
-    const char* const texts[] = {"12", "1.5", "1,5",  "1.000,5", ".",   "5.",    "",      " 5",
-                                 "1e5", "1..5", "-1", "abc",     "1,000", "1.5.5", "1e400"};
+    const char* const texts[] = {"12",  "1.5",  "1,5", "1.000,5", ".",     "5.",    "",     " 5",
+                                 "1e5", "1..5", "-1",  "abc",     "1,000", "1.5.5", "1e400"};
     for (const char* t : texts) {
         EXPECT_EQ(isStrictNumber(t, period), pStrictNumber(t, period).has_value()) << t;
         EXPECT_EQ(isStrictNumber(t, comma), pStrictNumber(t, comma).has_value()) << t;
@@ -115,10 +132,11 @@ TEST(StrictNumber, CommaLocale) {
 }
 
 TEST(IntegerConversion, RoundsHalvesToEvenAndChecksTheRange) {
-    const std::pair<double, int> cases16[] = {{6.5, 6},       {7.5, 8},       {-2.5, -2},    {-3.5, -4},
-                                              {2.4999, 2},    {32767, 32767}, {-32768.5, -32768},
-                                              {0.5, 0},       {1.5, 2}};
-    for (auto [v, r] : cases16) EXPECT_EQ(toInt16(v), r) << v;
+    const std::pair<double, int> cases16[] = {{6.5, 6},           {7.5, 8},    {-2.5, -2},
+                                              {-3.5, -4},         {2.4999, 2}, {32767, 32767},
+                                              {-32768.5, -32768}, {0.5, 0},    {1.5, 2}};
+    for (auto [v, r] : cases16)
+        EXPECT_EQ(toInt16(v), r) << v;
     for (double bad : {32767.5, 40000.0, -32769.0, double(NAN), double(INFINITY)})
         EXPECT_THROW(toInt16(bad), RunError) << bad;
     EXPECT_EQ(toInt32(2147483647.0), 2147483647);

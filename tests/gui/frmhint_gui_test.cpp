@@ -10,7 +10,7 @@ namespace qm {
 
 class FrmHintTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void showsTheTipText() {
         Settings s;
         const std::vector<std::pair<int, QString>> cases = {
@@ -22,7 +22,8 @@ private slots:
             frmHint hint(s, n, "comma");
             QCOMPARE(hint.label()->text(), text);
             QCOMPARE(hint.windowTitle(), QStringLiteral(" Tip"));
-            QCOMPARE(hint.checkBox()->text(), QStringLiteral(" Do not show this massage any more. "));
+            QCOMPARE(hint.checkBox()->text(),
+                     QStringLiteral(" Do not show this massage any more. "));
             QCOMPARE(hint.okButton()->text(), QStringLiteral("Noted"));
         }
     }
@@ -47,16 +48,16 @@ private slots:
         frmHint hint(s, 4, "");
         hint.show();
         QVERIFY(hint.showsFullImage());
-        QTRY_VERIFY_WITH_TIMEOUT(!hint.showsFullImage(), 2000);  // after 10 ticks of 70 ms
-        QTRY_VERIFY_WITH_TIMEOUT(hint.showsFullImage(), 2000);   // after 20
+        QTRY_VERIFY_WITH_TIMEOUT(!hint.showsFullImage(), 2000); // after 10 ticks of 70 ms
+        QTRY_VERIFY_WITH_TIMEOUT(hint.showsFullImage(), 2000);  // after 20
         QVERIFY(hint.tickCount() < 10);
     }
 
     void switchedOffTipIsNotShown() {
         Settings s;
         s.ShowMessageFlag[3] = 0;
-        pShowHint(s, "period", 3, nullptr);  // would block if it opened the window
-        pShowHint(s, "period", 6, nullptr);  // outside 0..5: nothing
+        pShowHint(s, "period", 3, nullptr); // would block if it opened the window
+        pShowHint(s, "period", 6, nullptr); // outside 0..5: nothing
         pShowHint(s, "period", -1, nullptr);
         QCOMPARE(s.ShowMessageFlag[3], int16_t{0});
     }

@@ -15,7 +15,7 @@ namespace qm {
 class LayoutTest : public QObject, public test::WindowFixture {
     Q_OBJECT
 
-private:
+  private:
     QPoint press_; // global position of the last press
 
     static double stored(const char* section, const char* key) {
@@ -34,9 +34,10 @@ private:
 
     void mouse(QWidget* target, QEvent::Type type, Qt::MouseButton button, QPoint global) {
         const QPoint local = target->mapFromGlobal(global);
-        const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
-        QMouseEvent e(type, QPointF(local), QPointF(global), type == QEvent::MouseMove ? Qt::NoButton : button,
-                      held, Qt::NoModifier);
+        const Qt::MouseButtons held =
+            type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
+        QMouseEvent e(type, QPointF(local), QPointF(global),
+                      type == QEvent::MouseMove ? Qt::NoButton : button, held, Qt::NoModifier);
         QApplication::sendEvent(target, &e);
     }
     void pressAt(QWidget* target, QPoint local, Qt::MouseButton button = Qt::LeftButton) {
@@ -52,7 +53,8 @@ private:
     // The splitter's handle: the gap between tree and list.
     QPoint splitterGap() const {
         QWidget* s = w_->splitterImage();
-        return s->mapFromParent(QPoint(tree()->geometry().right() + 2, tree()->geometry().center().y()));
+        return s->mapFromParent(
+            QPoint(tree()->geometry().right() + 2, tree()->geometry().center().y()));
     }
     void resizeWindow(int width, int height) {
         w_->resize(width, height);
@@ -70,7 +72,7 @@ private:
         QVERIFY(std::abs(arrow()->geometry().center().y() - input()->geometry().center().y()) <= 1);
     }
 
-private slots:
+  private slots:
     void init() { setUp(); }
     void cleanup() { tearDown(); }
 
@@ -211,8 +213,10 @@ private slots:
         const double listWidth = w_->formLayout().listWidth();
         QVERIFY(listWidth >= 400 && listWidth < 400 + t());
         const QSize before = w_->size();
-        // One pixel more than the list can give: it would be under 300 twips, so back to the old width.
-        resizeWindow(before.width() - static_cast<int>(std::ceil((listWidth - 300) / t())) - 1, before.height() + 20);
+        // One pixel more than the list can give: it would be under 300 twips, so back to the old
+        // width.
+        resizeWindow(before.width() - static_cast<int>(std::ceil((listWidth - 300) / t())) - 1,
+                     before.height() + 20);
         QTRY_COMPARE(w_->width(), before.width());
         QCOMPARE(w_->formLayout().listWidth(), listWidth);
         QVERIFY(w_->formLayout().listWidth() >= 300);
@@ -314,7 +318,8 @@ private slots:
     void arrowTooltipFollowsTheChosenUnits() {
         start();
         mouse(arrow(), QEvent::MouseMove, Qt::NoButton, arrow()->mapToGlobal(QPoint(5, 5)));
-        QCOMPARE(arrow()->toolTip(), QStringLiteral("Click and drag this arrow to change the box widths."));
+        QCOMPARE(arrow()->toolTip(),
+                 QStringLiteral("Click and drag this arrow to change the box widths."));
         clickRow(0, Qt::LeftButton);
         clickRow(1, Qt::RightButton);
         QVERIFY(w_->bothUnitsChosen());

@@ -15,14 +15,14 @@ namespace qm {
 class MainWindowTest : public QObject, public test::WindowFixture {
     Q_OBJECT
 
-private:
+  private:
     // The label editor open in a view, or nullptr.
     static QLineEdit* editorIn(QWidget* view) {
         auto* e = qobject_cast<QLineEdit*>(QApplication::focusWidget());
         return e && view->isAncestorOf(e) ? e : nullptr;
     }
 
-private slots:
+  private slots:
     void init() {
         setUp();
         start();
@@ -44,17 +44,17 @@ private slots:
     }
 
     void leftAndRightButtonsChooseUnitsAndTypingConverts() {
-        clickRow(1, Qt::RightButton);  // convert into Foot first
+        clickRow(1, Qt::RightButton); // convert into Foot first
         QCOMPARE(w_->panelText(4), QStringLiteral("Foot"));
         QCOMPARE(w_->panelText(2), QString());
         QVERIFY(w_->inputBox()->hasFocus());
         typeInput("3");
-        QCOMPARE(outputText(), QString());  // only one unit chosen
-        clickRow(4, Qt::LeftButton);    // from Yard: 3 yd = 9 ft
+        QCOMPARE(outputText(), QString()); // only one unit chosen
+        clickRow(4, Qt::LeftButton);       // from Yard: 3 yd = 9 ft
         QCOMPARE(w_->panelText(2), QStringLiteral("Yard"));
         QCOMPARE(outputText(), QStringLiteral("9.00000"));
-        QVERIFY(!w_->swapMenu()->isVisible());  // the right button opened no menu
-        typeInput("0");                         // 30 yd = 90 ft, on every keystroke
+        QVERIFY(!w_->swapMenu()->isVisible()); // the right button opened no menu
+        typeInput("0");                        // 30 yd = 90 ft, on every keystroke
         QCOMPARE(outputText(), QStringLiteral("90.0000"));
         QTest::keyClick(w_->inputBox(), Qt::Key_Backspace);
         QCOMPARE(outputText(), QStringLiteral("9.00000"));
@@ -65,19 +65,19 @@ private slots:
     void enterAndShiftEnterInTheList() {
         QTableView* view = w_->detailsView();
         view->setFocus();
-        view->setCurrentIndex(w_->listModel()->index(2, 0));  // inch
+        view->setCurrentIndex(w_->listModel()->index(2, 0)); // inch
         QTest::keyClick(view, Qt::Key_Return);
         QCOMPARE(w_->panelText(2), QStringLiteral("inch"));
         QCOMPARE(program_->sel.pnConvFromIndex, int16_t{3});
-        view->setCurrentIndex(w_->listModel()->index(3, 0));  // the second "Foot" row
+        view->setCurrentIndex(w_->listModel()->index(3, 0)); // the second "Foot" row
         QTest::keyClick(view, Qt::Key_Return, Qt::ShiftModifier);
         QCOMPARE(w_->panelText(4), QStringLiteral("Foot"));
-        QCOMPARE(program_->sel.pnConvIntoIndex, int16_t{2});  // a name finds the first unit
+        QCOMPARE(program_->sel.pnConvIntoIndex, int16_t{2}); // a name finds the first unit
         QVERIFY(w_->inputBox()->hasFocus());
         typeInput("12");
-        QCOMPARE(outputText(), QStringLiteral("1.00000"));  // 12 in = 1 ft
+        QCOMPARE(outputText(), QStringLiteral("1.00000")); // 12 in = 1 ft
         view->setCurrentIndex(w_->listModel()->index(0, 0));
-        QTest::keyClick(view, Qt::Key_Return, Qt::ControlModifier);  // chooses nothing
+        QTest::keyClick(view, Qt::Key_Return, Qt::ControlModifier); // chooses nothing
         QCOMPARE(w_->panelText(2), QStringLiteral("inch"));
     }
 
@@ -89,20 +89,20 @@ private slots:
     }
 
     void ctrlWSwapsFromEveryControl() {
-        clickRow(0, Qt::LeftButton);   // metre
-        clickRow(4, Qt::RightButton);  // Yard
+        clickRow(0, Qt::LeftButton);  // metre
+        clickRow(4, Qt::RightButton); // Yard
         typeInput("9.144");
         QCOMPARE(outputText(), QStringLiteral("10.0000"));
         QTest::keyClick(w_->inputBox(), Qt::Key_W, Qt::ControlModifier);
         QCOMPARE(w_->panelText(2), QStringLiteral("Yard"));
         QCOMPARE(w_->panelText(4), QStringLiteral("metre"));
-        QCOMPARE(outputText(), QStringLiteral("8.36127"));  // 9.144 yd = 8.3612736 m
+        QCOMPARE(outputText(), QStringLiteral("8.36127")); // 9.144 yd = 8.3612736 m
         w_->treeView()->setFocus();
         QTest::keyClick(w_->treeView(), Qt::Key_W, Qt::ControlModifier);
         QCOMPARE(w_->panelText(2), QStringLiteral("metre"));
         w_->detailsView()->setFocus();
         QTest::keyClick(w_->detailsView(), Qt::Key_W, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(w_->panelText(2), QStringLiteral("metre"));  // Ctrl+Shift+W does not swap
+        QCOMPARE(w_->panelText(2), QStringLiteral("metre")); // Ctrl+Shift+W does not swap
         QTest::keyClick(w_->detailsView(), Qt::Key_W, Qt::ControlModifier);
         QCOMPARE(w_->panelText(2), QStringLiteral("Yard"));
     }
@@ -147,12 +147,13 @@ private slots:
 
     void numberSystemConverts() {
         clickNode(4);
-        QCOMPARE(w_->listModel()->horizontalHeaderItem(0)->text(), QStringLiteral("Numerical Notation"));
+        QCOMPARE(w_->listModel()->horizontalHeaderItem(0)->text(),
+                 QStringLiteral("Numerical Notation"));
         QCOMPARE(w_->listModel()->horizontalHeaderItem(1)->text(), QStringLiteral(" "));
-        clickRow(2, Qt::LeftButton);   // Decimal
-        clickRow(0, Qt::RightButton);  // Binary
+        clickRow(2, Qt::LeftButton);  // Decimal
+        clickRow(0, Qt::RightButton); // Binary
         typeInput("10");
-        QCOMPARE(outputText(), QStringLiteral("0000000000001010"));  // sixteen binary digits
+        QCOMPARE(outputText(), QStringLiteral("0000000000001010")); // sixteen binary digits
     }
 
     void anotherCategoryClearsTheChoiceAndArrowKeysOnlyHighlight() {
@@ -160,21 +161,21 @@ private slots:
         clickRow(1, Qt::RightButton);
         typeInput("1");
         QVERIFY(!outputText().isEmpty());
-        clickNode(6);  // the same category: nothing changes
+        clickNode(6); // the same category: nothing changes
         QCOMPARE(w_->panelText(2), QStringLiteral("metre"));
         clickNode(7);
         QCOMPARE(w_->panelText(2), QString());
         QCOMPARE(outputText(), QString());
         QCOMPARE(rowTexts(), QStringList{"square metre"});
         w_->treeView()->setFocus();
-        QTest::keyClick(w_->treeView(), Qt::Key_Up);  // highlight Length
+        QTest::keyClick(w_->treeView(), Qt::Key_Up); // highlight Length
         QCOMPARE(rowTexts(), QStringList{"square metre"});
         QCOMPARE(program_->settings.pnSelNodeIndex, int16_t{7});
         QTest::keyClick(w_->treeView(), Qt::Key_Return);
         QCOMPARE(program_->settings.pnSelNodeIndex, int16_t{6});
         QCOMPARE(rowTexts().size(), 5);
         QCOMPARE(w_->detailsView()->currentIndex().row(), 0);
-        clickNode(2);  // a group: empty list, caption without a category
+        clickNode(2); // a group: empty list, caption without a category
         QCOMPARE(w_->listRowCount(), 0);
         QCOMPARE(w_->windowTitle(), QStringLiteral(" Quantimetrix"));
     }
@@ -194,7 +195,8 @@ private slots:
         editor->selectAll();
         QTest::keyClicks(editor, QStringLiteral("Distance"));
         QTest::keyClick(editor, Qt::Key_Return);
-        QTRY_COMPARE(program_->table.psCategoryName[3], std::string("Distance"));  // committed queued
+        QTRY_COMPARE(program_->table.psCategoryName[3],
+                     std::string("Distance")); // committed queued
         QVERIFY(program_->table.pbTableChanged);
         QCOMPARE(w_->windowTitle(), QStringLiteral(" Quantimetrix - Distance"));
         // The root is never edited in place.
@@ -215,7 +217,7 @@ private slots:
         QTest::keyClicks(editor, QStringLiteral("Yards"));
         QTest::keyClick(editor, Qt::Key_Return);
         QTRY_COMPARE(program_->table.unit(3, 5).Name, std::string("Yards"));
-        QCOMPARE(w_->panelText(2), QString());  // the choice is cleared
+        QCOMPARE(w_->panelText(2), QString()); // the choice is cleared
         QCOMPARE(w_->panelText(4), QString());
         program_->settings.Modify = 0;
         clickRow(2, Qt::LeftButton);
@@ -231,7 +233,7 @@ private slots:
         QCOMPARE(space->child(0)->text(0), QStringLiteral("Area"));
         QCOMPARE(w_->nodeIndexOf(space->child(0)), 7);
         QCOMPARE(w_->nodeItem(6)->text(0), QStringLiteral("Length"));
-        QCOMPARE(w_->treeView()->currentItem(), w_->nodeItem(6));  // the same node stays selected
+        QCOMPARE(w_->treeView()->currentItem(), w_->nodeItem(6)); // the same node stays selected
         clickNode(7);
         QCOMPARE(program_->settings.pnSelNodeIndex, int16_t{7});
         QCOMPARE(w_->windowTitle(), QStringLiteral(" Quantimetrix - Area"));
@@ -246,10 +248,11 @@ private slots:
         QHeaderView* header = w_->detailsView()->horizontalHeader();
         const QPoint second(header->sectionViewportPosition(1) + 5, header->height() / 2);
         QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier, second);
-        QCOMPARE(rowTexts().first(), QStringLiteral("Foot"));  // other columns do nothing
+        QCOMPARE(rowTexts().first(), QStringLiteral("Foot")); // other columns do nothing
         const QPoint first(header->sectionViewportPosition(0) + 5, header->height() / 2);
         QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier, first);
-        QCOMPARE(rowTexts(), (QStringList{"Yard", "metre", "inch", "Foot", "Foot"}));  // descending first
+        QCOMPARE(rowTexts(),
+                 (QStringList{"Yard", "metre", "inch", "Foot", "Foot"})); // descending first
         QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier, first);
         QCOMPARE(rowTexts().first(), QStringLiteral("Foot"));
         w_->mChangeSortType(1);
@@ -258,8 +261,8 @@ private slots:
 
     void copyCutsTheErrorAndKeepsTheFullTextInTheHistory() {
         program_->settings.numberStyle.pbShowError = true;
-        clickRow(1, Qt::LeftButton);   // Foot, with a ratio error
-        clickRow(0, Qt::RightButton);  // metre
+        clickRow(1, Qt::LeftButton);  // Foot, with a ratio error
+        clickRow(0, Qt::RightButton); // metre
         typeInput("10");
         const QString out = outputText();
         const QString sign = QString::fromUtf8("\xC2\xB1");
@@ -270,7 +273,8 @@ private slots:
                  QStringLiteral("10 Foot = ") + out + QStringLiteral(" metre"));
         // Unit properties of the unit under the last press.
         w_->mCopy(2);
-        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("metre 1 0 0 0 SI base unit"));
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 QStringLiteral("metre 1 0 0 0 SI base unit"));
         QCOMPARE(program_->history.count, 2);
         // Pasting replaces the input and converts.
         QGuiApplication::clipboard()->setText(QStringLiteral("20"));
@@ -293,13 +297,13 @@ private slots:
 
     void restartRestoresTheSelectionAndTheSettings() {
         w_->selectNode(9);                   // Temperature
-        w_->nodeItem(3)->setExpanded(false);  // its group collapsed again
+        w_->nodeItem(3)->setExpanded(false); // its group collapsed again
         w_->mSetListView(0);
         program_->settings.numberStyle.pnDigits = 4;
         restart();
         QCOMPARE(stored("View", "SelNodeIndex"), std::string("9"));
         QCOMPARE(program_->settings.pnSelNodeIndex, int16_t{9});
-        QCOMPARE(w_->treeView()->currentItem(), w_->nodeItem(3));  // the collapsed parent
+        QCOMPARE(w_->treeView()->currentItem(), w_->nodeItem(3)); // the collapsed parent
         QCOMPARE(rowTexts(), (QStringList{"Kelvin", "Celsius"}));
         QCOMPARE(w_->windowTitle(), QStringLiteral(" Quantimetrix - Temperature"));
         QCOMPARE(program_->settings.View, int16_t{2});
@@ -309,7 +313,7 @@ private slots:
         clickRow(1, Qt::LeftButton);
         clickRow(0, Qt::RightButton);
         typeInput("0");
-        QCOMPARE(outputText(), QStringLiteral("273.1"));  // 0 Celsius in Kelvin, four digits
+        QCOMPARE(outputText(), QStringLiteral("273.1")); // 0 Celsius in Kelvin, four digits
     }
 
     void expandedGroupsAreWrittenBackAtClosing() {
@@ -334,16 +338,16 @@ private slots:
         QCOMPARE(w_->listRowCount(), 0);
         put("View", "SelNodeIndex", "77");
         QVERIFY(w_->close());
-        QCOMPARE(stored("View", "SelNodeIndex"), std::string("77"));  // nothing was saved
+        QCOMPARE(stored("View", "SelNodeIndex"), std::string("77")); // nothing was saved
         QVERIFY(!QFile::exists(QString::fromStdString(missing)));
     }
 
     void copyOfAnAbsentUnitGivesAnEmptyText() {
         // The driver's "Error Code" report reaches the injected prompt.
         prompt_.messages.clear();
-        program_->table.units.clear();  // a table whose unit arrays are gone
+        program_->table.units.clear(); // a table whose unit arrays are gone
         w_->mCopy(2);
-        QVERIFY(prompt_.messages.empty());  // copy of an absent unit gives an empty text
+        QVERIFY(prompt_.messages.empty()); // copy of an absent unit gives an empty text
         QCOMPARE(QGuiApplication::clipboard()->text(), QString());
     }
 };

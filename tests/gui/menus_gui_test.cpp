@@ -23,8 +23,8 @@ namespace qm {
 class MenusTest : public QObject, public test::WindowFixture {
     Q_OBJECT
 
-private:
-    std::vector<FileDialogSpec> dialogs_;      // the dialogs asked for
+  private:
+    std::vector<FileDialogSpec> dialogs_; // the dialogs asked for
     std::deque<std::optional<std::string>> dialogAnswers_;
 
     MainWindowCommands& c() const { return *w_->commands(); }
@@ -52,19 +52,19 @@ private:
             QTest::mouseRelease(w_->treeView()->viewport(), button, Qt::NoModifier,
                                 w_->treeView()->visualItemRect(item).center());
     }
-    QPoint emptyListPoint() const {
-        return QPoint(5, w_->detailsView()->viewport()->height() - 4);
-    }
+    QPoint emptyListPoint() const { return QPoint(5, w_->detailsView()->viewport()->height() - 4); }
     static void closeMenus() {
-        while (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+        while (QWidget* popup = QApplication::activePopupWidget())
+            popup->close();
     }
     static QStringList texts(const QList<QAction*>& actions) {
         QStringList out;
-        for (const QAction* a : actions) out << (a->isSeparator() ? QStringLiteral("-") : a->text());
+        for (const QAction* a : actions)
+            out << (a->isSeparator() ? QStringLiteral("-") : a->text());
         return out;
     }
 
-private slots:
+  private slots:
     void init() {
         setUp();
         dialogs_.clear();
@@ -82,7 +82,8 @@ private slots:
 
     void menuBarCaptionsAndShortcuts() {
         QStringList titles;
-        for (QAction* a : w_->menuBar()->actions()) titles << a->text();
+        for (QAction* a : w_->menuBar()->actions())
+            titles << a->text();
         QCOMPARE(titles, (QStringList{"&File", "&Edit", "&View", "&Tools", "&Help"}));
         QCOMPARE(texts(m().mnuFile->actions()),
                  (QStringList{"&Open...", "&Save", "Save &As...", "-", "&Print...", "-", "E&xit"}));
@@ -90,38 +91,50 @@ private slots:
         QCOMPARE(m().mnuFileArray[1]->shortcut(), QKeySequence());
         QCOMPARE(m().mnuFileArray[2]->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
         QCOMPARE(m().mnuFileArray[4]->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
-        QCOMPARE(texts(m().mnuEdit->actions()), (QStringList{"&Copy", "&Paste", "-", "&History", "-", "&Find..."}));
+        QCOMPARE(texts(m().mnuEdit->actions()),
+                 (QStringList{"&Copy", "&Paste", "-", "&History", "-", "&Find..."}));
         QCOMPARE(m().mnuEditArray[5]->shortcut(), QKeySequence(QStringLiteral("Ctrl+F")));
         QCOMPARE(texts(m().mnuEditCopy->actions()),
                  (QStringList{"Con&version Result", "&Calculation Result", "&Unit Properties"}));
-        QCOMPARE(texts(m().mnuEditPaste->actions()), (QStringList{"As Con&version Input", "As &Calculation Input"}));
-        QCOMPARE(texts(m().mnuEditHistory->actions()), (QStringList{"0", "1", "2", "3", "4", "5", "6", "7"}));
-        QCOMPARE(texts(m().mnuView->actions()), (QStringList{"&List", "&Details", "-", "&Arrange"}));
-        QCOMPARE(texts(m().mnuViewArrange->actions()), (QStringList{"&Categories by Name", "&Units by Name"}));
-        QCOMPARE(texts(m().mnuTools->actions()), (QStringList{"&Calculator...", "-", "&Options..."}));
+        QCOMPARE(texts(m().mnuEditPaste->actions()),
+                 (QStringList{"As Con&version Input", "As &Calculation Input"}));
+        QCOMPARE(texts(m().mnuEditHistory->actions()),
+                 (QStringList{"0", "1", "2", "3", "4", "5", "6", "7"}));
+        QCOMPARE(texts(m().mnuView->actions()),
+                 (QStringList{"&List", "&Details", "-", "&Arrange"}));
+        QCOMPARE(texts(m().mnuViewArrange->actions()),
+                 (QStringList{"&Categories by Name", "&Units by Name"}));
+        QCOMPARE(texts(m().mnuTools->actions()),
+                 (QStringList{"&Calculator...", "-", "&Options..."}));
         QCOMPARE(m().mnuToolsArray[0]->shortcut(), QKeySequence(QStringLiteral("Ctrl+K")));
         QCOMPARE(texts(m().mnuHelp->actions()), (QStringList{"&Contents", "-", "&About..."}));
-        QCOMPARE(texts(c().menus.mnuEditCategory->actions()), (QStringList{"&Add...", "-", "&Delete..."}));
-        QCOMPARE(texts(m().mnuEditGroup->actions()), (QStringList{"&Insert...", "&Delete...", "-", "&Properties..."}));
+        QCOMPARE(texts(c().menus.mnuEditCategory->actions()),
+                 (QStringList{"&Add...", "-", "&Delete..."}));
+        QCOMPARE(texts(m().mnuEditGroup->actions()),
+                 (QStringList{"&Insert...", "&Delete...", "-", "&Properties..."}));
         QCOMPARE(texts(m().mnuEditUnit->actions()),
-                 (QStringList{"Show &Memo", "-", "&Copy", "-", "&Insert...", "&Delete...", "-", "&Properties..."}));
+                 (QStringList{"Show &Memo", "-", "&Copy", "-", "&Insert...", "&Delete...", "-",
+                              "&Properties..."}));
         QCOMPARE(texts(m().mnuMath->actions()), (QStringList{"&Logarithm", "&Trigonometric"}));
         QCOMPARE(texts(m().mnuLog->actions()), (QStringList{"&Natural", "&Common"}));
         QCOMPARE(texts(m().mnuTrig->actions()), (QStringList{"&Degree", "&Radian"}));
     }
 
     void initialStates() {
-        for (QAction* a : m().mnuEditCopy->actions()) QVERIFY2(!a->isEnabled(), qPrintable(a->text()));
-        QVERIFY(!m().mnuEditArray[3]->isEnabled());  // History until the first copy
+        for (QAction* a : m().mnuEditCopy->actions())
+            QVERIFY2(!a->isEnabled(), qPrintable(a->text()));
+        QVERIFY(!m().mnuEditArray[3]->isEnabled()); // History until the first copy
         QVERIFY(m().mnuEditHistoryArray[0]->isVisible());
-        for (std::size_t i = 1; i < 8; ++i) QVERIFY(!m().mnuEditHistoryArray[i]->isVisible());
+        for (std::size_t i = 1; i < 8; ++i)
+            QVERIFY(!m().mnuEditHistoryArray[i]->isVisible());
         QVERIFY(m().mnuViewArray[1]->isChecked());
         QVERIFY(!m().mnuViewArray[0]->isChecked());
         QVERIFY(m().mnuLogArray[0]->isChecked() && !m().mnuLogArray[1]->isChecked());
         QVERIFY(m().mnuTrigArray[0]->isChecked() && !m().mnuTrigArray[1]->isChecked());
         // Commands whose windows are not there are present and unavailable.
-        for (QAction* a : {m().mnuFileArray[4], m().mnuEditArray[5], m().mnuToolsArray[0], m().mnuToolsArray[2],
-                           m().mnuHelpArray[2], button("Print"), button("Find"), button("Calc"), button("Options")})
+        for (QAction* a : {m().mnuFileArray[4], m().mnuEditArray[5], m().mnuToolsArray[0],
+                           m().mnuToolsArray[2], m().mnuHelpArray[2], button("Print"),
+                           button("Find"), button("Calc"), button("Options")})
             QVERIFY2(!a->isEnabled(), qPrintable(a->text()));
         QVERIFY(m().mnuHelpArray[0]->isEnabled());
         QVERIFY(button("Help")->isEnabled());
@@ -158,23 +171,26 @@ private slots:
             tips << a->toolTip();
             QVERIFY2(!a->icon().isNull(), qPrintable(a->objectName()));
         }
-        QCOMPARE(keys, (QStringList{"Open", "SaveAs", "Print", "Copy", "Paste", "CopyCalc", "PasteCalc", "Find",
-                                    "List", "Details", "SortTree", "SortList", "Calc", "Options", "Help", "Exit"}));
-        QCOMPARE(tips, (QStringList{"Open (Ctrl+O)", "Save As (Ctrl+S)", "Print (Ctrl+P)", "Copy Conversion Result",
-                                    "Paste as Conversion Input", "Copy Calculation Result",
-                                    "Paste as Calculation Input", "Find (Ctrl+F)", "List", "Details",
+        QCOMPARE(keys, (QStringList{"Open", "SaveAs", "Print", "Copy", "Paste", "CopyCalc",
+                                    "PasteCalc", "Find", "List", "Details", "SortTree", "SortList",
+                                    "Calc", "Options", "Help", "Exit"}));
+        QCOMPARE(tips, (QStringList{"Open (Ctrl+O)", "Save As (Ctrl+S)", "Print (Ctrl+P)",
+                                    "Copy Conversion Result", "Paste as Conversion Input",
+                                    "Copy Calculation Result", "Paste as Calculation Input",
+                                    "Find (Ctrl+F)", "List", "Details",
                                     "Arrange Categories by Name", "Arrange Units by Name",
                                     "Show Calculator (Ctrl+K)", "Options", "Help", "Exit"}));
         QCOMPARE(button("Find")->whatsThis(), QStringLiteral("Find Unit Name"));
         QCOMPARE(button("SortTree")->whatsThis(), QStringLiteral("Arrange Tree by Name"));
         QCOMPARE(button("SortList")->whatsThis(), QStringLiteral("Arrange List by Name"));
         QCOMPARE(button("Calc")->whatsThis(), QStringLiteral("Show Calculator"));
-        for (QAction* a : bar->actions())  // the other descriptions are the tips
-            if (!a->isSeparator() && !QStringList{"Find", "SortTree", "SortList", "Calc"}.contains(a->objectName()))
+        for (QAction* a : bar->actions()) // the other descriptions are the tips
+            if (!a->isSeparator() &&
+                !QStringList{"Find", "SortTree", "SortList", "Calc"}.contains(a->objectName()))
                 QCOMPARE(a->whatsThis(), a->toolTip());
         QVERIFY(button("Details")->isChecked());
         QVERIFY(!button("Copy")->isEnabled());
-        QVERIFY(!bar->isMovable());  // customising is off by default
+        QVERIFY(!bar->isMovable()); // customising is off by default
     }
 
     // ---- Refresh tick ----
@@ -185,14 +201,14 @@ private slots:
         // Length selected: Space expanded, five rows.
         QVERIFY(m().mnuViewArrangeArray[0]->isEnabled());
         QVERIFY(button("SortTree")->isEnabled());
-        for (QAction* a : {m().mnuViewArray[0], m().mnuViewArray[1], m().mnuViewArrangeArray[1], button("List"),
-                           button("Details"), button("SortList")})
+        for (QAction* a : {m().mnuViewArray[0], m().mnuViewArray[1], m().mnuViewArrangeArray[1],
+                           button("List"), button("Details"), button("SortList")})
             QVERIFY(a->isEnabled());
-        QVERIFY(!m().mnuFileArray[1]->isEnabled());  // nothing to save
+        QVERIFY(!m().mnuFileArray[1]->isEnabled()); // nothing to save
 
         // All groups collapsed: the tree arrangement goes within one tick.
         w_->nodeItem(2)->setExpanded(false);
-        QVERIFY(m().mnuViewArrangeArray[0]->isEnabled());  // not before the tick
+        QVERIFY(m().mnuViewArrangeArray[0]->isEnabled()); // not before the tick
         QTRY_VERIFY_WITH_TIMEOUT(!m().mnuViewArrangeArray[0]->isEnabled(), 300);
         QVERIFY(!button("SortTree")->isEnabled());
         w_->nodeItem(3)->setExpanded(true);
@@ -202,8 +218,8 @@ private slots:
         w_->selectNode(3);
         QCOMPARE(w_->listRowCount(), 0);
         QTRY_VERIFY_WITH_TIMEOUT(!m().mnuViewArray[0]->isEnabled(), 300);
-        for (QAction* a : {m().mnuViewArray[1], m().mnuViewArrangeArray[1], button("List"), button("Details"),
-                           button("SortList")})
+        for (QAction* a : {m().mnuViewArray[1], m().mnuViewArrangeArray[1], button("List"),
+                           button("Details"), button("SortList")})
             QVERIFY2(!a->isEnabled(), qPrintable(a->text()));
         QVERIFY(m().mnuViewArrangeArray[0]->isEnabled());
         // The root: the same.
@@ -226,13 +242,13 @@ private slots:
         QGuiApplication::clipboard()->setText(QStringLiteral("12"));
         QTRY_VERIFY_WITH_TIMEOUT(m().mnuEditPaste->actions()[0]->isEnabled(), 300);
         QVERIFY(button("Paste")->isEnabled());
-        QVERIFY(!m().mnuEditPaste->actions()[1]->isEnabled());  // no calculator: left as it is
+        QVERIFY(!m().mnuEditPaste->actions()[1]->isEnabled()); // no calculator: left as it is
         QVERIFY(!button("PasteCalc")->isEnabled());
         bool shown = true;
         c().hooks.calculatorShown = [&] { return shown; };
         QTRY_VERIFY_WITH_TIMEOUT(m().mnuEditPaste->actions()[1]->isEnabled(), 300);
         QVERIFY(button("PasteCalc")->isEnabled());
-        shown = false;  // closed: stays as the calculator left it
+        shown = false; // closed: stays as the calculator left it
         QGuiApplication::clipboard()->clear();
         QTRY_VERIFY_WITH_TIMEOUT(!m().mnuEditPaste->actions()[0]->isEnabled(), 300);
         QVERIFY(!button("Paste")->isEnabled());
@@ -261,12 +277,12 @@ private slots:
 
     void historyItemsShowTheCopiedTexts() {
         clickRow(0, Qt::LeftButton);  // metre
-        clickRow(4, Qt::RightButton);  // Yard
+        clickRow(4, Qt::RightButton); // Yard
         w_->inputBox()->setText(QStringLiteral("9.144"));
         button("Copy")->trigger();
         QVERIFY(m().mnuEditArray[3]->isEnabled());
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("10.0000"));
-        program_->history.add("R&D 1");  // an ampersand stays a character
+        program_->history.add("R&D 1"); // an ampersand stays a character
         emit m().mnuEdit->aboutToShow();
         QCOMPARE(m().mnuEditHistoryArray[0]->text(), QStringLiteral("R&&D 1"));
         QCOMPARE(m().mnuEditHistoryArray[1]->text(), QStringLiteral("9.144 metre = 10.0000 Yard"));
@@ -275,7 +291,8 @@ private slots:
         m().mnuEditHistoryArray[0]->trigger();
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("R&D 1"));
         m().mnuEditHistoryArray[1]->trigger();
-        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("9.144 metre = 10.0000 Yard"));
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 QStringLiteral("9.144 metre = 10.0000 Yard"));
     }
 
     void viewAndArrangeCommandsCheckTheirItems() {
@@ -289,7 +306,7 @@ private slots:
         QCOMPARE(program_->settings.View, int16_t{3});
         QVERIFY(!m().mnuViewArray[0]->isChecked() && m().mnuViewArray[1]->isChecked());
         QVERIFY(!button("List")->isChecked() && button("Details")->isChecked());
-        button("Details")->trigger();  // pressing the pressed button keeps it pressed
+        button("Details")->trigger(); // pressing the pressed button keeps it pressed
         QVERIFY(button("Details")->isChecked());
 
         m().mnuViewArrangeArray[1]->trigger();
@@ -318,17 +335,17 @@ private slots:
             QMenu* menu;
             QMenu* other;
             const char* add;
-        } cases[] = {{1, cat, grp, "Add"}, {3, cat, grp, "Add..."}, {4, grp, cat, "Add..."},
+        } cases[] = {{1, cat, grp, "Add"},    {3, cat, grp, "Add..."}, {4, grp, cat, "Add..."},
                      {5, grp, cat, "Add..."}, {7, grp, cat, "Add..."}, {1, cat, grp, "Add"}};
         for (const auto& k : cases) {
             pressNode(k.node);
             QTRY_VERIFY(k.menu->isVisible());
             QVERIFY(!k.other->isVisible());
-            QCOMPARE(program_->settings.pnSelNodeIndex, int16_t(k.node));  // selected first
+            QCOMPARE(program_->settings.pnSelNodeIndex, int16_t(k.node)); // selected first
             QCOMPARE(m().mnuEditCategoryArray[0]->text(), QString::fromLatin1(k.add));
             closeMenus();
         }
-        pressNode(3);  // a planned item stays unavailable without its command
+        pressNode(3); // a planned item stays unavailable without its command
         QTRY_VERIFY(cat->isVisible());
         QVERIFY(c().plannedEnabled(m().mnuEditCategoryArray[2]));
         QVERIFY(!m().mnuEditCategoryArray[2]->isEnabled());
@@ -356,7 +373,8 @@ private slots:
         for (int node : {1, 2, 4, 6}) {
             pressNode(node);
             QTest::qWait(20);
-            QVERIFY2(!m().mnuEditCategory->isVisible() && !m().mnuEditGroup->isVisible(), qPrintable(QString::number(node)));
+            QVERIFY2(!m().mnuEditCategory->isVisible() && !m().mnuEditGroup->isVisible(),
+                     qPrintable(QString::number(node)));
         }
         program_->settings.Modify = 1;
         pressNode(1, Qt::LeftButton);
@@ -373,18 +391,20 @@ private slots:
         QVERIFY(c().delayTimer()->isActive());
         QCOMPARE(c().delayTimer()->interval(), 100);
         QTest::qWait(150);
-        QVERIFY(!unit->isVisible());  // not before the delay
+        QVERIFY(!unit->isVisible()); // not before the delay
         QTRY_VERIFY_WITH_TIMEOUT(unit->isVisible(), 1000);
         QVERIFY(!c().delayTimer()->isActive());
         QVERIFY(m().mnuShowMemoArray[0]->isVisible());
         QVERIFY(m().mnuEditUnitArray[0]->isVisible());
         QCOMPARE(m().mnuEditUnitArray[2]->text(), QStringLiteral("&Insert..."));
-        for (std::size_t i : {2u, 3u, 5u}) QVERIFY(c().plannedEnabled(m().mnuEditUnitArray[i]));
+        for (std::size_t i : {2u, 3u, 5u})
+            QVERIFY(c().plannedEnabled(m().mnuEditUnitArray[i]));
         QVERIFY(m().mnuEditUnitArray[0]->isEnabled());  // Copy copies the properties
-        QVERIFY(!m().mnuShowMemoArray[0]->isEnabled());  // no memo window yet
+        QVERIFY(!m().mnuShowMemoArray[0]->isEnabled()); // no memo window yet
         m().mnuEditUnitArray[0]->trigger();
         closeMenus();
-        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("Foot 0.3048 0 0.0001 0 international foot"));
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 QStringLiteral("Foot 0.3048 0 0.0001 0 international foot"));
     }
 
     void aClickStopsTheLongPress() {
@@ -393,7 +413,7 @@ private slots:
         QVERIFY(c().delayTimer()->isActive());
         QTest::mouseRelease(listViewport(), Qt::RightButton, Qt::NoModifier, rowPoint(0));
         QVERIFY(!c().delayTimer()->isActive());
-        QCOMPARE(w_->panelText(4), QStringLiteral("metre"));  // the click chose the unit
+        QCOMPARE(w_->panelText(4), QStringLiteral("metre")); // the click chose the unit
         QTest::qWait(400);
         QVERIFY(!m().mnuEditUnit->isVisible());
     }
@@ -404,18 +424,20 @@ private slots:
         QTest::mousePress(listViewport(), Qt::RightButton, Qt::NoModifier, rowPoint(0));
         QTRY_VERIFY_WITH_TIMEOUT(m().mnuEditUnit->isVisible(), 1000);
         QVERIFY(m().mnuEditUnitArray[0]->isVisible());
-        for (std::size_t i : {2u, 3u, 5u}) QVERIFY(!c().plannedEnabled(m().mnuEditUnitArray[i]));
+        for (std::size_t i : {2u, 3u, 5u})
+            QVERIFY(!c().plannedEnabled(m().mnuEditUnitArray[i]));
         closeMenus();
         QTest::mouseRelease(listViewport(), Qt::RightButton, Qt::NoModifier, rowPoint(0));
 
         program_->settings.Modify = 1;
-        w_->selectNode(4);  // number system
+        w_->selectNode(4); // number system
         QTest::mousePress(listViewport(), Qt::RightButton, Qt::NoModifier, rowPoint(1));
         QTRY_VERIFY_WITH_TIMEOUT(m().mnuEditUnit->isVisible(), 1000);
         QVERIFY(m().mnuShowMemoArray[0]->isVisible());
         QVERIFY(!m().mnuEditUnitArray[0]->isVisible());
         QVERIFY(!m().mnuEditUnitArray[1]->isVisible());
-        for (std::size_t i : {2u, 3u, 5u}) QVERIFY(!c().plannedEnabled(m().mnuEditUnitArray[i]));
+        for (std::size_t i : {2u, 3u, 5u})
+            QVERIFY(!c().plannedEnabled(m().mnuEditUnitArray[i]));
         closeMenus();
         QTest::mouseRelease(listViewport(), Qt::RightButton, Qt::NoModifier, rowPoint(1));
     }
@@ -425,7 +447,7 @@ private slots:
         int editUnits = 0;
         c().hooks.editUnit = [&](int) { ++editUnits; };
         QTest::mousePress(listViewport(), Qt::RightButton, Qt::NoModifier, emptyListPoint());
-        QVERIFY(m().mnuEditUnit->isVisible());  // at once
+        QVERIFY(m().mnuEditUnit->isVisible()); // at once
         QVERIFY(!c().delayTimer()->isActive());
         QVERIFY(!m().mnuEditUnitArray[0]->isVisible());
         QVERIFY(!m().mnuEditUnitArray[1]->isVisible());
@@ -441,7 +463,7 @@ private slots:
         closeMenus();
         QTest::mouseRelease(listViewport(), Qt::RightButton, Qt::NoModifier, emptyListPoint());
 
-        w_->selectNode(4);  // number system: nothing to add
+        w_->selectNode(4); // number system: nothing to add
         QTest::mousePress(listViewport(), Qt::RightButton, Qt::NoModifier, emptyListPoint());
         QVERIFY(m().mnuEditUnit->isVisible());
         QVERIFY(!m().mnuEditUnitArray[2]->isEnabled());
@@ -449,7 +471,7 @@ private slots:
         closeMenus();
         QTest::mouseRelease(listViewport(), Qt::RightButton, Qt::NoModifier, emptyListPoint());
 
-        program_->settings.Modify = 0;  // nothing opens
+        program_->settings.Modify = 0; // nothing opens
         w_->selectNode(6);
         QTest::mousePress(listViewport(), Qt::RightButton, Qt::NoModifier, emptyListPoint());
         QTest::qWait(20);
@@ -468,13 +490,13 @@ private slots:
         const Qt::KeyboardModifiers ctrlAlt = Qt::ControlModifier | Qt::AltModifier;
         QTest::mouseClick(list, Qt::LeftButton, ctrlAlt, QPoint(4, 4));
         QVERIFY(!list->autoRaise());
-        QCOMPARE(program_->settings.View, int16_t{3});  // the button was not pressed
+        QCOMPARE(program_->settings.View, int16_t{3}); // the button was not pressed
         QTest::mouseClick(bar, Qt::LeftButton, ctrlAlt, QPoint(bar->width() - 3, 3));
-        QVERIFY(list->autoRaise());  // back to the first look
+        QVERIFY(list->autoRaise()); // back to the first look
         QTest::mouseClick(bar, Qt::LeftButton, Qt::ControlModifier, QPoint(bar->width() - 3, 3));
-        QVERIFY(list->autoRaise());  // Ctrl alone does nothing
+        QVERIFY(list->autoRaise()); // Ctrl alone does nothing
         QTest::mouseClick(list, Qt::LeftButton, ctrlAlt | Qt::ShiftModifier, QPoint(4, 4));
-        QVERIFY(list->autoRaise());  // nor Ctrl+Alt+Shift
+        QVERIFY(list->autoRaise()); // nor Ctrl+Alt+Shift
     }
 
     void hiddenMenuBarAndToolbarKeepTheShortcuts() {
@@ -482,7 +504,7 @@ private slots:
         QVERIFY(!w_->menuBar()->isVisible());
         QVERIFY(!c().toolbar()->isVisible());
         w_->activateWindow();
-        QTest::keyClick(w_.get(), Qt::Key_S, Qt::ControlModifier);  // Save As
+        QTest::keyClick(w_.get(), Qt::Key_S, Qt::ControlModifier); // Save As
         QCOMPARE(dialogs_.size(), std::size_t{1});
         QCOMPARE(dialogs_[0].title, std::string(" Save As"));
     }
@@ -498,7 +520,7 @@ private slots:
         for (QAction* a : menu->actions())
             if (a->text() == QLatin1String("Print (Ctrl+P)")) print = a;
         QVERIFY(print && print->isChecked());
-        print->trigger();  // hides the Print button
+        print->trigger(); // hides the Print button
         menu->close();
         QVERIFY(!button("Print")->isVisible());
         const std::string saved = stored("Toolbar", "Quantimetrix");
@@ -529,7 +551,7 @@ private slots:
         prompt_.answers = {MsgResult::Cancel};
         m().mnuFileArray[6]->trigger();
         QVERIFY(w_->isVisible());
-        prompt_.answers = {MsgResult::Yes};  // and then cancel the Save As dialog
+        prompt_.answers = {MsgResult::Yes}; // and then cancel the Save As dialog
         button("Exit")->trigger();
         QVERIFY(w_->isVisible());
         QCOMPARE(dialogs_.size(), std::size_t{1});
@@ -556,7 +578,8 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(m().mnuFileArray[1]->isEnabled(), 300);
         m().mnuFileArray[1]->trigger();
         QCOMPARE(prompt_.messages.size(), std::size_t{1});
-        QCOMPARE(prompt_.messages[0].text, std::string("Do you really want to overwrite the existing file?"));
+        QCOMPARE(prompt_.messages[0].text,
+                 std::string("Do you really want to overwrite the existing file?"));
         QCOMPARE(prompt_.messages[0].title, std::string(" Save"));
         QCOMPARE(prompt_.messages[0].buttons, MsgButtons::YesNo);
         QCOMPARE(prompt_.messages[0].icon, MsgIcon::Exclamation);
@@ -576,7 +599,8 @@ private slots:
         QCOMPARE(dialogs_.size(), std::size_t{1});
         const FileDialogSpec& d = dialogs_[0];
         QCOMPARE(d.title, std::string(" Save As"));
-        QCOMPARE(d.filter, std::string("Data files (*.dat;*.txt)|*.dat;*.txt|All Files (*.*)|*.*|"));
+        QCOMPARE(d.filter,
+                 std::string("Data files (*.dat;*.txt)|*.dat;*.txt|All Files (*.*)|*.*|"));
         QCOMPARE(d.initialFolder, dir_->path().toStdString() + "/");
         QCOMPARE(d.initialFileName, std::string("sample.dat"));
         QVERIFY(d.overwritePrompt);
@@ -588,7 +612,7 @@ private slots:
         // A cancelled dialog writes nothing and changes nothing.
         const std::string third = path("third.dat");
         program_->table.pbTableChanged = true;
-        m().mnuFileArray[2]->trigger();  // no answer queued: cancelled
+        m().mnuFileArray[2]->trigger(); // no answer queued: cancelled
         QCOMPARE(dialogs_.size(), std::size_t{2});
         QCOMPARE(dialogs_[1].initialFileName, std::string("other.dat"));
         QVERIFY(program_->table.pbTableChanged);
@@ -598,9 +622,10 @@ private slots:
 
     void openReadsAnotherTable() {
         const std::string other = path("other.dat");
-        writeFile(other, "Things;1\r\n;E;\r\n1;1;Number System\r\n2;1;Constants\r\n3;2;Money\r\n;E;\r\n"
-                         "2;Number System;1\r\n1;Decimal;10;0;0;0;\r\n;E;\r\n2;Constants;0\r\n;E;\r\n"
-                         "1;Money;2\r\n1;Euro;1;0;0;0;\r\n1;Cent;0.01;0;0;0;\r\n;E;\r\n");
+        writeFile(other,
+                  "Things;1\r\n;E;\r\n1;1;Number System\r\n2;1;Constants\r\n3;2;Money\r\n;E;\r\n"
+                  "2;Number System;1\r\n1;Decimal;10;0;0;0;\r\n;E;\r\n2;Constants;0\r\n;E;\r\n"
+                  "1;Money;2\r\n1;Euro;1;0;0;0;\r\n1;Cent;0.01;0;0;0;\r\n;E;\r\n");
         clickRow(0, Qt::LeftButton);
         QVERIFY(!w_->panelText(2).isEmpty());
         dialogAnswers_ = {other};
@@ -614,7 +639,7 @@ private slots:
         QCOMPARE(w_->nodeItem(2)->text(0), QStringLiteral("Things"));
         QCOMPARE(w_->nodeItem(5)->text(0), QStringLiteral("Money"));
         QCOMPARE(w_->listRowCount(), 0);
-        QCOMPARE(w_->panelText(2), QString());  // the old choice is gone
+        QCOMPARE(w_->panelText(2), QString()); // the old choice is gone
         QCOMPARE(program_->msTableFolder, dir_->path().toStdString() + "/");
         QCOMPARE(w_->windowTitle(), QStringLiteral(" Quantimetrix"));
         w_->selectNode(5);
@@ -627,8 +652,9 @@ private slots:
         m().mnuFileArray[0]->trigger();
         QCOMPARE(prompt_.messages.size(), std::size_t{1});
         QCOMPARE(prompt_.messages[0].text,
-                 std::string("The file 'sample.dat' has changed.\r\n\r\nDo you want to save the changes?"));
-        QVERIFY(dialogs_.empty());  // no dialog after Cancel
+                 std::string(
+                     "The file 'sample.dat' has changed.\r\n\r\nDo you want to save the changes?"));
+        QVERIFY(dialogs_.empty()); // no dialog after Cancel
         QCOMPARE(w_->nodeItem(1)->text(0), QStringLiteral("sample.dat"));
         // No: the group states are written, then the Open dialog (cancelled here).
         w_->nodeItem(2)->setExpanded(false);
@@ -637,16 +663,16 @@ private slots:
         QCOMPARE(dialogs_.size(), std::size_t{1});
         QCOMPARE(dialogs_[0].title, std::string(" Open"));
         QVERIFY(dataBytes().startsWith("Space;0\r\nMechanics;0\r\n"));
-        QVERIFY(program_->table.pbTableChanged);  // nothing was opened
+        QVERIFY(program_->table.pbTableChanged); // nothing was opened
     }
 
     void failedOpenComesBackAndCancelShowsTheTableAsItStands() {
         dialogAnswers_ = {path("missing.dat"), std::nullopt};
         button("Open")->trigger();
-        QCOMPARE(dialogs_.size(), std::size_t{2});  // the dialog came back after the failed read
+        QCOMPARE(dialogs_.size(), std::size_t{2}); // the dialog came back after the failed read
         QCOMPARE(prompt_.messages.size(), std::size_t{1});
         QCOMPARE(w_->listRowCount(), 0);
-        QVERIFY(!w_->nodeItem(6));  // the old categories are gone from the tree
+        QVERIFY(!w_->nodeItem(6)); // the old categories are gone from the tree
         // The loop ends when a file reads.
         dialogs_.clear();
         dialogAnswers_ = {path("missing.dat"), dataPath().toStdString()};
@@ -656,10 +682,10 @@ private slots:
     }
 
     void realDialogsShowTitleFilterFolderAndNameAndCancel() {
-        c().fileDialogHook = nullptr;  // the window's own QFileDialog
+        c().fileDialogHook = nullptr; // the window's own QFileDialog
         QStringList seen;
         const auto cancelWhenShown = [&] {
-            auto* poll = new QTimer(this);  // until the dialog is up
+            auto* poll = new QTimer(this); // until the dialog is up
             poll->setInterval(20);
             connect(poll, &QTimer::timeout, this, [&seen, poll] {
                 QFileDialog* d = nullptr;
@@ -669,28 +695,32 @@ private slots:
                 poll->deleteLater();
                 poll->stop();
                 seen << d->windowTitle() << d->nameFilters().join(QStringLiteral("|"))
-                     << QDir(d->directory()).canonicalPath() << d->selectedFiles().value(0).section('/', -1)
-                     << (d->acceptMode() == QFileDialog::AcceptSave ? QStringLiteral("save") : QStringLiteral("open"))
-                     << (d->testOption(QFileDialog::DontConfirmOverwrite) ? QStringLiteral("no prompt")
-                                                                          : QStringLiteral("prompt"));
-                d->reject();  // the dialog's Cancel
+                     << QDir(d->directory()).canonicalPath()
+                     << d->selectedFiles().value(0).section('/', -1)
+                     << (d->acceptMode() == QFileDialog::AcceptSave ? QStringLiteral("save")
+                                                                    : QStringLiteral("open"))
+                     << (d->testOption(QFileDialog::DontConfirmOverwrite)
+                             ? QStringLiteral("no prompt")
+                             : QStringLiteral("prompt"));
+                d->reject(); // the dialog's Cancel
             });
             poll->start();
         };
         const QString folder = QDir(dir_->path()).canonicalPath();
         cancelWhenShown();
-        button("SaveAs")->trigger();  // cancelled: the cancel error
-        QCOMPARE(seen, (QStringList{" Save As", "Data files (*.dat *.txt)|All Files (*)", folder, "sample.dat",
-                                    "save", "prompt"}));
+        button("SaveAs")->trigger(); // cancelled: the cancel error
+        QCOMPARE(seen, (QStringList{" Save As", "Data files (*.dat *.txt)|All Files (*)", folder,
+                                    "sample.dat", "save", "prompt"}));
         QCOMPARE(program_->table.psTableFile, dataPath().toStdString());
 
         seen.clear();
-        program_->table.psTableFile = path("other.dat");  // the dialogs offer the current file's name
+        program_->table.psTableFile =
+            path("other.dat"); // the dialogs offer the current file's name
         cancelWhenShown();
         button("Open")->trigger();
-        QCOMPARE(seen, (QStringList{" Open", "Data files (*.dat *.txt)|All Files (*)", folder, "other.dat", "open",
-                                    "no prompt"}));
-        QCOMPARE(w_->nodeItem(6)->text(0), QStringLiteral("Length"));  // nothing was opened
+        QCOMPARE(seen, (QStringList{" Open", "Data files (*.dat *.txt)|All Files (*)", folder,
+                                    "other.dat", "open", "no prompt"}));
+        QCOMPARE(w_->nodeItem(6)->text(0), QStringLiteral("Length")); // nothing was opened
         QVERIFY(prompt_.messages.empty());
         program_->table.psTableFile = dataPath().toStdString();
     }
@@ -706,7 +736,8 @@ private slots:
         QVERIFY(w_->close());
         QCOMPARE(prompt_.messages.size(), std::size_t{1});
         QCOMPARE(prompt_.messages[0].text,
-                 std::string("The file 'sample.dat' has changed.\r\n\r\nDo you want to save the changes?"));
+                 std::string(
+                     "The file 'sample.dat' has changed.\r\n\r\nDo you want to save the changes?"));
         QCOMPARE(prompt_.messages[0].buttons, MsgButtons::YesNoCancel);
         QVERIFY(fileBytes(other).contains("3;2;Distance\r\n"));
         QCOMPARE(dataBytes(), sampleBytes());

@@ -7,8 +7,8 @@
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/MainWindowCommands.h"
 
-#include "core/recordingprompt.h"
 #include "common/sampletable.h"
+#include "core/recordingprompt.h"
 #include "platform/qtsettingsstore.h"
 
 #include <QApplication>
@@ -42,14 +42,17 @@ class WindowFixture {
     virtual void started() {}
 
     QString dataPath() const { return dir_->filePath(QStringLiteral("sample.dat")); }
-    std::string path(const char* name) const { return dir_->filePath(QString::fromLatin1(name)).toStdString(); }
+    std::string path(const char* name) const {
+        return dir_->filePath(QString::fromLatin1(name)).toStdString();
+    }
 
     void put(const char* section, const char* key, const std::string& value) {
         store_->save(kSettingsApp, section, key, value);
         store_->flush();
     }
     // A value as a fresh store reads it from the file.
-    static std::string stored(const char* section, const char* key, const char* missing = "<missing>") {
+    static std::string stored(const char* section, const char* key,
+                              const char* missing = "<missing>") {
         QtSettingsStore fresh(QSettings::IniFormat);
         return fresh.get(kSettingsApp, section, key, missing);
     }
@@ -97,7 +100,8 @@ class WindowFixture {
     // starts again.
     void restart(const std::vector<std::array<const char*, 3>>& settings = {}) {
         closeWindow();
-        for (const auto& [section, key, value] : settings) put(section, key, value);
+        for (const auto& [section, key, value] : settings)
+            put(section, key, value);
         start();
     }
     void tearDown() {
@@ -127,7 +131,8 @@ class WindowFixture {
     }
     QStringList rowTexts() const {
         QStringList out;
-        for (int r = 0; r < w_->listRowCount(); ++r) out << w_->listRowText(r);
+        for (int r = 0; r < w_->listRowCount(); ++r)
+            out << w_->listRowText(r);
         return out;
     }
     void typeInput(const char* text) {

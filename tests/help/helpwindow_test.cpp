@@ -22,7 +22,10 @@ namespace {
 const QString kShipped = QStringLiteral(QM_SHIPPED_DATA_DIR "/Qmtrxdoc.hlp");
 
 // The heading each dialog's Help button must land on.
-struct Topic { int context; const char* heading; };
+struct Topic {
+    int context;
+    const char* heading;
+};
 const Topic kTopics[] = {
     {30, "The Options dialog"},
     {31, "The Font and Color dialog"},
@@ -34,22 +37,19 @@ const Topic kTopics[] = {
 
 QByteArray readAll(const QString& path) {
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
+    if (!f.open(QIODevice::ReadOnly)) return {};
     return f.readAll();
 }
 
 QList<HelpWindow*> openHelpWindows() {
     QList<HelpWindow*> out;
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* h = qobject_cast<HelpWindow*>(w); h && h->isVisible())
-            out << h;
+        if (auto* h = qobject_cast<HelpWindow*>(w); h && h->isVisible()) out << h;
     return out;
 }
 
 void closeHelp() {
-    if (HelpWindow* w = HelpWindow::instance())
-        w->close();
+    if (HelpWindow* w = HelpWindow::instance()) w->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
@@ -58,10 +58,8 @@ void closeHelp() {
 bool sectionVisible(QTextBrowser* b, const QString& anchor, const QString& heading) {
     for (QTextBlock block = b->document()->begin(); block.isValid(); block = block.next()) {
         for (auto it = block.begin(); !it.atEnd(); ++it) {
-            if (!it.fragment().charFormat().anchorNames().contains(anchor))
-                continue;
-            if (block.text() != heading)
-                return false;
+            if (!it.fragment().charFormat().anchorNames().contains(anchor)) continue;
+            if (block.text() != heading) return false;
             QTextCursor c(block);
             const QRect r = b->cursorRect(c);
             return r.top() >= 0 && r.bottom() <= b->viewport()->height();
@@ -72,8 +70,7 @@ bool sectionVisible(QTextBrowser* b, const QString& anchor, const QString& headi
 
 QPushButton* button(HelpWindow* w, const QString& caption) {
     for (QPushButton* p : w->findChildren<QPushButton*>())
-        if (p->text() == caption)
-            return p;
+        if (p->text() == caption) return p;
     return nullptr;
 }
 
@@ -81,10 +78,10 @@ QPushButton* button(HelpWindow* w, const QString& caption) {
 
 class HelpWindowTest : public QObject {
     Q_OBJECT
-private:
-    QTemporaryDir dir_;  // a program folder holding a copy of the shipped help file
+  private:
+    QTemporaryDir dir_; // a program folder holding a copy of the shipped help file
 
-private slots:
+  private slots:
     void initTestCase() {
         QVERIFY(dir_.isValid());
         QVERIFY(QFile::copy(kShipped, dir_.filePath("Qmtrxdoc.hlp")));
@@ -99,26 +96,22 @@ private slots:
         bool inHeading2 = false;
         while (!xml.atEnd()) {
             xml.readNext();
-            if (xml.isStartElement() && xml.name() == QLatin1String("h2"))
-                inHeading2 = true;
-            if (xml.isEndElement() && xml.name() == QLatin1String("h2"))
-                inHeading2 = false;
+            if (xml.isStartElement() && xml.name() == QLatin1String("h2")) inHeading2 = true;
+            if (xml.isEndElement() && xml.name() == QLatin1String("h2")) inHeading2 = false;
             if (xml.isStartElement() && xml.name() == QLatin1String("a")) {
                 const auto attrs = xml.attributes();
                 if (attrs.hasAttribute("name")) {
                     const QString n = attrs.value("name").toString();
                     QVERIFY2(!names.contains(n), qPrintable("anchor twice: " + n));
                     names << n;
-                    if (inHeading2)
-                        headingAnchors << n;
+                    if (inHeading2) headingAnchors << n;
                 }
                 const QString href = attrs.value("href").toString();
-                if (href.startsWith('#'))
-                    targets << href.mid(1);
+                if (href.startsWith('#')) targets << href.mid(1);
             }
         }
-        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString() + " at line " +
-                                             QString::number(xml.lineNumber())));
+        QVERIFY2(!xml.hasError(),
+                 qPrintable(xml.errorString() + " at line " + QString::number(xml.lineNumber())));
         for (const QString& t : std::as_const(targets))
             QVERIFY2(names.contains(t), qPrintable("no anchor for #" + t));
         QVERIFY(names.contains("contents"));
@@ -159,7 +152,8 @@ private slots:
             QTRY_VERIFY2(sectionVisible(b, QStringLiteral("ctx%1").arg(t.context), t.heading),
                          t.heading);
             QVERIFY2(b->verticalScrollBar()->value() > 0, t.heading);
-            QVERIFY(!sectionVisible(b, "contents", "Quantimetrix Help"));  // the title is scrolled away
+            QVERIFY(
+                !sectionVisible(b, "contents", "Quantimetrix Help")); // the title is scrolled away
         }
     }
 
@@ -188,7 +182,7 @@ private slots:
         first->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(HelpWindow::instance(), nullptr);
-        QVERIFY(HelpWindow::showHelp(nullptr, dir_.path(), 31, prompt));  // opens anew
+        QVERIFY(HelpWindow::showHelp(nullptr, dir_.path(), 31, prompt)); // opens anew
         QCOMPARE(openHelpWindows().size(), 1);
     }
 
@@ -229,9 +223,9 @@ private slots:
                 QCOMPARE(HelpWindow::showHelp(nullptr, folder, context, prompt), nullptr);
                 QCOMPARE(prompt.messages.size(), size_t(1));
                 const std::string path = (folder + "/Qmtrxdoc.hlp").toStdString();
-                QCOMPARE(prompt.messages[0].text,
-                         "'" + path + "'\n\nThe help file cannot be found or read. "
-                                      "Reinstall the program to restore it.");
+                QCOMPARE(prompt.messages[0].text, "'" + path +
+                                                      "'\n\nThe help file cannot be found or read. "
+                                                      "Reinstall the program to restore it.");
                 QCOMPARE(prompt.messages[0].title, std::string(" Quantimetrix"));
                 QVERIFY(prompt.messages[0].icon == MsgIcon::Exclamation);
                 QVERIFY(prompt.messages[0].buttons == MsgButtons::OK);

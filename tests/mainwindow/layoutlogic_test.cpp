@@ -16,12 +16,17 @@ TEST(LayoutPixels, TwipsToPixelsRoundsToTheNearestPixel) {
         double twips, tpp;
         int px;
     };
-    const std::vector<Case> cases = {
-        {7095, 15, 473},      {7, 15, 0},   {8, 15, 1},  {7.5, 15, 1}, // halves away from zero
-        {-7.5, 15, -1},       {2039, 10, 204}, {4500, 10, 450}, {0, 15, 0},
-        {kNaN, 15, 0},        {100, 0, 0},  {100, kNaN, 0}, {100, -15, 0},
-        {1e12, 15, 16777215}, // never beyond what a window system takes
-    };
+    const std::vector<Case>
+        cases =
+            {
+                {7095, 15, 473},      {7, 15, 0},
+                {8, 15, 1},           {7.5, 15, 1}, // halves away from zero
+                {-7.5, 15, -1},       {2039, 10, 204},
+                {4500, 10, 450},      {0, 15, 0},
+                {kNaN, 15, 0},        {100, 0, 0},
+                {100, kNaN, 0},       {100, -15, 0},
+                {1e12, 15, 16777215}, // never beyond what a window system takes
+            };
     for (const Case& c : cases)
         EXPECT_EQ(twipsToPixels(c.twips, c.tpp), c.px) << c.twips << " at " << c.tpp;
     EXPECT_DOUBLE_EQ(pixelsToTwips(473, 15), 7095);
@@ -45,7 +50,8 @@ TEST(LayoutPixels, RectEdgesAreRoundedSoNeighboursMeet) {
     for (const Case& c : cases) {
         const PixelRect got = toPixelRect(c.r, c.tppX, c.tppY);
         EXPECT_EQ(got, c.px) << c.r.left << "," << c.r.top << " " << c.r.width << "x" << c.r.height
-                             << " -> " << got.left << "," << got.top << " " << got.width << "x" << got.height;
+                             << " -> " << got.left << "," << got.top << " " << got.width << "x"
+                             << got.height;
     }
     // Tree and list of the default layout: the list starts 3 pixels (45 twips) after the tree.
     const PixelRect tree = toPixelRect({75, 0, 2760, 10}, 15, 15);
@@ -69,14 +75,12 @@ TEST(LayoutWindow, NeverBelowTheMinimumSize) {
         WindowRect in, out;
     };
     const std::vector<Case> cases = {
-        {{0, 0, 4000, 2000}, {0, 0, 4500, 3000}},
-        {{10, 20, 4500, 3000}, {10, 20, 4500, 3000}},
-        {{10, 20, 9000, 2999}, {10, 20, 9000, 3000}},
-        {{10, 20, 4499, 8000}, {10, 20, 4500, 8000}},
-        {{10, 20, -100, -100}, {10, 20, 4500, 3000}},
-        {{10, 20, kNaN, kNaN}, {10, 20, 4500, 3000}},
+        {{0, 0, 4000, 2000}, {0, 0, 4500, 3000}},     {{10, 20, 4500, 3000}, {10, 20, 4500, 3000}},
+        {{10, 20, 9000, 2999}, {10, 20, 9000, 3000}}, {{10, 20, 4499, 8000}, {10, 20, 4500, 8000}},
+        {{10, 20, -100, -100}, {10, 20, 4500, 3000}}, {{10, 20, kNaN, kNaN}, {10, 20, 4500, 3000}},
     };
-    for (const Case& c : cases) EXPECT_EQ(atLeastMinimum(c.in), c.out) << c.in.Width << "x" << c.in.Height;
+    for (const Case& c : cases)
+        EXPECT_EQ(atLeastMinimum(c.in), c.out) << c.in.Width << "x" << c.in.Height;
 }
 
 TEST(LayoutWindow, OpensWhereStoredUnlessOffTheScreen) {
@@ -89,13 +93,13 @@ TEST(LayoutWindow, OpensWhereStoredUnlessOffTheScreen) {
     const std::vector<Case> cases = {
         {450, 1020, 7095, 5520, screen, {450, 1020, 7095, 5520}},
         {3000, 2000, 9000, 6000, screen, {3000, 2000, 9000, 6000}},
-        {450, 1020, 3000, 2000, screen, {450, 1020, 4500, 3000}},         // minimum size
-        {450, 1020, 100000, 100000, screen, {450, 1020, 15360, 11520}},   // no larger than the screen
-        {50000, 1020, 7095, 5520, screen, {8265, 1020, 7095, 5520}},      // right of the screen
-        {-20000, 1020, 7095, 5520, screen, {0, 1020, 7095, 5520}},        // left of it
-        {450, -3000, 7095, 5520, screen, {450, 0, 7095, 5520}},           // caption above it
-        {450, 40000, 7095, 5520, screen, {450, 6000, 7095, 5520}},        // below it
-        {-3000, 1020, 7095, 5520, screen, {-3000, 1020, 7095, 5520}},     // partly visible: kept
+        {450, 1020, 3000, 2000, screen, {450, 1020, 4500, 3000}},       // minimum size
+        {450, 1020, 100000, 100000, screen, {450, 1020, 15360, 11520}}, // no larger than the screen
+        {50000, 1020, 7095, 5520, screen, {8265, 1020, 7095, 5520}},    // right of the screen
+        {-20000, 1020, 7095, 5520, screen, {0, 1020, 7095, 5520}},      // left of it
+        {450, -3000, 7095, 5520, screen, {450, 0, 7095, 5520}},         // caption above it
+        {450, 40000, 7095, 5520, screen, {450, 6000, 7095, 5520}},      // below it
+        {-3000, 1020, 7095, 5520, screen, {-3000, 1020, 7095, 5520}},   // partly visible: kept
         {450, 1020, 100000, 100000, TwipRect{}, {450, 1020, 100000, 100000}}, // no screen known
     };
     for (const Case& c : cases) {
@@ -105,8 +109,9 @@ TEST(LayoutWindow, OpensWhereStoredUnlessOffTheScreen) {
         s.Width = c.width;
         s.Height = c.height;
         const WindowRect got = initialWindowRect(s, c.screen);
-        EXPECT_EQ(got, c.want) << c.left << "," << c.top << " " << c.width << "x" << c.height << " -> " << got.Left
-                               << "," << got.Top << " " << got.Width << "x" << got.Height;
+        EXPECT_EQ(got, c.want) << c.left << "," << c.top << " " << c.width << "x" << c.height
+                               << " -> " << got.Left << "," << got.Top << " " << got.Width << "x"
+                               << got.Height;
     }
     Settings s;
     s.Left = std::numeric_limits<float>::quiet_NaN();
@@ -117,7 +122,7 @@ TEST(LayoutWindow, OpensWhereStoredUnlessOffTheScreen) {
 // A layout started the way the window starts it: default settings, a window
 // of 7095 x 5520 twips whose inner area is 7095 x 4500.
 class Layout : public ::testing::Test {
-protected:
+  protected:
     Settings s;
     FormLayout f;
     WindowRect window{450, 1020, 7095, 5520};
@@ -136,18 +141,19 @@ protected:
 TEST_F(Layout, InitialLayoutPlacesEveryControl) {
     begin();
     const ControlRects r = f.rects();
-    // Panes 3975 high: 4500 less the top margin 60, the gap 90, the box 300 and the bottom margin 75.
+    // Panes 3975 high: 4500 less the top margin 60, the gap 90, the box 300 and the bottom
+    // margin 75.
     struct Case {
         const char* name;
         TwipRect got, want;
     };
     const std::vector<Case> cases = {
         {"tree", r.tree, {75, 60, 2760, 3975}},
-        {"list", r.list, {2880, 60, 4140, 3975}},          // 2760 + 120; 7095 - 2760 - 195
-        {"splitter", r.splitter, {2805, 60, 105, 3975}},   // 30 inside the tree's right edge
+        {"list", r.list, {2880, 60, 4140, 3975}},        // 2760 + 120; 7095 - 2760 - 195
+        {"splitter", r.splitter, {2805, 60, 105, 3975}}, // 30 inside the tree's right edge
         {"input", r.input, {90, 4125, 2039, 300}},
-        {"output", r.output, {4966, 4125, 2039, 300}},     // right edge 15 inside the list's (7020)
-        {"arrow", r.arrow, {3307.5, 4147.5, 480, 255}},    // centred in the gap 2129..4966
+        {"output", r.output, {4966, 4125, 2039, 300}},  // right edge 15 inside the list's (7020)
+        {"arrow", r.arrow, {3307.5, 4147.5, 480, 255}}, // centred in the gap 2129..4966
     };
     for (const Case& c : cases) {
         EXPECT_DOUBLE_EQ(c.got.left, c.want.left) << c.name;
@@ -237,11 +243,10 @@ TEST_F(Layout, ResizeThatLeavesTheListTooNarrowIsUndone) {
         double listWidth;
     };
     const std::vector<Case> cases = {
-        {6900, ResizeResult::Undone, 400},   // 400 - 195 = 205
-        {6994, ResizeResult::Undone, 400},   // 299
-        {6995, ResizeResult::Applied, 300},  // exactly the minimum
-        {6800, ResizeResult::Undone, 300},
-        {8000, ResizeResult::Applied, 1305},
+        {6900, ResizeResult::Undone, 400},  // 400 - 195 = 205
+        {6994, ResizeResult::Undone, 400},  // 299
+        {6995, ResizeResult::Applied, 300}, // exactly the minimum
+        {6800, ResizeResult::Undone, 300},  {8000, ResizeResult::Applied, 1305},
     };
     for (const Case& c : cases) {
         const WindowRect before = f.lastWindow();
@@ -270,8 +275,10 @@ TEST_F(Layout, MinimisingKeepsTheGeometryFromBefore) {
         s.Width = 1234; // whatever happened since
         const WindowRect tiny{0, 11000, 2400, 400};
         EXPECT_EQ(f.formResize(2400, 0, tiny, true, s), ResizeResult::Minimised);
-        if (c.save == 1) EXPECT_FLOAT_EQ(s.Width, c.wantWidth);
-        else EXPECT_FLOAT_EQ(s.Width, 1234);
+        if (c.save == 1)
+            EXPECT_FLOAT_EQ(s.Width, c.wantWidth);
+        else
+            EXPECT_FLOAT_EQ(s.Width, 1234);
         EXPECT_FLOAT_EQ(s.Left, c.wantLeft);
         EXPECT_DOUBLE_EQ(f.innerWidth(), 9000) << "a minimised window is not laid out";
         EXPECT_DOUBLE_EQ(f.listWidth(), 9000 - 2880 - 75);
@@ -328,8 +335,8 @@ TEST_F(Layout, SplitterKeepsBothPanesAtLeast300) {
         double tree;
     };
     const std::vector<Case> cases = {
-        {-1460, true, 1300}, {-2460, true, 300}, {-2461, false, 2760}, {3840, true, 6600},
-        {3841, false, 2760}, {0, true, 2760},
+        {-1460, true, 1300}, {-2460, true, 300},  {-2461, false, 2760},
+        {3840, true, 6600},  {3841, false, 2760}, {0, true, 2760},
     };
     for (const Case& c : cases) {
         s = Settings{};
@@ -366,7 +373,7 @@ TEST_F(Layout, ArrowDragKeepsBothBoxesAtLeast600) {
     };
     // The press was at screen x 100; each pixel is tpp twips.
     const std::vector<Case> cases = {
-        {110, 15, true, 2189, 1889}, {5, 15, true, 614, 3464},  {4, 15, false, 2039, 2039},
+        {110, 15, true, 2189, 1889}, {5, 15, true, 614, 3464},     {4, 15, false, 2039, 2039},
         {195, 15, true, 3464, 614},  {196, 15, false, 2039, 2039}, {110, 10, true, 2139, 1939},
         {100, 15, true, 2039, 2039},
     };

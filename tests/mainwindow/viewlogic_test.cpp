@@ -1,7 +1,7 @@
 #include "mainwindow/viewlogic.h"
 
-#include "core/recordingprompt.h"
 #include "common/sampletable.h"
+#include "core/recordingprompt.h"
 #include "table/tablereader.h"
 
 #include <gtest/gtest.h>
@@ -12,7 +12,7 @@ namespace qm {
 namespace {
 
 class ViewLogic : public ::testing::Test {
-protected:
+  protected:
     Program p;
     RecordingPrompt prompt;
 
@@ -71,9 +71,12 @@ TEST_F(ViewLogic, ArrangingByNameSortsOnlyTheGroupsChildren) {
     p.table.psCategoryName[4] = "mass";
     const auto n = buildTreeNodes(p.table, "sample.dat");
     const std::vector<Case> cases = {
-        {1, false, {2, 3, 4, 5}}, {1, true, {2, 3, 4, 5}},  // the root's children never move
-        {2, false, {6, 7}},       {2, true, {7, 6}},        // Length, Area -> Area, Length
-        {3, false, {8, 9}},       {3, true, {8, 9}},        // mass, Temperature
+        {1, false, {2, 3, 4, 5}},
+        {1, true, {2, 3, 4, 5}}, // the root's children never move
+        {2, false, {6, 7}},
+        {2, true, {7, 6}}, // Length, Area -> Area, Length
+        {3, false, {8, 9}},
+        {3, true, {8, 9}}, // mass, Temperature
         {6, true, {}},
     };
     for (const Case& c : cases) {
@@ -89,13 +92,14 @@ TEST_F(ViewLogic, ListRowsInUnitOrderOrByNameIgnoringCase) {
     };
     const std::vector<Case> cases = {
         {false, false, {1, 2, 3, 4, 5}},
-        {false, true, {1, 2, 3, 4, 5}},  // the order only counts while sorted
-        {true, false, {2, 4, 3, 1, 5}},  // Foot, Foot, inch, metre, Yard
-        {true, true, {5, 1, 3, 2, 4}},   // equal names keep their unit order
+        {false, true, {1, 2, 3, 4, 5}}, // the order only counts while sorted
+        {true, false, {2, 4, 3, 1, 5}}, // Foot, Foot, inch, metre, Yard
+        {true, true, {5, 1, 3, 2, 4}},  // equal names keep their unit order
     };
     for (const Case& c : cases) {
         std::vector<int16_t> got;
-        for (const ListRow& r : listRows(p.table, 3, c.sortUnit, c.descending)) got.push_back(r.unit);
+        for (const ListRow& r : listRows(p.table, 3, c.sortUnit, c.descending))
+            got.push_back(r.unit);
         EXPECT_EQ(got, c.units) << c.sortUnit << c.descending;
     }
     const auto rows = listRows(p.table, 2, false, false);
@@ -111,7 +115,8 @@ TEST_F(ViewLogic, ListRowsInUnitOrderOrByNameIgnoringCase) {
 TEST_F(ViewLogic, LayoutsAndColumns) {
     EXPECT_EQ(headerLayoutFor(p.table, 4), 2);
     EXPECT_EQ(headerLayoutFor(p.table, 5), 1);
-    for (int16_t node : {1, 2, 3, 6, 9}) EXPECT_EQ(headerLayoutFor(p.table, node), 0) << node;
+    for (int16_t node : {1, 2, 3, 6, 9})
+        EXPECT_EQ(headerLayoutFor(p.table, node), 0) << node;
 
     Settings s;
     s.HeaderText[0][1] = "";
@@ -123,7 +128,7 @@ TEST_F(ViewLogic, LayoutsAndColumns) {
     EXPECT_EQ(units[0].text, "Unit Name");
     EXPECT_EQ(units[1].text, " ");
     EXPECT_FLOAT_EQ(units[2].widthTwips, 240);
-    EXPECT_FLOAT_EQ(s.HeaderWidth[1][0], 240);  // every layout is mended
+    EXPECT_FLOAT_EQ(s.HeaderWidth[1][0], 240); // every layout is mended
     EXPECT_EQ(s.HeaderText[2][1], " ");
     const auto numbers = prepareColumns(s, 2);
     EXPECT_EQ(numbers[0].text, "Numerical Notation");
@@ -150,16 +155,14 @@ TEST_F(ViewLogic, RestoredSelectionHighlightsACollapsedParent) {
     struct Case {
         int16_t node;
         int highlight;
-        const char* category;  // nullptr: none
+        const char* category; // nullptr: none
         int16_t number;
     };
     const auto n = nodes();
     const std::vector<Case> cases = {
-        {1, 1, nullptr, -1},
-        {6, 6, "Length", 3},       // inside the expanded group
-        {9, 3, "Temperature", 6},  // inside the collapsed group: the group is highlighted
-        {4, 4, "Number System", 1},
-        {5, 5, "Constants", 2},
+        {1, 1, nullptr, -1},        {6, 6, "Length", 3}, // inside the expanded group
+        {9, 3, "Temperature", 6}, // inside the collapsed group: the group is highlighted
+        {4, 4, "Number System", 1}, {5, 5, "Constants", 2},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.node);
@@ -176,7 +179,8 @@ TEST_F(ViewLogic, RestoredSelectionHighlightsACollapsedParent) {
 TEST_F(ViewLogic, UnitsAreChosenOnlyInCategoriesOtherThanConstants) {
     const std::vector<std::pair<int16_t, bool>> cases = {
         {1, false}, {2, false}, {3, false}, {4, true}, {5, false}, {6, true}, {9, true}};
-    for (const auto& [node, want] : cases) EXPECT_EQ(unitsSelectable(p.table, node), want) << node;
+    for (const auto& [node, want] : cases)
+        EXPECT_EQ(unitsSelectable(p.table, node), want) << node;
 }
 
 TEST_F(ViewLogic, DuplicateUnitNamesResolveToTheFirst) {
@@ -203,7 +207,7 @@ TEST_F(ViewLogic, RenamingTreeNodesAndUnits) {
     EXPECT_EQ(p.table.unit(3, 4).Name, "Survey foot");
     EXPECT_EQ(p.table.unit(3, 2).Name, "Foot");
     EXPECT_TRUE(p.table.pbTableChanged);
-    renameUnit(p, 3, 500, "beyond");  // outside the table: nothing written, no crash
+    renameUnit(p, 3, 500, "beyond"); // outside the table: nothing written, no crash
 }
 
 TEST(CopyTexts, ConversionResultIsCutBeforeThePlusMinusSign) {
@@ -213,19 +217,32 @@ TEST(CopyTexts, ConversionResultIsCutBeforeThePlusMinusSign) {
         const char* clip;
     };
     const std::vector<Case> cases = {
-        {"3.04800 \xC2\xB1" "1.00E-03", true, "3.04800"},
-        {"3.04800 \xC2\xB1" "1.00E-03", false, "3.04800 \xC2\xB1" "1.00E-03"},
-        {"Input error", true, "Input error"},  // no sign: the whole text
+        {"3.04800 \xC2\xB1"
+         "1.00E-03",
+         true, "3.04800"},
+        {"3.04800 \xC2\xB1"
+         "1.00E-03",
+         false,
+         "3.04800 \xC2\xB1"
+         "1.00E-03"},
+        {"Input error", true, "Input error"}, // no sign: the whole text
         {"", true, ""},
         {"  12.5  ", false, "12.5"},
-        {"\xC2\xB1" "0", true, ""},
+        {"\xC2\xB1"
+         "0",
+         true, ""},
     };
-    for (const Case& c : cases) EXPECT_EQ(conversionClipText(c.output, c.showError), c.clip) << c.output;
+    for (const Case& c : cases)
+        EXPECT_EQ(conversionClipText(c.output, c.showError), c.clip) << c.output;
 }
 
 TEST(CopyTexts, HistoryTexts) {
-    EXPECT_EQ(conversionHistoryText("10", "Foot", "3.04800 \xC2\xB1" "1.00E-03", "metre"),
-              "10 Foot = 3.04800 \xC2\xB1" "1.00E-03 metre");
+    EXPECT_EQ(conversionHistoryText("10", "Foot",
+                                    "3.04800 \xC2\xB1"
+                                    "1.00E-03",
+                                    "metre"),
+              "10 Foot = 3.04800 \xC2\xB1"
+              "1.00E-03 metre");
     EXPECT_EQ(conversionHistoryText("", "", "", ""), "=");
     EXPECT_EQ(calculationHistoryText("2*3", "6"), "2*3 = 6");
     EXPECT_EQ(calculationHistoryText("", ""), "=");
@@ -247,10 +264,11 @@ TEST(History, NewestFirstAndAtMostEight) {
     EXPECT_EQ(h.count, 2);
     EXPECT_EQ(h.entries[0], "b");
     EXPECT_EQ(h.entries[1], "a");
-    for (const char* t : {"c", "d", "e", "f", "g", "h"}) h.add(t);
+    for (const char* t : {"c", "d", "e", "f", "g", "h"})
+        h.add(t);
     EXPECT_EQ(h.count, 8);
     EXPECT_EQ(h.entries[7], "a");
-    h.add("i");  // the ninth drops the oldest
+    h.add("i"); // the ninth drops the oldest
     EXPECT_EQ(h.count, 8);
     const std::array<std::string, 8> want{"i", "h", "g", "f", "e", "d", "c", "b"};
     EXPECT_EQ(h.entries, want);
@@ -289,7 +307,7 @@ TEST(Colors, StoredValuesDecode) {
     const ColorValue white = decodeColor(16777215);
     EXPECT_FALSE(white.system);
     EXPECT_EQ(white.red + white.green + white.blue, 765);
-    const ColorValue c = decodeColor(0x123456);  // blue 0x12, green 0x34, red 0x56
+    const ColorValue c = decodeColor(0x123456); // blue 0x12, green 0x34, red 0x56
     EXPECT_EQ(c.red, 0x56);
     EXPECT_EQ(c.green, 0x34);
     EXPECT_EQ(c.blue, 0x12);

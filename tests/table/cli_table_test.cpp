@@ -21,7 +21,8 @@ RunResult run(const std::string& args) {
     if (!p) return r;
     char buf[4096];
     std::size_t n;
-    while ((n = fread(buf, 1, sizeof buf, p)) > 0) r.out.append(buf, n);
+    while ((n = fread(buf, 1, sizeof buf, p)) > 0)
+        r.out.append(buf, n);
     const int st = pclose(p);
     r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
     return r;
@@ -39,7 +40,11 @@ TEST(CliTable, CheckCountsOrPrintsTheReadersMessage) {
     qmtest::TempDir dir;
     const std::string good = copyGolden(dir);
     qmtest::writeBytes(dir.file("bad.dat"), "G;1\r\n");
-    struct Case { std::string args; int status; std::string out; } cases[] = {
+    struct Case {
+        std::string args;
+        int status;
+        std::string out;
+    } cases[] = {
         {"check " + good, 0, "2 groups, 4 categories, 10 units\n"},
         {"check --comma " + good, 0, "2 groups, 4 categories, 10 units\n"},
         {"check " + dir.file("bad.dat"), 1, "PRTB04\n\nOpen the file containing correct data.\n"},
@@ -72,7 +77,8 @@ TEST(CliTable, ListsCategoriesInTreeOrderOrTheUnitsOfOne) {
     const std::string good = copyGolden(dir);
     RunResult all = run("list --file " + good);
     EXPECT_EQ(all.status, 0);
-    EXPECT_EQ(all.out, "\tNumber System\n\tConstants\nSpace and Time\t  Length  \nMechanics\tMass\n");
+    EXPECT_EQ(all.out,
+              "\tNumber System\n\tConstants\nSpace and Time\t  Length  \nMechanics\tMass\n");
     RunResult mass = run("list --file " + good + " Mass");
     EXPECT_EQ(mass.status, 0);
     EXPECT_EQ(mass.out, "Kilogram\t1\t0\nPound (avoirdupois)\t0.45359237\t0\n");

@@ -39,7 +39,10 @@ TEST(ConversionTable, CreatedEmptyWithTenUnitSlots) {
 
 TEST(ConversionTable, ResizeKeepsWhatFitsAndNeverGoesBelowFive) {
     ConversionTable t;
-    struct Case { int16_t max; int dim; } cases[] = {{0, 5}, {3, 5}, {4, 5}, {5, 6}, {99, 100}, {7, 8}};
+    struct Case {
+        int16_t max;
+        int dim;
+    } cases[] = {{0, 5}, {3, 5}, {4, 5}, {5, 6}, {99, 100}, {7, 8}};
     t.unit(3, 2).Name = "kept";
     for (auto c : cases) {
         t.pnMaxUnitCount = c.max;
@@ -61,13 +64,14 @@ TEST(ConversionTable, NodeNumberingFollowsGroupsThenOrder) {
     EXPECT_EQ(constantsNode(t), 5);
     EXPECT_EQ(categoryNode(t, 3), 6);
     EXPECT_EQ(orderOfNode(t, 6), 3);
-    EXPECT_EQ(orderOfNode(t, 3), 0);  // a group
-    EXPECT_EQ(orderOfNode(t, 8), 0);  // beyond the last category
+    EXPECT_EQ(orderOfNode(t, 3), 0); // a group
+    EXPECT_EQ(orderOfNode(t, 8), 0); // beyond the last category
 }
 
 TEST(ConversionTable, SelectedNodeCheckKeepsOnlyCategoryNodes) {
-    const ConversionTable t = twoGroupTable();  // nodes 4..7 are categories
-    const std::pair<int16_t, int16_t> cases[] = {{1, 1}, {2, 1}, {3, 1}, {4, 4}, {7, 7}, {8, 1}, {-5, 1}, {9, 1}};
+    const ConversionTable t = twoGroupTable(); // nodes 4..7 are categories
+    const std::pair<int16_t, int16_t> cases[] = {{1, 1}, {2, 1}, {3, 1},  {4, 4},
+                                                 {7, 7}, {8, 1}, {-5, 1}, {9, 1}};
     for (auto [in, out] : cases) {
         int16_t sel = in;
         pCheckSelNodeIndex(t, sel);
@@ -78,17 +82,17 @@ TEST(ConversionTable, SelectedNodeCheckKeepsOnlyCategoryNodes) {
 TEST(ConversionTable, NameLookupsTakeTheLowestExactMatch) {
     ConversionTable t = twoGroupTable();
     t.pnCategoryCount = 6;
-    t.psCategoryName[5] = "Length";  // hidden duplicate with a higher number
+    t.psCategoryName[5] = "Length"; // hidden duplicate with a higher number
     EXPECT_EQ(pMatchGroupIndex(t, "Length"), 3);
     EXPECT_EQ(pMatchGroupIndex(t, "length"), -1);
-    EXPECT_EQ(pMatchGroupIndex(t, ""), 0);  // slot 0 holds an empty name
+    EXPECT_EQ(pMatchGroupIndex(t, ""), 0); // slot 0 holds an empty name
     EXPECT_EQ(pMatchGroupIndex(t, "Nothing"), -1);
 
     t.pnUnitCount[3] = 3;
     t.unit(3, 1).Name = "Metre";
     t.unit(3, 2).Name = "Foot";
     t.unit(3, 3).Name = "Foot";
-    t.unit(3, 4).Name = "Mile";  // beyond the unit count
+    t.unit(3, 4).Name = "Mile"; // beyond the unit count
     EXPECT_EQ(pMatchUnitIndex(t, 3, "Foot"), 2);
     EXPECT_EQ(pMatchUnitIndex(t, 3, "Mile"), 0);
     EXPECT_EQ(pMatchUnitIndex(t, 3, "metre"), 0);
@@ -103,10 +107,11 @@ TEST(ConversionTable, PixelRuleMatchesTrimmedNamesInAnyCase) {
         t.unit(3, u).Name = names[u];
         t.unit(3, u).Ratio = "1";
     }
-    t.unit(3, 6).Name = "pixel";  // beyond the count: untouched
+    t.unit(3, 6).Name = "pixel"; // beyond the count: untouched
     pSetPixelRatio(t, 15);
     const char* expected[] = {"", "15", "15", "1", "1", "15"};
-    for (int u = 1; u <= 5; ++u) EXPECT_EQ(t.unit(3, u).Ratio, expected[u]) << names[u];
+    for (int u = 1; u <= 5; ++u)
+        EXPECT_EQ(t.unit(3, u).Ratio, expected[u]) << names[u];
     EXPECT_EQ(t.unit(3, 6).Ratio, "");
     pSetPixelRatio(t, 10.5);
     EXPECT_EQ(t.unit(3, 1).Ratio, "10.5");

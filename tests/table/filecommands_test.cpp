@@ -15,11 +15,11 @@ namespace {
 
 // Answers the file dialogs from a queue (nullopt: cancel) and records calls.
 class FakeUi : public FileCommandUi {
-public:
+  public:
     std::deque<std::optional<std::string>> paths;
     std::vector<FileDialogSpec> dialogs;
     int settingsSaved = 0, replaced = 0, rootChanged = 0;
-    bool onTop = true;  // the main window's always-on-top state as left by the command
+    bool onTop = true; // the main window's always-on-top state as left by the command
     std::optional<std::string> fileDialog(const FileDialogSpec& spec) override {
         dialogs.push_back(spec);
         if (paths.empty()) return std::nullopt;
@@ -60,8 +60,14 @@ struct Fixture {
 } // namespace
 
 TEST(FileCommands, SaveWritesOnlyAChangedTableAndOnlyAfterYes) {
-    struct Case { bool changed; MsgResult answer; bool written; std::size_t questions; } cases[] = {
-        {false, MsgResult::Yes, false, 0}, {true, MsgResult::No, false, 1}, {true, MsgResult::Yes, true, 1}};
+    struct Case {
+        bool changed;
+        MsgResult answer;
+        bool written;
+        std::size_t questions;
+    } cases[] = {{false, MsgResult::Yes, false, 0},
+                 {true, MsgResult::No, false, 1},
+                 {true, MsgResult::Yes, true, 1}};
     for (auto c : cases) {
         Fixture f;
         f.table.pbTableChanged = c.changed;
@@ -70,7 +76,8 @@ TEST(FileCommands, SaveWritesOnlyAChangedTableAndOnlyAfterYes) {
         EXPECT_EQ(mSaveTable(f.state, f.prompt, f.ui), c.written);
         ASSERT_EQ(f.prompt.messages.size(), c.questions);
         if (c.questions) {
-            EXPECT_EQ(f.prompt.messages[0].text, "Do you really want to overwrite the existing file?");
+            EXPECT_EQ(f.prompt.messages[0].text,
+                      "Do you really want to overwrite the existing file?");
             EXPECT_EQ(f.prompt.messages[0].title, " Save");
             EXPECT_EQ(f.prompt.messages[0].buttons, MsgButtons::YesNo);
         }
@@ -83,7 +90,8 @@ TEST(FileCommands, SaveAsWritesEvenAnUnchangedTable) {
     Fixture f;
     f.ui.paths = {f.dir.file("copy.dat")};
     EXPECT_TRUE(mSaveTableAs(f.state, f.prompt, f.ui));
-    EXPECT_EQ(qmtest::readBytes(f.dir.file("copy.dat")), crlf({"G;1", ";E;", "1;2;C", ";E;", "1;C;1", "1;U;2;0;;;", ";E;"}));
+    EXPECT_EQ(qmtest::readBytes(f.dir.file("copy.dat")),
+              crlf({"G;1", ";E;", "1;2;C", ";E;", "1;C;1", "1;U;2;0;;;", ";E;"}));
     EXPECT_EQ(f.table.psTableFile, f.dir.file("copy.dat"));
     EXPECT_EQ(f.root, "copy.dat");
     EXPECT_EQ(f.ui.rootChanged, 1);
@@ -101,9 +109,9 @@ TEST(FileCommands, AFailedOrCancelledSaveAsKeepsTheTableAndItsFile) {
     Fixture f;
     f.table.pbTableChanged = true;
     const std::string original = f.table.psTableFile;
-    EXPECT_FALSE(mSaveTableAs(f.state, f.prompt, f.ui));  // cancelled
+    EXPECT_FALSE(mSaveTableAs(f.state, f.prompt, f.ui)); // cancelled
     f.ui.paths = {f.dir.file("no/folder/x.dat")};
-    EXPECT_FALSE(mSaveTableAs(f.state, f.prompt, f.ui));  // cannot be written
+    EXPECT_FALSE(mSaveTableAs(f.state, f.prompt, f.ui)); // cannot be written
     ASSERT_EQ(f.prompt.messages.size(), 1u);
     EXPECT_EQ(f.prompt.messages[0].text.rfind("Error Code = PSTB", 0), 0u);
     EXPECT_EQ(f.table.psTableFile, original);
@@ -117,7 +125,7 @@ TEST(FileCommands, SaveQuestionHasFourOutcomes) {
     struct Case {
         const char* what;
         MsgResult answer;
-        std::optional<std::string> path;  // the Save As dialog's answer
+        std::optional<std::string> path; // the Save As dialog's answer
         SaveAnswer expected;
         int settingsSaved;
     } cases[] = {
@@ -134,11 +142,13 @@ TEST(FileCommands, SaveQuestionHasFourOutcomes) {
         if (c.path) f.ui.paths = {f.dir.file(*c.path)};
         EXPECT_EQ(mAskSaveChanges(f.state, f.prompt, f.ui), c.expected) << c.what;
         EXPECT_EQ(f.ui.settingsSaved, c.settingsSaved) << c.what;
-        EXPECT_EQ(f.prompt.messages[0].text, "The file 't.dat' has changed.\r\n\r\nDo you want to save the changes?");
+        EXPECT_EQ(f.prompt.messages[0].text,
+                  "The file 't.dat' has changed.\r\n\r\nDo you want to save the changes?");
         EXPECT_EQ(f.prompt.messages[0].buttons, MsgButtons::YesNoCancel) << c.what;
         const std::string onDisk = qmtest::readBytes(f.dir.file("t.dat"));
         if (c.expected == SaveAnswer::No) {
-            EXPECT_EQ(onDisk, crlf({"G;1", ";E;", "1;2;C", ";E;", "1;C;1", "1;U;2;0;;;", ";E;"})) << c.what;
+            EXPECT_EQ(onDisk, crlf({"G;1", ";E;", "1;2;C", ";E;", "1;C;1", "1;U;2;0;;;", ";E;"}))
+                << c.what;
         } else {
             EXPECT_EQ(onDisk, kTable) << c.what;
         }
@@ -161,8 +171,8 @@ TEST(FileCommands, OpenComesBackAfterAFailedReadUntilCancelled) {
     EXPECT_EQ(f.ui.dialogs[0].title, " Open");
     EXPECT_TRUE(f.ui.dialogs[0].hideReadOnly);
     EXPECT_FALSE(f.ui.dialogs[0].overwritePrompt);
-    EXPECT_EQ(f.prompt.messages.size(), 1u);  // the reader's message
-    EXPECT_EQ(f.ui.replaced, 1);               // the views show the table as it stands
+    EXPECT_EQ(f.prompt.messages.size(), 1u); // the reader's message
+    EXPECT_EQ(f.ui.replaced, 1);             // the views show the table as it stands
     EXPECT_TRUE(f.ui.onTop);
 }
 
@@ -176,7 +186,7 @@ TEST(FileCommands, OpenReadsAnotherTable) {
     EXPECT_EQ(f.table.pnCategoryCount, 0);
     EXPECT_EQ(f.root, "other.dat");
     EXPECT_EQ(f.folder, f.dir.folder());
-    EXPECT_EQ(f.sel, 1);  // no category node left
+    EXPECT_EQ(f.sel, 1); // no category node left
     EXPECT_EQ(f.readError, 0);
     EXPECT_FALSE(f.table.pbTableChanged);
 }

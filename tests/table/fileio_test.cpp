@@ -9,7 +9,11 @@
 using namespace qm;
 
 TEST(FileIo, PathParts) {
-    struct Case { const char* path; const char* name; const char* folder; } cases[] = {
+    struct Case {
+        const char* path;
+        const char* name;
+        const char* folder;
+    } cases[] = {
         {"", "default.dat", "/prog/"},
         {"/home/u/t.dat", "t.dat", "/home/u/"},
         {"C:\\data\\t.dat", "t.dat", "C:\\data\\"},
@@ -31,7 +35,7 @@ TEST(FileIo, ReadOnlyAttributeIsTheOwnerWriteBit) {
     EXPECT_TRUE(isReadOnly(path));
     clearReadOnly(path);
     EXPECT_FALSE(isReadOnly(path));
-    clearReadOnly(dir.file("missing"));  // silent
+    clearReadOnly(dir.file("missing")); // silent
     setReadOnly(dir.file("missing"));
 }
 
@@ -44,7 +48,7 @@ TEST(FileIo, ReplacingWriteOverAReadOnlyFile) {
     EXPECT_FALSE(std::filesystem::exists(path + ".qmtmp"));
     std::string bytes;
     EXPECT_FALSE(readFileBytes(dir.file("missing"), bytes));
-    EXPECT_FALSE(readFileBytes(dir.folder(), bytes));  // a folder is no file
+    EXPECT_FALSE(readFileBytes(dir.folder(), bytes)); // a folder is no file
 }
 
 TEST(FileIo, DataFolderIsTheProgramFolderWhenWritable) {

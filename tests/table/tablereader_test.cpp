@@ -29,11 +29,13 @@ int16_t readText(ConversionTable& t, const std::string& text, RecordingPrompt& p
 // with `units` unit lines under a header that says `count`.
 std::string tableWith(int groups, int units, int count) {
     std::string s;
-    for (int g = 1; g <= groups; ++g) s += "Group " + std::to_string(g) + ";0\r\n";
+    for (int g = 1; g <= groups; ++g)
+        s += "Group " + std::to_string(g) + ";0\r\n";
     s += ";E;\r\n1;1;NS\r\n2;1;C\r\n3;2;Cat\r\n;E;\r\n";
     s += "1;NS;0\r\n;E;\r\n1;C;0\r\n;E;\r\n";
     s += "1;Cat;" + std::to_string(count) + "\r\n";
-    for (int u = 1; u <= units; ++u) s += "1;U" + std::to_string(u) + ";1;0;;;\r\n";
+    for (int u = 1; u <= units; ++u)
+        s += "1;U" + std::to_string(u) + ";1;0;;;\r\n";
     s += ";E;\r\n";
     return s;
 }
@@ -41,18 +43,28 @@ std::string tableWith(int groups, int units, int count) {
 } // namespace
 
 TEST(TableReader, FieldsAreSplitAtSemicolonsAndMissingOnesAreEmpty) {
-    struct Case { const char* line; int n; const char* field; } cases[] = {
+    struct Case {
+        const char* line;
+        int n;
+        const char* field;
+    } cases[] = {
         {"a;b;c", 1, "a"}, {"a;b;c", 3, "c"}, {"a;b;c", 4, ""}, {"a;;c", 2, ""},
         {"", 1, ""},       {"a", 2, ""},      {";E;", 2, "E"},  {" x ; y", 2, " y"},
     };
-    for (auto c : cases) EXPECT_EQ(pGetField(c.line, c.n, 3), c.field) << c.line << " #" << c.n;
+    for (auto c : cases)
+        EXPECT_EQ(pGetField(c.line, c.n, 3), c.field) << c.line << " #" << c.n;
 }
 
 TEST(TableReader, EndLinesAreTrimmedOfBlanksOnlyAndCaseSensitive) {
-    struct Case { const char* line; bool end; } cases[] = {
-        {";E;", true}, {"  ;E;  ", true}, {";e;", false}, {"\t;E;", false}, {";E; x", false}, {";E", false},
+    struct Case {
+        const char* line;
+        bool end;
+    } cases[] = {
+        {";E;", true},    {"  ;E;  ", true}, {";e;", false},
+        {"\t;E;", false}, {";E; x", false},  {";E", false},
     };
-    for (auto c : cases) EXPECT_EQ(isEndLine(c.line), c.end) << c.line;
+    for (auto c : cases)
+        EXPECT_EQ(isEndLine(c.line), c.end) << c.line;
 }
 
 TEST(TableReader, SplitsLinesAtAnyLineEnd) {
@@ -81,11 +93,11 @@ TEST(TableReader, ReadsTheGoldenFile) {
     EXPECT_EQ(t.pnNodeCount, 4);
     EXPECT_EQ(t.pnNodeParent[3], 2);
     EXPECT_EQ(t.pnCategoryCount, 4);
-    EXPECT_EQ(t.psCategoryName[3], "  Length  ");  // names are kept as they stand
+    EXPECT_EQ(t.psCategoryName[3], "  Length  "); // names are kept as they stand
     EXPECT_EQ(t.pnUnitCount[3], 3);
     EXPECT_EQ(t.unit(3, 2).Ratio, "0.3048");
     EXPECT_EQ(t.unit(3, 2).Memo, "exactly 0.3048 m");
-    EXPECT_EQ(t.unit(3, 3).Ratio, "15");  // the pixel rule
+    EXPECT_EQ(t.unit(3, 3).Ratio, "15"); // the pixel rule
     EXPECT_EQ(t.unit(2, 1).Offset, "m s^-1");
     EXPECT_EQ(t.pnMaxUnitCount, 4);
     EXPECT_EQ(t.unitDim(), 5);
@@ -96,7 +108,7 @@ TEST(TableReader, LimitsAndTheirMessages) {
     struct Case {
         const char* what;
         std::string text;
-        const char* firstLine;  // nullptr: reads
+        const char* firstLine; // nullptr: reads
     } cases[] = {
         {"two end lines only", ";E;\r\n;E;\r\n", nullptr},
         {"30 groups", tableWith(30, 1, 1), nullptr},
@@ -108,10 +120,12 @@ TEST(TableReader, LimitsAndTheirMessages) {
         {"100 unit lines, header 99", tableWith(1, 100, 99), "Too many unit data were entered."},
         {"unit lines beyond the dimension", tableWith(1, 7, 2), "PRTB04"},
         {"header count 99, no unit lines", tableWith(1, 0, 99), nullptr},
-        {"header count 100, no unit lines", tableWith(1, 0, 100), "Too many unit data were entered."},
+        {"header count 100, no unit lines", tableWith(1, 0, 100),
+         "Too many unit data were entered."},
         {"no end line", "Group;1\r\n", "PRTB04"},
         {"empty file", "", "PRTB04"},
-        {"lower-case end line", crlf({";E;", ";E;", "1;C;1", "1;U;1;0;;;", ";e;", ";E;"}), "PRTB04"},
+        {"lower-case end line", crlf({";E;", ";E;", "1;C;1", "1;U;1;0;;;", ";e;", ";E;"}),
+         "PRTB04"},
         {"header icon not a number", crlf({";E;", ";E;", "x;C;0", ";E;"}), "PRTB04"},
         {"header count out of range", crlf({";E;", ";E;", "1;C;40000", ";E;"}), "PRTB04"},
         {"expanded flag out of range", crlf({"G;99999", ";E;", ";E;"}), "PRTB04"},
@@ -136,7 +150,8 @@ TEST(TableReader, LimitsAndTheirMessages) {
 
 TEST(TableReader, TooManyCategoriesByEndLines) {
     std::string manyEnds = ";E;\r\n;E;\r\n";
-    for (int c = 1; c <= 101; ++c) manyEnds += "1;C" + std::to_string(c) + ";0\r\n;E;\r\n";
+    for (int c = 1; c <= 101; ++c)
+        manyEnds += "1;C" + std::to_string(c) + ";0\r\n;E;\r\n";
     RecordingPrompt prompt;
     ConversionTable t;
     EXPECT_EQ(readText(t, manyEnds, prompt), 1);
@@ -144,7 +159,8 @@ TEST(TableReader, TooManyCategoriesByEndLines) {
     EXPECT_EQ(prompt.messages[0].text, "Too many categories were entered." + kCorrect);
     // 101 allocation entries overflow the arrays before they are counted.
     std::string manyEntries = ";E;\r\n";
-    for (int j = 1; j <= 101; ++j) manyEntries += "1;1;x\r\n";
+    for (int j = 1; j <= 101; ++j)
+        manyEntries += "1;1;x\r\n";
     RecordingPrompt p2;
     EXPECT_EQ(readText(t, manyEntries + ";E;\r\n", p2), 1);
     ASSERT_EQ(p2.messages.size(), 1u);
@@ -158,7 +174,8 @@ TEST(TableReader, CategoryPartMustEndWithinTenThousandLines) {
         std::string s = ";E;\r\n;E;\r\n";
         for (int c = 1; c <= cats; ++c) {
             s += "1;C" + std::to_string(c) + ";" + std::to_string(units) + "\r\n";
-            for (int u = 1; u <= units; ++u) s += "1;U;1;0;;;\r\n";
+            for (int u = 1; u <= units; ++u)
+                s += "1;U;1;0;;;\r\n";
             s += ";E;\r\n";
         }
         return s;
@@ -176,8 +193,8 @@ TEST(TableReader, CategoryPartMustEndWithinTenThousandLines) {
 TEST(TableReader, ShortLinesReadAsEmptyFields) {
     RecordingPrompt prompt;
     ConversionTable t;
-    const std::string text = crlf({"Only a name", ";E;", "7;3", ";E;", "1;C;3", "1;Six;1;2;3;4", "2;Two", "3",
-                                   "1;Extra;1;0;;;memo;ignored", ";E;"});
+    const std::string text = crlf({"Only a name", ";E;", "7;3", ";E;", "1;C;3", "1;Six;1;2;3;4",
+                                   "2;Two", "3", "1;Extra;1;0;;;memo;ignored", ";E;"});
     ASSERT_EQ(readText(t, text, prompt), 0);
     EXPECT_EQ(t.psCatGroupName[1], "Only a name");
     EXPECT_EQ(t.pnCatGroupExpanded[1], 0);
@@ -192,9 +209,10 @@ TEST(TableReader, ShortLinesReadAsEmptyFields) {
 TEST(TableReader, HeaderCountBelowTheUnitLinesKeepsTheCount) {
     RecordingPrompt prompt;
     ConversionTable t;
-    ASSERT_EQ(readText(t, crlf({";E;", ";E;", "1;C;2", "1;A;1", "1;B;2", "1;C;3", ";E;"}), prompt), 0);
+    ASSERT_EQ(readText(t, crlf({";E;", ";E;", "1;C;2", "1;A;1", "1;B;2", "1;C;3", ";E;"}), prompt),
+              0);
     EXPECT_EQ(t.pnUnitCount[1], 2);
-    EXPECT_EQ(t.unit(1, 3).Name, "C");  // stored, not shown
+    EXPECT_EQ(t.unit(1, 3).Name, "C"); // stored, not shown
 }
 
 TEST(TableReader, StrictIntegersFollowTheLocale) {
@@ -205,7 +223,7 @@ TEST(TableReader, StrictIntegersFollowTheLocale) {
     RecordingPrompt p1;
     ConversionTable t1;
     ASSERT_EQ(readText(t1, text, p1, comma), 0);
-    EXPECT_EQ(t1.pnCategoryIcon[1], 2);  // halves to even
+    EXPECT_EQ(t1.pnCategoryIcon[1], 2); // halves to even
     EXPECT_EQ(t1.pnUnitCount[1], 3);
     RecordingPrompt p2;
     ConversionTable t2;
@@ -221,7 +239,8 @@ TEST(TableReader, MissingFileNamesThePath) {
     ReadContext ctx{prompt, {}, dir.folder()};
     EXPECT_EQ(pReadTable(t, ctx), 1);
     ASSERT_EQ(prompt.messages.size(), 1u);
-    EXPECT_EQ(prompt.messages[0].text, "'" + t.psTableFile + "'\r\n\r\nThis file cannot be found. Open the correct file.");
+    EXPECT_EQ(prompt.messages[0].text,
+              "'" + t.psTableFile + "'\r\n\r\nThis file cannot be found. Open the correct file.");
     EXPECT_EQ(prompt.messages[0].icon, MsgIcon::Exclamation);
     EXPECT_EQ(prompt.messages[0].title, " Quantimetrix");
 }
@@ -245,8 +264,9 @@ TEST(TableReader, MoreThan32767LinesFailsWhileReading) {
     qmtest::TempDir dir;
     std::string text = ";E;\r\n;E;\r\n";
     text.reserve(32768 * 3);
-    for (int i = 2; i < 32767; ++i) text += "x\r\n";
-    qmtest::writeBytes(dir.file("ok.dat"), text);  // exactly 32,767 lines
+    for (int i = 2; i < 32767; ++i)
+        text += "x\r\n";
+    qmtest::writeBytes(dir.file("ok.dat"), text); // exactly 32,767 lines
     qmtest::writeBytes(dir.file("big.dat"), text + "x\r\n");
     for (auto [name, result] : {std::pair{"ok.dat", 0}, std::pair{"big.dat", 1}}) {
         RecordingPrompt prompt;
@@ -263,7 +283,7 @@ TEST(TableReader, MoreThan32767LinesFailsWhileReading) {
 
 TEST(TableReader, NeverCrashesOnHostileBytes) {
     std::mt19937 rng(1234);
-    std::vector<std::string> inputs = {std::string(10 * 1024 * 1024, 'a'),  // a 10 MB line
+    std::vector<std::string> inputs = {std::string(10 * 1024 * 1024, 'a'), // a 10 MB line
                                        std::string("\0\0;E;\0\r\n", 8), std::string(5000, ';'),
                                        ";E;\r\n;E;\r\n" + std::string(3, '\0') + ";x;5\r\n;E;\r\n"};
     for (int k = 0; k < 200; ++k) {
