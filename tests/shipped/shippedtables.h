@@ -1,4 +1,6 @@
-// Loading the shipped conversion tables for the tests of their contents.
+// The shipped conversion tables, read as the program reads them, for the tests
+// of their contents. Every test runs on both files: default.dat (decimal
+// periods) and default_e.dat (decimal commas).
 #pragma once
 
 #include "core/numtext.h"
@@ -10,24 +12,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
-#include <string_view>
-#include <vector>
 
 namespace qm::shipped {
 
-inline std::string periodFile() {
-    return std::string(QM_SHIPPED_DATA_DIR) + "/default.dat";
-}
-inline std::string commaFile() {
-    return std::string(QM_SHIPPED_DATA_DIR) + "/default_e.dat";
-}
-
-inline DecimalSettings periodSettings() {
-    return DecimalSettings{0, "period", NumberLocale{'.', ','}};
-}
-inline DecimalSettings commaSettings() {
-    return DecimalSettings{1, "comma", NumberLocale{',', '.'}};
+inline std::string shippedFile(bool comma) {
+    return std::string(QM_SHIPPED_DATA_DIR) + (comma ? "/default_e.dat" : "/default.dat");
 }
 
 inline std::string fileBytesOf(const std::string& path) {
@@ -36,21 +27,32 @@ inline std::string fileBytesOf(const std::string& path) {
     return bytes;
 }
 
-// Reads a shipped file through the reader, as the program does at start-up
-// (without touching the file's attribute). Fails the test on any message.
-inline void loadShipped(ConversionTable& t, bool comma, double twipsPerPixel = 15) {
-    const std::string text = decodeFileText(fileBytesOf(comma ? commaFile() : periodFile()));
-    RecordingPrompt prompt;
-    ReadContext ctx{prompt, comma ? commaSettings() : periodSettings(), "/nowhere/", twipsPerPixel};
-    ASSERT_EQ(pReadTableLines(t, splitFileLines(text), ctx), 0);
-    ASSERT_TRUE(prompt.messages.empty()) << prompt.messages.front().text;
-}
-
-// The Order# at which a category appears in the tree, 0 when it does not.
-inline int orderOf(const ConversionTable& t, int category) {
-    for (int j = 1; j <= t.pnNodeCount; ++j)
-        if (t.pnNodeCategory[j] == category) return j;
-    return 0;
-}
+class ShippedTable : public ::testing::TestWithParam<bool> {
+  protected:
+    ConversionTable t;
+    // Reads the file as the program does at start-up on a 96 dpi screen; any
+    // message fails the test.
+    void SetUp() override {
+        RecordingPrompt prompt;
+        ReadContext ctx{prompt, decimal(), "/nowhere/", 15};
+        const std::string text = decodeFileText(fileBytesOf(shippedFile(GetParam())));
+        ASSERT_EQ(pReadTableLines(t, splitFileLines(text), ctx), 0);
+        ASSERT_TRUE(prompt.messages.empty()) << prompt.messages.front().text;
+    }
+    DecimalSettings decimal() const {
+        return GetParam() ? DecimalSettings{1, "comma", NumberLocale{',', '.'}}
+                          : DecimalSettings{0, "period", NumberLocale{'.', ','}};
+    }
+    // A number of the file's locale; NaN when the text is none.
+    double number(const std::string& text) const {
+        return pStrictNumber(text, decimal().locale).value_or(NAN);
+    }
+    int category(int order) const { return t.pnNodeCategory[order]; }
+    int orderOf(int c) const {
+        for (int j = 1; j <= t.pnNodeCount; ++j)
+            if (t.pnNodeCategory[j] == c) return j;
+        return 0;
+    }
+};
 
 } // namespace qm::shipped
