@@ -22,6 +22,7 @@ Constants|Newtonian constant of gravitation (G)|||6.67430E-11
 Constants|Electron mass (me)|||9.1093837139E-31
 Length|Mile (international)|Kilometre|1|1.609344
 Length|Parsec|Astronomical unit|1|206264.806247
+Length|Bohr radius|Ångström|1|0.529177210544
 Area|Acre (international)|Square metre|1|4046.8564224
 Area|Square mile (international)|Square kilometre|1|2.589988110336
 Volume|Gallon (US liquid)|Litre|1|3.785411784
@@ -44,6 +45,7 @@ Volume Flow Rate|Gallon (US) per minute|Litre per minute|1|3.785411784
 Volume Flow Rate|Cubic foot per second|Litre per second|1|28.316846592
 Mass|Pound (avoirdupois)|Kilogram|1|0.45359237
 Mass|Solar mass|Kilogram|1|1.98840987070E+30
+Mass|Proton mass|Dalton (unified atomic mass unit)|1|1.0072764665789
 Density|Pound per cubic foot|Kilogram per cubic metre|1|16.0184633740
 Density|Gram per cubic centimetre|Kilogram per cubic metre|1|1000
 Force|Pound-force|Newton|1|4.44822161526
