@@ -122,14 +122,13 @@ int cmdConvert(std::vector<std::string> args) {
     } else {
         const std::string data = readAllStdin();
         out.reserve(data.size() * 2);
-        std::size_t pos = 0;
-        while (pos < data.size()) {
-            std::size_t end = data.find('\n', pos);
-            if (end == std::string::npos) end = data.size();
-            std::string_view line(data.data() + pos, end - pos);
-            if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-            convert(line, out);
-            pos = end + 1;
+        // CR LF, CR and LF each end a line, as in data files.
+        const std::string_view all(data);
+        for (std::size_t pos = 0; pos < all.size();) {
+            std::size_t end = findLineEnd(all, pos);
+            if (end == std::string_view::npos) end = all.size();
+            convert(all.substr(pos, end - pos), out);
+            pos = end + (all.compare(end, 2, "\r\n") == 0 ? 2 : 1);
         }
     }
     std::fwrite(out.data(), 1, out.size(), stdout);

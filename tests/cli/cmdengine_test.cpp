@@ -175,8 +175,8 @@ TEST_F(Cli, ConvertInCommaMode) {
 
 TEST_F(Cli, ConvertBatchFromStandardInput) {
     const Outcome o = run({"convert", "--file", periodFile, "Length", "Metre", "Kilometre", "-"},
-                          "1500\n\n2,5\n1e3\r\n3");
-    EXPECT_EQ(o.out, "1.50000\n\nInput error\n1.00000\n0.00300000\n");
+                          "1500\n\n2,5\r1e3\r\n3\r\r4");
+    EXPECT_EQ(o.out, "1.50000\n\nInput error\n1.00000\n0.00300000\n\n0.00400000\n");
     EXPECT_EQ(o.err, "Only a period is recognized as decimal separator.\n");
     EXPECT_EQ(o.status, 0);
 
