@@ -125,7 +125,7 @@ int cmdConvert(std::vector<std::string> args) {
         // CR LF, CR and LF each end a line, as in data files.
         const std::string_view all(data);
         for (std::size_t pos = 0; pos < all.size();) {
-            std::size_t end = findLineEnd(all, pos);
+            std::size_t end = all.find_first_of("\r\n", pos);
             if (end == std::string_view::npos) end = all.size();
             convert(all.substr(pos, end - pos), out);
             pos = end + (all.compare(end, 2, "\r\n") == 0 ? 2 : 1);
