@@ -69,9 +69,11 @@ std::vector<std::string> shown(const qm::LintReport& r) {
 
 const std::string kBeyond = ": unit line beyond the header's count of ";
 const std::string kDropped = ": not shown, and dropped by the next save";
+const std::string kNoSection3 = "5: allocation entry names Category# 3, which has no section";
 
 } // namespace
 
+// clang-format off
 TEST(TableLint, WarnsOfWhatReadsOtherThanItLooksAndWhereTheReadStops) {
     const std::string unit = "1;U;1;0;;;\r\n";
     // 98 full categories: the next category header is line 9,902.
@@ -85,71 +87,27 @@ TEST(TableLint, WarnsOfWhatReadsOtherThanItLooksAndWhereTheReadStops) {
         std::vector<std::string> warnings;
     } cases[] = {
         {1, "G;1", false, 0, {}},
-        {15,
-         "1;Foot;0,3048;0;;;",
-         false,
-         0,
-         {"15: ratio \"0,3048\" is not a number: it reads as 0 (a file with decimal commas? use "
-          "--comma)"}},
+        {15, "1;Foot;0,3048;0;;;", false, 0, {"15: ratio \"0,3048\" is not a number: it reads as 0 (a file with decimal commas? use --comma)"}},
         {15, "1;Foot;0,3048;0;;;", true, 0, {}},
-        {15,
-         "1;Foot;NaN;abc;1x;;",
-         false,
-         0,
-         {"15: ratio \"NaN\" is not a number: it reads as 0",
-          "15: offset \"abc\" is not a number: it reads as 0",
-          "15: ratio error \"1x\" is not a number: it reads as 1"}},
+        {15, "1;Foot;NaN;abc;1x;;", false, 0, {"15: ratio \"NaN\" is not a number: it reads as 0", "15: offset \"abc\" is not a number: it reads as 0", "15: ratio error \"1x\" is not a number: it reads as 1"}},
         {15, "1;Foot;;0;;", false, 0, {"15: ratio \"\" is empty: it reads as 0"}},
         {15, "1;Foot;0.0;0;;;", false, 0, {"15: ratio is 0: conversions into this unit give 0"}},
-        {11,
-         "1;Speed of light;3e;m/s;0;0;",
-         false,
-         0,
-         {"11: ratio \"3e\" is not a number: it reads as 3"}},
+        {11, "1;Speed of light;3e;m/s;0;0;", false, 0, {"11: ratio \"3e\" is not a number: it reads as 3"}},
         {13, "3;Length;1", false, 0, {"15" + kBeyond + "1" + kDropped}},
-        {13,
-         "3;Length;-1",
-         false,
-         0,
-         {"13: negative unit count -1: no unit is shown", "14" + kBeyond + "-1" + kDropped,
-          "15" + kBeyond + "-1" + kDropped}},
-        {5,
-         "4;1;Length",
-         false,
-         0,
-         {"5: allocation entry names Category# 4, which has no section"}},
-        {16,
-         ";E;\r\n\r\nx\r\ny",
-         false,
-         0,
-         {"18: 2 line(s) after the last end line: never read, and dropped by the next save"}},
-        {16,
-         "; E;;",
-         false,
-         0,
-         {"5: allocation entry names Category# 3, which has no section",
-          "13: 4 line(s) after the last end line: never read, and dropped by the next save",
-          "16: \"; E;;\" is not an end line (\";E;\")"}},
-        {12,
-         "\t;e;",
-         false,
-         12,
-         {"5: allocation entry names Category# 3, which has no section",
-          "12: \"\t;e;\" is not an end line (\";E;\")"}},
+        {13, "3;Length;-1", false, 0, {"13: negative unit count -1: no unit is shown", "14" + kBeyond + "-1" + kDropped, "15" + kBeyond + "-1" + kDropped}},
+        {5, "4;1;Length", false, 0, {"5: allocation entry names Category# 4, which has no section"}},
+        {16, ";E;\r\n\r\nx\r\ny", false, 0, {"18: 2 line(s) after the last end line: never read, and dropped by the next save"}},
+        {16, "; E;;", false, 0, {kNoSection3, "13: 4 line(s) after the last end line: never read, and dropped by the next save", "16: \"; E;;\" is not an end line (\";E;\")"}},
+        {12, "\t;e;", false, 12, {kNoSection3, "12: \"\t;e;\" is not an end line (\";E;\")"}},
         {0, "G;1\r\n;E;\r\n", false, 3, {}},
         {14, "x;Metre;1;0;0;0;", false, 14, {}},
+        {13, "x;Length;2", false, 13, {}},
         {13, "3;Length;100", false, 13, {}},
         {3, "99999;1;Number System", false, 3, {}},
         {1, repeat("G;1\r\n", 30) + "G;1", false, 31, {}},
         {1, repeat("G;1\r\n", 100) + "G;1", false, 101, {}},
         {3, repeat("1;1;N\r\n", 100) + "1;1;N", false, 103, {}},
-        {13, "x;Length;2", false, 13, {}},
-        {14,
-         repeat(unit, 5) + "1;U;1;0;;;",
-         false,
-         19,
-         {"16" + kBeyond + "2" + kDropped, "17" + kBeyond + "2" + kDropped,
-          "18" + kBeyond + "2" + kDropped}},
+        {14, repeat(unit, 5) + "1;U;1;0;;;", false, 19, {"16" + kBeyond + "2" + kDropped, "17" + kBeyond + "2" + kDropped, "18" + kBeyond + "2" + kDropped}},
         {13, "3;Length;99\r\n" + repeat(unit, 99) + "1;U;1;0;;;", false, 113, {}},
         {16, repeat(";E;\r\n", 100), false, 114, {}},
         {16, ";E;" + repeat("\r\n", 32767), false, 32768, {}},
@@ -164,6 +122,7 @@ TEST(TableLint, WarnsOfWhatReadsOtherThanItLooksAndWhereTheReadStops) {
         EXPECT_EQ(readerAccepts(text, c.comma), c.failed == 0) << c.text;
     }
 }
+// clang-format on
 
 TEST(TableLint, ShippedAndTestTablesGiveNoWarning) {
     const struct {
