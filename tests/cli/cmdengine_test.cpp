@@ -32,6 +32,7 @@ TEST_F(Cli, ConvertOptionsBatchStreamsAndStatuses) {
     expectRuns({
         {cv({"Length", "Metre", "Kilometre", "1500"}), "", "1.50000\n", "", 0},
         {cv({"Length", "#1", "#2", "1500"}), "", "1.50000\n", "", 0},
+        {{"convert", "Length", "Metre", "Kilometre", "1500"}, "", "1.50000\n", "", 0}, // the shipped table beside the program
         {cv({"--digits", "7", "Length", "Metre", "Metre", "1000000"}), "", "1000000\n", "", 0},
         {cv({"--scientific", "Length", "Metre", "Metre", "12.5"}), "", "1.25000E+01\n", "", 0},
         {cv({"--integer", "Length", "Metre", "Metre", "2.7"}), "", "3\n", "", 0},
