@@ -33,6 +33,13 @@ std::string shown(double v) {
     return buf;
 }
 
+// A text in quotes, cut short when long.
+std::string quoted(std::string_view text) {
+    constexpr std::size_t kShown = 32;
+    if (text.size() <= kShown) return "\"" + std::string(text) + "\"";
+    return "\"" + std::string(text.substr(0, kShown)) + "...\"";
+}
+
 // A line that looks like an end line but is not one: blanks and tabs aside and
 // in any case, the letter E between semicolons.
 bool nearlyEndLine(std::string_view line) {
@@ -161,7 +168,7 @@ class Walk {
         if (comma != std::string::npos) withPoint[comma] = '.';
         if (dec_.pnDecimalMode == 1) text = withPoint;
         if (auto v = pStrictNumber(text, plain)) return v;
-        std::string w = std::string(what) + " \"" + text + "\" ";
+        std::string w = std::string(what) + " " + quoted(text) + " ";
         w += text.empty() ? "is empty" : "is not a number";
         w += ": it reads as " + shown(pPrefixValue(text));
         if (dec_.pnDecimalMode != 1 && comma != std::string::npos &&
@@ -203,8 +210,8 @@ LintReport lintTableText(std::string_view text, const DecimalSettings& dec) {
     }
     for (std::size_t i = 0; i < lines.size(); ++i)
         if (nearlyEndLine(lines[i]))
-            r.warnings.push_back({static_cast<int>(i) + 1, "\"" + std::string(lines[i]) +
-                                                               "\" is not an end line (\";E;\")"});
+            r.warnings.push_back(
+                {static_cast<int>(i) + 1, quoted(lines[i]) + " is not an end line (\";E;\")"});
     std::stable_sort(r.warnings.begin(), r.warnings.end(),
                      [](const LintWarning& a, const LintWarning& b) { return a.line < b.line; });
     return r;

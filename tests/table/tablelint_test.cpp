@@ -90,6 +90,7 @@ TEST(TableLint, WarnsOfWhatReadsOtherThanItLooksAndWhereTheReadStops) {
         {15, "1;Foot;0,3048;0;;;", false, 0, {"15: ratio \"0,3048\" is not a number: it reads as 0 (a file with decimal commas? use --comma)"}},
         {15, "1;Foot;0,3048;0;;;", true, 0, {}},
         {15, "1;Foot;NaN;abc;1x;;", false, 0, {"15: ratio \"NaN\" is not a number: it reads as 0", "15: offset \"abc\" is not a number: it reads as 0", "15: ratio error \"1x\" is not a number: it reads as 1"}},
+        {15, "1;Foot;1;" + repeat("9", 32) + "x;;;", false, 0, {"15: offset \"" + repeat("9", 32) + "...\" is not a number: it reads as 1e+32"}},
         {15, "1;Foot;;0;;", false, 0, {"15: ratio \"\" is empty: it reads as 0"}},
         {15, "1;Foot;0.0;0;;;", false, 0, {"15: ratio is 0: conversions into this unit give 0"}},
         {11, "1;Speed of light;3e;m/s;0;0;", false, 0, {"11: ratio \"3e\" is not a number: it reads as 3"}},
