@@ -16,7 +16,7 @@ namespace {
 std::string positional(std::vector<std::string>& args, std::size_t count, const char* usage) {
     rejectUnknownOptions(args);
     if (args.size() != count) throw UsageError{usage};
-    return args.front();
+    return args.empty() ? std::string() : args.front();
 }
 
 } // namespace
