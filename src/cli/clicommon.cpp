@@ -2,7 +2,9 @@
 
 #include "auxwindows/hinttext.h"
 #include "table/conversiontable.h"
+#include "table/encoding.h"
 #include "table/fileio.h"
+#include "table/tablelint.h"
 #include "table/tablereader.h"
 
 #include <cstdlib>
@@ -99,21 +101,35 @@ std::string oneLine(const std::string& text) {
     return line;
 }
 
-// Reads `path` into t; on failure the reader's message (as a message box would
-// show it) comes back in `message`.
+std::optional<std::string> dataFileText(const std::string& path) {
+    constexpr std::uintmax_t kMaxBytes = 16u << 20;
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec) ||
+        std::filesystem::file_size(path, ec) > kMaxBytes || ec)
+        return std::nullopt;
+    std::string bytes;
+    if (!readFileBytes(path, bytes)) return std::nullopt;
+    return decodeFileText(bytes);
+}
+
 bool readTable(ConversionTable& t, const std::string& path, bool comma, std::string& message) {
     CapturingPrompt prompt;
     ReadContext ctx{prompt, decimalSettings(comma), programFolder()};
     t.psTableFile = path;
     if (pReadTable(t, ctx) == 0) return true;
-    message =
-        prompt.texts.empty() ? std::string("The file could not be read.") : prompt.texts.back();
+    message = oneLine(prompt.texts.empty() ? std::string("The file could not be read.")
+                                           : prompt.texts.back());
+    if (const auto text = dataFileText(path)) {
+        const int line = lintTableText(*text, decimalSettings(comma)).failedLine;
+        if (line > 0) message = "line " + groupedNumber(line) + ": " + message;
+    }
     return false;
 }
 
 MsgResult PrintingPrompt::message(const std::string& text, const std::string&, MsgIcon,
                                   MsgButtons) {
     out_ << oneLine(text) << '\n';
+    ++messages;
     return MsgResult::OK;
 }
 

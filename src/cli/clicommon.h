@@ -16,7 +16,12 @@ struct ConversionTable;
 
 namespace qm::cli {
 
-// Thrown for a usage error; main prints it and exits with status 2.
+// Exit statuses, the same for the same failure in every command.
+inline constexpr int kExitOk = 0;      // every result is a number
+inline constexpr int kExitFailed = 1;  // "Input error", a message, a failed write
+inline constexpr int kExitRefused = 2; // usage, unknown category or unit, unreadable file
+
+// Thrown for a usage error; main prints it and exits with kExitRefused.
 struct UsageError {
     std::string message;
 };
@@ -48,8 +53,13 @@ std::string dataFilePath(const CommonOptions& o);
 // A message as one line: each line break becomes a blank.
 std::string oneLine(const std::string& text);
 
-// Reads `path` into t; on failure the reader's message (as a message box would
-// show it) comes back in `message`.
+// The text of a data file for checking it: nullopt for anything but a regular
+// file of reasonable size, or one that cannot be read.
+std::optional<std::string> dataFileText(const std::string& path);
+
+// Reads `path` into t; on failure the reader's message comes back in `message`
+// as one line, led by the line at which the read failed when there is one
+// ("line 1,234: PRTB04 ...").
 bool readTable(ConversionTable& t, const std::string& path, bool comma, std::string& message);
 
 // Prints each message as one line on a stream (line breaks inside the message
@@ -60,6 +70,7 @@ class PrintingPrompt : public UserPrompt {
     MsgResult message(const std::string& text, const std::string& title, MsgIcon icon,
                       MsgButtons buttons) override;
     void showHint(int n) override;
+    int messages = 0; // message boxes printed so far (tips not counted)
 
   private:
     std::ostream& out_;

@@ -3,6 +3,7 @@
 #include "cli/clicommon.h"
 #include "cli/commands.h"
 #include "engine/conversiondriver.h"
+#include "engine/numbersystems.h"
 #include "table/conversiontable.h"
 #include "table/tablereader.h"
 
@@ -82,8 +83,8 @@ int cmdConvert(std::vector<std::string> args) {
     ConversionTable t;
     std::string message;
     if (!readTable(t, dataFilePath(o), o.comma, message)) {
-        std::cerr << oneLine(message) << '\n';
-        return 2;
+        std::cerr << message << '\n';
+        return kExitRefused;
     }
 
     ConversionInput in;
@@ -93,25 +94,28 @@ int cmdConvert(std::vector<std::string> args) {
         for (int j = 1; c >= 1 && j <= t.pnNodeCount && order == 0; ++j)
             if (t.pnNodeCategory[j] == c) order = j;
         if (order == 0) throw Failure{"unknown category: " + args[0]};
+        if (order == kConstantsOrder)
+            throw Failure{args[0] + " holds constants, not units: nothing to convert (see list)"};
         in.pnSelGroupIndex = c;
         in.pnSelNodeIndex = static_cast<int16_t>(categoryNode(t, order));
         in.pnConvFromIndex = findUnit(t, c, args[1]);
         in.pnConvIntoIndex = findUnit(t, c, args[2]);
     } catch (const Failure& f) {
         std::cerr << f.message << '\n';
-        return 2;
+        return kExitRefused;
     }
 
     PrintingPrompt prompt(std::cerr, dec);
     EngineState state;
     std::string box; // the convert-into box keeps its text after a failure
-    int status = 0;
+    int status = kExitOk;
     const auto convert = [&](std::string_view text, std::string& out) {
         in.fromText.assign(text);
         if (auto r = pExecConversion(t, in, style, dec, state, prompt))
             box = std::move(*r);
         else
-            status = 1;
+            status = kExitFailed;
+        if (box == kInputError) status = kExitFailed;
         out += box;
         out += '\n';
     };
@@ -122,19 +126,18 @@ int cmdConvert(std::vector<std::string> args) {
     } else {
         const std::string data = readAllStdin();
         out.reserve(data.size() * 2);
-        std::size_t pos = 0;
-        while (pos < data.size()) {
-            std::size_t end = data.find('\n', pos);
-            if (end == std::string::npos) end = data.size();
-            std::string_view line(data.data() + pos, end - pos);
-            if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-            convert(line, out);
-            pos = end + 1;
+        // CR LF, CR and LF each end a line, as in data files.
+        const std::string_view all(data);
+        for (std::size_t pos = 0; pos < all.size();) {
+            std::size_t end = all.find_first_of("\r\n", pos);
+            if (end == std::string_view::npos) end = all.size();
+            convert(all.substr(pos, end - pos), out);
+            pos = end + (all.compare(end, 2, "\r\n") == 0 ? 2 : 1);
         }
     }
     std::fwrite(out.data(), 1, out.size(), stdout);
     std::fflush(stdout);
-    return status;
+    return prompt.messages > 0 ? kExitFailed : status;
 }
 
 int cmdCalc(std::vector<std::string> args) {
@@ -152,8 +155,9 @@ int cmdCalc(std::vector<std::string> args) {
 
     const DecimalSettings dec = decimalSettings(o.comma);
     PrintingPrompt prompt(std::cerr, dec);
-    std::cout << mCalcResultText(args[0], style, calc, dec, prompt) << '\n';
-    return 0;
+    const std::string result = mCalcResultText(args[0], style, calc, dec, prompt);
+    std::cout << result << '\n';
+    return result == kInputError ? kExitFailed : kExitOk;
 }
 
 } // namespace qm::cli

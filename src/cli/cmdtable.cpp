@@ -2,49 +2,48 @@
 #include "cli/clicommon.h"
 #include "cli/commands.h"
 #include "table/conversiontable.h"
+#include "table/tablelint.h"
 #include "table/tablereader.h"
 #include "table/tablewriter.h"
 
+#include <algorithm>
 #include <iostream>
 
 namespace qm::cli {
 
 namespace {
 
-std::string messageAsLines(const std::string& text) {
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
-        out += text[i];
-    }
-    return out;
-}
-
 std::string positional(std::vector<std::string>& args, std::size_t count, const char* usage) {
     rejectUnknownOptions(args);
     if (args.size() != count) throw UsageError{usage};
-    return args.front();
+    return args.empty() ? std::string() : args.front();
 }
 
 } // namespace
 
 int cmdCheck(std::vector<std::string> args) {
+    constexpr const char* kUsage = "usage: quantimetrix-cli check [--comma] [--strict] PATH";
     const CommonOptions o = takeCommonOptions(args);
-    std::string path =
-        o.file ? *o.file : positional(args, 1, "usage: quantimetrix-cli check [--comma] PATH");
-    if (o.file) positional(args, 0, "usage: quantimetrix-cli check [--comma] PATH");
+    const bool strict = takeFlag(args, "--strict");
+    const std::string path = o.file ? *o.file : positional(args, 1, kUsage);
+    if (o.file) positional(args, 0, kUsage);
     ConversionTable t;
     std::string message;
-    if (!readTable(t, path, o.comma, message)) {
-        std::cout << messageAsLines(message) << '\n';
-        return 1;
+    const bool read = readTable(t, path, o.comma, message);
+    LintReport lint;
+    if (const auto text = dataFileText(path)) lint = lintTableText(*text, decimalSettings(o.comma));
+    for (const LintWarning& w : lint.warnings)
+        std::cout << path << ':' << w.line << ": warning: " << w.text << '\n';
+    if (!read) {
+        std::cerr << message << '\n';
+        return kExitRefused;
     }
     long units = 0;
     for (int c = 1; c <= t.pnCategoryCount; ++c)
-        units += t.pnUnitCount[c];
+        units += std::max<int>(t.pnUnitCount[c], 0);
     std::cout << t.pnCatGroupCount << " groups, " << t.pnCategoryCount << " categories, " << units
-              << " units\n";
-    return 0;
+              << " units, " << lint.warnings.size() << " warnings\n";
+    return strict && !lint.warnings.empty() ? kExitFailed : kExitOk;
 }
 
 int cmdResave(std::vector<std::string> args) {
@@ -55,8 +54,8 @@ int cmdResave(std::vector<std::string> args) {
     ConversionTable t;
     std::string message;
     if (!readTable(t, args[0], o.comma, message)) {
-        std::cerr << messageAsLines(message) << '\n';
-        return 1;
+        std::cerr << message << '\n';
+        return kExitRefused;
     }
     t.psTableFile = args[1];
     CapturingPrompt prompt;
@@ -66,8 +65,9 @@ int cmdResave(std::vector<std::string> args) {
     };
     if (!pSaveTable(t, expanded, prompt)) {
         std::cerr << "Cannot write '" << args[1]
-                  << "': " << (prompt.texts.empty() ? std::string() : prompt.texts.back()) << '\n';
-        return 1;
+                  << "': " << oneLine(prompt.texts.empty() ? std::string() : prompt.texts.back())
+                  << '\n';
+        return kExitFailed;
     }
     return 0;
 }
@@ -80,8 +80,8 @@ int cmdList(std::vector<std::string> args) {
     ConversionTable t;
     std::string message;
     if (!readTable(t, dataFilePath(o), o.comma, message)) {
-        std::cerr << messageAsLines(message) << '\n';
-        return 2;
+        std::cerr << message << '\n';
+        return kExitRefused;
     }
     if (args.empty()) {
         for (int j = 1; j <= t.pnNodeCount; ++j) {
@@ -99,7 +99,7 @@ int cmdList(std::vector<std::string> args) {
     const int16_t c = pMatchGroupIndex(t, args[0]);
     if (c < 1) {
         std::cerr << "unknown category: " << args[0] << '\n';
-        return 2;
+        return kExitRefused;
     }
     for (int u = 1; u <= t.pnUnitCount[c] && u <= t.unitDim(); ++u) {
         const UnitRecord& r = t.unit(c, u);

@@ -11,7 +11,9 @@ namespace {
 
 const Command kCommands[] = {
     {"check", cmdCheck,
-     "check [--comma] PATH             read a data file and count what it holds"},
+     "check [--comma] [--strict] PATH  read a data file, warn of what reads other than it\n"
+     "                                   looks or what the next save would drop\n"
+     "                                   (FILE:LINE: warning: TEXT), count what it holds"},
     {"resave", cmdResave, "resave [--comma] IN OUT          read IN and write it to OUT"},
     {"list", cmdList,
      "list [--file PATH] [CATEGORY]    list the categories, or one category's units"},
@@ -29,7 +31,13 @@ void printUsage(std::ostream& out) {
     out << "usage: quantimetrix-cli COMMAND [OPTIONS] ARGS\n\ncommands:\n";
     for (const Command& c : kCommands)
         out << "  " << c.usage << '\n';
-    out << "\ncommon options: --file PATH (data file), --comma (comma as decimal separator)\n";
+    out << "\ncommon options: --file PATH (data file), --comma (comma as decimal separator)\n"
+           "\nexit status:\n"
+           "  0  every result is a number (check: the file reads; warnings allowed)\n"
+           "  1  a result is \"Input error\", a message about the input or the factors was\n"
+           "     printed, resave could not write, or check --strict found warnings\n"
+           "  2  usage error, unknown category or unit, or a data file that cannot be read\n"
+           "results go to standard output, every message to standard error\n";
 }
 
 } // namespace
@@ -38,11 +46,11 @@ int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) {
         printUsage(std::cerr);
-        return 2;
+        return kExitRefused;
     }
     if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
         printUsage(std::cout);
-        return 0;
+        return kExitOk;
     }
     for (const Command& c : kCommands) {
         if (args[0] != c.name) continue;
@@ -50,17 +58,17 @@ int main(int argc, char** argv) {
         for (const auto& a : rest) {
             if (a == "--help" || a == "-h") {
                 std::cout << "usage: quantimetrix-cli " << c.usage << '\n';
-                return 0;
+                return kExitOk;
             }
         }
         try {
             return c.run(std::move(rest));
         } catch (const UsageError& e) {
             std::cerr << e.message << '\n';
-            return 2;
+            return kExitRefused;
         }
     }
     std::cerr << "unknown command: " << args[0] << '\n';
     printUsage(std::cerr);
-    return 2;
+    return kExitRefused;
 }
