@@ -74,9 +74,7 @@ std::string mGetFileName(const std::string& path) {
 std::string folderPart(const std::string& path, const std::string& programFolder) {
     const auto pos = path.find_last_of("/\\");
     if (pos != std::string::npos) return path.substr(0, pos + 1);
-    std::string f = programFolder;
-    if (!f.empty() && f.back() != '/' && f.back() != '\\') f += '/';
-    return f;
+    return folderWithSeparator(programFolder);
 }
 
 namespace {
@@ -90,15 +88,11 @@ bool folderWritable(const fs::path& folder) {
     fs::remove(probe, ec);
     return true;
 }
-
-std::string withSeparator(std::string f) {
-    if (!f.empty() && f.back() != '/' && f.back() != '\\') f += '/';
-    return f;
-}
 } // namespace
 
 std::string resolveDataFolder(const std::string& programFolder, const std::string& userFolder) {
-    if (userFolder.empty() || folderWritable(programFolder)) return withSeparator(programFolder);
+    if (userFolder.empty() || folderWritable(programFolder))
+        return folderWithSeparator(programFolder);
     std::error_code ec;
     fs::create_directories(userFolder, ec);
     for (const char* name : {"default.dat", "default_e.dat"}) {
@@ -109,7 +103,7 @@ std::string resolveDataFolder(const std::string& programFolder, const std::strin
             fs::permissions(target, fs::perms::owner_write, fs::perm_options::add, ec);
         }
     }
-    return withSeparator(userFolder);
+    return folderWithSeparator(userFolder);
 }
 
 } // namespace qm

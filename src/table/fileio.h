@@ -2,6 +2,8 @@
 // replace-on-success writes, the read-only attribute, and path parts.
 #pragma once
 
+#include "core/folder.h"
+
 #include <string>
 #include <string_view>
 

@@ -1,5 +1,6 @@
 #include "table/tablereader.h"
 
+#include "core/folder.h"
 #include "core/runerror.h"
 #include "core/text.h"
 #include "table/encoding.h"
@@ -194,11 +195,9 @@ std::string defaultTableName(int16_t pnDecimalMode) {
 }
 
 int16_t pReadTable(ConversionTable& t, const ReadContext& ctx) {
-    if (t.psTableFile.empty()) {
-        std::string folder = ctx.programFolder;
-        if (!folder.empty() && folder.back() != '/' && folder.back() != '\\') folder += '/';
-        t.psTableFile = folder + defaultTableName(ctx.decimal.pnDecimalMode);
-    }
+    if (t.psTableFile.empty())
+        t.psTableFile =
+            folderWithSeparator(ctx.programFolder) + defaultTableName(ctx.decimal.pnDecimalMode);
     clearReadOnly(t.psTableFile);
     t.pnMaxUnitCount = 0;
 
