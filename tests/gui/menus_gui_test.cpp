@@ -669,7 +669,7 @@ class MenusTest : public QObject, public test::WindowFixture {
     void failedOpenKeepsTheWorkingTableAndItsPath() {
         writeFile(path("bad.dat"), "not a table");
         program_->table.pbTableChanged = true;
-        prompt_.answers = {MsgResult::No, MsgResult::No}; // before Open, before closing
+        prompt_.answers = {MsgResult::No, MsgResult::OK, MsgResult::No}; // and before closing
         dialogAnswers_ = {path("bad.dat"), std::nullopt};
         button("Open")->trigger();
         QCOMPARE(dialogs_.size(), std::size_t{2}); // the dialog came back after the failed read

@@ -1,5 +1,7 @@
 #include "table/conversiontable.h"
 
+#include "core/runerror.h"
+
 #include <gtest/gtest.h>
 
 using namespace qm;
@@ -35,6 +37,8 @@ TEST(ConversionTable, ResizeKeepsWhatFitsAndNeverGoesBelowFive) {
         EXPECT_EQ(t.unit(3, 2).Name, "kept");
     }
     EXPECT_EQ(t.unit(3, 8).Name, ""); // gone when the dimension was 5
+    EXPECT_THROW(t.unit(3, 9), RunError);
+    EXPECT_THROW(t.unit(101, 1), RunError);
 }
 
 TEST(ConversionTable, NodeNumberingAndTheSelectedNodeCheck) {

@@ -27,29 +27,6 @@ TEST(FileIo, PathParts) {
     }
 }
 
-TEST(FileIo, OnlyRegularFilesUpToTheLimitAreRead) {
-    qmtest::TempDir dir;
-    qmtest::writeBytes(dir.file("ten"), "0123456789");
-    ASSERT_EQ(mkfifo(dir.file("pipe").c_str(), 0600), 0);
-    struct Case {
-        std::string path;
-        std::uintmax_t limit;
-        FileReadStatus status;
-    } cases[] = {
-        {dir.file("ten"), 10, FileReadStatus::Ok},
-        {dir.file("ten"), 9, FileReadStatus::TooLarge},
-        {dir.file("missing"), 10, FileReadStatus::CannotOpen},
-        {dir.folder(), 10, FileReadStatus::NotAFile},
-        {dir.file("pipe"), 10, FileReadStatus::NotAFile}, // would wait for a writer
-        {"/dev/zero", 10, FileReadStatus::NotAFile},      // would never end
-    };
-    for (const auto& c : cases) {
-        std::string bytes = "stale";
-        EXPECT_EQ(readDataFile(c.path, bytes, c.limit), c.status) << c.path;
-        EXPECT_EQ(bytes, c.status == FileReadStatus::Ok ? "0123456789" : "") << c.path;
-    }
-}
-
 TEST(FileIo, ReplacingFollowsLinksKeepsPermissionsAndIgnoresPlantedLinks) {
     qmtest::TempDir dir;
     qmtest::writeBytes(dir.file("real.dat"), "old");
@@ -73,36 +50,6 @@ TEST(FileIo, ReplacingFollowsLinksKeepsPermissionsAndIgnoresPlantedLinks) {
     EXPECT_EQ(qmtest::modeOf(dir.file("fresh.dat")), 0666u & ~mask);
     EXPECT_EQ(dir.names(), (std::set<std::string>{"real.dat", "link.dat", "victim", "fresh.dat",
                                                   "real.dat.qmtmp", "link.dat.qmtmp"}));
-}
-
-TEST(FileIo, AFailedReplacingWriteLeavesTheOldFileAndNoOtherFile) {
-    qmtest::TempDir dir;
-    qmtest::writeBytes(dir.file("t.dat"), "old");
-    fs::create_directory(dir.file("folder.dat"));
-    const std::string big(4096, 'x');
-    struct Case {
-        const char* what;
-        std::string path;
-        rlim_t sizeLimit;
-    } cases[] = {
-        {"the disk is full", dir.file("t.dat"), 100},
-        {"a folder is in the way", dir.file("folder.dat"), RLIM_INFINITY},
-        {"the folder is missing", dir.file("none/t.dat"), RLIM_INFINITY},
-    };
-    for (const auto& c : cases) {
-        bool failed = false;
-        {
-            qmtest::FileSizeLimit limit(c.sizeLimit);
-            try {
-                writeFileReplacing(c.path, big);
-            } catch (const std::exception&) {
-                failed = true;
-            }
-        }
-        EXPECT_TRUE(failed) << c.what;
-        EXPECT_EQ(qmtest::readBytes(dir.file("t.dat")), "old") << c.what;
-        EXPECT_EQ(dir.names(), (std::set<std::string>{"t.dat", "folder.dat"})) << c.what;
-    }
 }
 
 TEST(FileIo, DataFolderIsTheProgramFolderWhenWritable) {

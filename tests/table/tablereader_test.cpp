@@ -127,6 +127,7 @@ TEST(TableReader, LimitsAndTheirMessages) {
         {"category part ends at line 9,902", categories(100, 97), nullptr},
         {"category part passes line 10,000", categories(100, 99), units},
         {"no end line", "Group;1\r\n", "PRTB04"},
+        {"empty file", "", "PRTB04"},
         {"lower-case end line", crlf({";E;", ";E;", "1;C;1", "1;U;1;0;;;", ";e;", ";E;"}),
          "PRTB04"},
         {"header icon not a number", crlf({";E;", ";E;", "x;C;0", ";E;"}), "PRTB04"},
@@ -187,6 +188,8 @@ TEST(TableReader, FilesThatCannotBeReadAreRefusedWithTheirPath) {
     ASSERT_EQ(mkfifo(dir.file("pipe.dat").c_str(), 0600), 0);
     qmtest::writeBytes(dir.file("huge.dat"), "");
     std::filesystem::resize_file(dir.file("huge.dat"), kMaxDataFileBytes + 1);
+    qmtest::writeBytes(dir.file("16mb.dat"), "");
+    std::filesystem::resize_file(dir.file("16mb.dat"), kMaxDataFileBytes); // one line of zeros
     const std::string notFound = "This file cannot be found. Open the correct file.";
     const std::string notAFile =
         "This is not a file (a folder, a pipe or a device). Open the correct file.";
@@ -197,8 +200,10 @@ TEST(TableReader, FilesThatCannotBeReadAreRefusedWithTheirPath) {
         {"32767.dat", ""},
         {"32768.dat", "PRTB03" + kCorrect},
         {"gone.dat", notFound},
-        {"pipe.dat", notAFile},
-        {"", notAFile}, // the folder
+        {"pipe.dat", notAFile},  // would wait for a writer
+        {"", notAFile},          // the folder
+        {"/dev/zero", notAFile}, // would never end
+        {"16mb.dat", "PRTB04" + kCorrect},
         {"huge.dat",
          "This file is larger than 16 MB, far larger than any data file. Open the correct file."},
     };

@@ -127,6 +127,7 @@ TEST(TableWriter, AFailedSaveNamesItsStepAndLeavesTheFile) {
     const std::string longName(240, 'n'); // a name with no room for another beside it
     qmtest::writeBytes(dir.file("t.dat"), old);
     qmtest::writeBytes(dir.file(longName), old);
+    std::filesystem::create_directory(dir.file("folder.dat"));
     ConversionTable t;
     t.pnCategoryCount = 1;
     t.pnUnitCount[1] = 1;
@@ -142,6 +143,7 @@ TEST(TableWriter, AFailedSaveNamesItsStepAndLeavesTheFile) {
         {"save, missing folder", dir.file("none/t.dat"), true, RLIM_INFINITY, "PSTB01"},
         {"save, no room for the new file", dir.file(longName), true, RLIM_INFINITY, "PSTB01"},
         {"save, disk full", dir.file("t.dat"), true, 100, "PSTB04"},
+        {"save, a folder in the way", dir.file("folder.dat"), true, RLIM_INFINITY, "PSTB04"},
         {"node status, missing file", dir.file("none.dat"), false, RLIM_INFINITY, "PSNS01"},
         {"node status, no room for the new file", dir.file(longName), false, RLIM_INFINITY,
          "PSNS05"},
@@ -161,7 +163,7 @@ TEST(TableWriter, AFailedSaveNamesItsStepAndLeavesTheFile) {
         EXPECT_EQ(prompt.messages[0].text, std::string("Error Code = ") + c.label) << c.what;
         EXPECT_EQ(prompt.messages[0].title, "Quantimetrix");
         EXPECT_EQ(qmtest::readBytes(dir.file("t.dat")), old) << c.what;
-        EXPECT_EQ(dir.names(), (std::set<std::string>{"t.dat", longName})) << c.what;
+        EXPECT_EQ(dir.names(), (std::set<std::string>{"t.dat", longName, "folder.dat"})) << c.what;
     }
 }
 
