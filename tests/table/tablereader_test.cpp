@@ -52,13 +52,7 @@ std::string categories(int cats, int units) {
 
 } // namespace
 
-TEST(TableReader, FieldsEndLinesAndLineEnds) {
-    const std::tuple<const char*, int, const char*> fields[] = {
-        {"a;b;c", 1, "a"}, {"a;b;c", 3, "c"}, {"a;b;c", 4, ""},    {"a;;c", 2, ""},
-        {"", 1, ""},       {"a", 2, ""},      {" x ; y", 2, " y"},
-    };
-    for (auto [line, n, field] : fields)
-        EXPECT_EQ(pGetField(line, n, 3), field) << line << " #" << n;
+TEST(TableReader, EndLinesAndLineEnds) {
     const std::pair<const char*, bool> ends[] = {{";E;", true},    {"  ;E;  ", true},
                                                  {";e;", false},   {"\t;E;", false},
                                                  {";E; x", false}, {";E", false}};
@@ -67,39 +61,6 @@ TEST(TableReader, FieldsEndLinesAndLineEnds) {
     using Lines = std::vector<std::string_view>;
     EXPECT_EQ(splitFileLines("a\r\nb\nc\rd"), (Lines{"a", "b", "c", "d"}));
     EXPECT_EQ(splitFileLines("a\r\n\r\n"), (Lines{"a", ""}));
-}
-
-TEST(TableReader, ReadsTheGoldenFileAndLeavesItAsItWas) {
-    qmtest::TempDir dir;
-    const std::string copy = dir.file("small.dat");
-    const std::string bytes = qmtest::readBytes(std::string(QM_TEST_DATA_DIR) + "/small.dat");
-    qmtest::writeBytes(copy, bytes);
-    const auto mode = qmtest::modeOf(copy);
-    const auto time = std::filesystem::last_write_time(copy);
-    RecordingPrompt prompt;
-    ConversionTable t;
-    t.psTableFile = copy;
-    ReadContext ctx{prompt, {}, dir.folder(), 15};
-    ASSERT_EQ(pReadTable(t, ctx), 0);
-    EXPECT_TRUE(prompt.messages.empty());
-    EXPECT_EQ(t.pnCatGroupCount, 2);
-    EXPECT_EQ(t.psCatGroupName[1], "Space and Time");
-    EXPECT_EQ(t.pnCatGroupExpanded[1], 1);
-    EXPECT_EQ(t.pnCatGroupExpanded[2], 0);
-    EXPECT_EQ(t.pnNodeCount, 4);
-    EXPECT_EQ(t.pnNodeCategory[4], 4);
-    EXPECT_EQ(t.pnNodeParent[3], 2);
-    EXPECT_EQ(t.pnCategoryCount, 4);
-    EXPECT_EQ(t.psCategoryName[3], "  Length  "); // names are kept as they stand
-    EXPECT_EQ(t.pnUnitCount[3], 3);
-    EXPECT_EQ(t.unit(3, 2),
-              (UnitRecord{1, "Foot (international)", "0.3048", "0", "0", "0", "exactly 0.3048 m"}));
-    EXPECT_EQ(t.unit(3, 3).Ratio, "15"); // the pixel rule
-    EXPECT_EQ(t.pnMaxUnitCount, 4);
-    EXPECT_EQ(t.unitDim(), 5);
-    EXPECT_EQ(qmtest::readBytes(copy), bytes);
-    EXPECT_EQ(qmtest::modeOf(copy), mode);
-    EXPECT_EQ(std::filesystem::last_write_time(copy), time);
 }
 
 TEST(TableReader, LimitsAndTheirMessages) {

@@ -21,6 +21,17 @@ ConversionTable readFile(const std::string& path, RecordingPrompt& prompt) {
     return t;
 }
 
+// One category of one unit, with the text in its names and memo.
+ConversionTable oneUnitTable(const std::string& text, const std::string& path) {
+    ConversionTable t;
+    t.psTableFile = path;
+    t.pnCategoryCount = 1;
+    t.psCategoryName[1] = text;
+    t.pnUnitCount[1] = 1;
+    t.unit(1, 1) = UnitRecord{1, text, "1", "0", "", "", text};
+    return t;
+}
+
 const auto kExpandedFirst = [](int node) { return node == 2; };
 
 void replace(std::string& s, const std::string& from, const std::string& to) {
@@ -31,19 +42,32 @@ void replace(std::string& s, const std::string& from, const std::string& to) {
 
 } // namespace
 
-TEST(TableWriter, WritesTheGoldenFileBack) {
+// The golden file read and written back: what the reader took from it shows in
+// what the writer writes.
+TEST(TableFile, GoldenFileReadAndWrittenBack) {
     qmtest::TempDir dir;
+    const std::string golden = dir.file("small.dat");
+    const std::string bytes = qmtest::readBytes(std::string(QM_TEST_DATA_DIR) + "/small.dat");
+    qmtest::writeBytes(golden, bytes);
+    const auto mode = qmtest::modeOf(golden);
+    const auto time = std::filesystem::last_write_time(golden);
     RecordingPrompt prompt;
-    const std::string golden = std::string(QM_TEST_DATA_DIR) + "/small.dat";
     ConversionTable t = readFile(golden, prompt);
+    EXPECT_EQ(qmtest::readBytes(golden), bytes); // reading leaves the file as it was
+    EXPECT_EQ(qmtest::modeOf(golden), mode);
+    EXPECT_EQ(std::filesystem::last_write_time(golden), time);
+    EXPECT_EQ(t.pnCatGroupExpanded[1], 1);
+    EXPECT_EQ(t.pnCatGroupExpanded[2], 0);
+    EXPECT_EQ(t.pnMaxUnitCount, 4);
+    EXPECT_EQ(t.unitDim(), 5);
     t.psTableFile = dir.file("out.dat");
     ASSERT_TRUE(pSaveTable(
         t, [](int node) { return node == 3; }, prompt));
-    std::string expected = qmtest::readBytes(golden);
+    std::string expected = bytes;
     replace(expected, "Space and Time;1\r\nMechanics;0", "Space and Time;0\r\nMechanics;1");
     replace(expected, "3;2;Length\r\n", "3;2;  Length  \r\n"); // the name as it stands
     replace(expected, "1;  Length  ;3\r\n", "1;Length;3\r\n"); // trimmed in the header
-    replace(expected, "2;Pixel;1;", "2;Pixel;15;");            // as read
+    replace(expected, "2;Pixel;1;", "2;Pixel;15;");            // the pixel rule
     EXPECT_EQ(qmtest::readBytes(t.psTableFile), expected);
     EXPECT_TRUE(isReadOnly(t.psTableFile));
     EXPECT_TRUE(prompt.messages.empty());
@@ -74,48 +98,32 @@ TEST(TableWriter, HiddenCategoriesCountsAndTextsThatCannotStandInAField) {
 }
 
 TEST(TableWriter, EncodingsRoundTrip) {
-    struct Case {
-        const char* what;
-        std::string name;
-        bool utf8; // the file's bytes
-    } cases[] = {
-        {"ascii", "Metre", true},
-        {"latin",
-         "Degree Celsius (\xC2\xB0"
-         "C), \xC2\xB5m, m\xC2\xB2, \xC2\xB1",
-         false},
-        {"euro and typographic quotes", "\xE2\x82\xAC \xE2\x80\x9Cx\xE2\x80\x9D", false},
-        {"outside Windows-1252", "Ohm (\xCE\xA9)", true},
-        {"Windows-1252 bytes that look like UTF-8", "\xC3\x83\xC2\xA9", true},
+    const std::pair<const char*, bool> cases[] = {
+        // the text, and whether the file is UTF-8
+        {"Metre", true},
+        {"Degree Celsius (\u00B0C), \u00B5m, m\u00B2, \u00B1", false},
+        {"\u20AC \u201Cx\u201D", false}, // euro and typographic quotes
+        {"Ohm (\u03A9)", true},          // outside Windows-1252
+        {"\u00C3\u00A9", true},          // Windows-1252 bytes that look like UTF-8
     };
-    for (const auto& c : cases) {
+    for (const auto& [text, utf8] : cases) {
         qmtest::TempDir dir;
-        ConversionTable t;
-        t.psTableFile = dir.file("enc.dat");
-        t.pnCategoryCount = 1;
-        t.psCategoryName[1] = c.name;
-        t.pnUnitCount[1] = 1;
-        t.unit(1, 1) = UnitRecord{1, c.name, "1", "0", "", "", c.name};
+        const ConversionTable t = oneUnitTable(text, dir.file("enc.dat"));
         RecordingPrompt prompt;
-        ASSERT_TRUE(pSaveTable(t, kExpandedFirst, prompt)) << c.what;
-        EXPECT_EQ(isValidUtf8(qmtest::readBytes(t.psTableFile)), c.utf8) << c.what;
+        ASSERT_TRUE(pSaveTable(t, kExpandedFirst, prompt)) << text;
+        EXPECT_EQ(isValidUtf8(qmtest::readBytes(t.psTableFile)), utf8) << text;
         ConversionTable back = readFile(t.psTableFile, prompt);
-        EXPECT_EQ(back.unit(1, 1), t.unit(1, 1)) << c.what;
-        EXPECT_EQ(back.psCategoryName[1], c.name) << c.what;
+        EXPECT_EQ(back.unit(1, 1), t.unit(1, 1)) << text;
+        EXPECT_EQ(back.psCategoryName[1], text) << text;
     }
     const std::pair<const char*, const char*> decoded[] = {
-        {"\xB0"
-         "C \x80 \xB5",
-         "\xC2\xB0"
-         "C \xE2\x82\xAC \xC2\xB5"},
-        {"\xEF\xBB\xBF"
-         "abc",
-         "abc"},
-        {"\x81\x8D", "\xC2\x81\xC2\x8D"},
-        {"\xC0\x80", "\xC3\x80\xE2\x82\xAC"},                             // overlong
-        {"\xED\xA0\x80", "\xC3\xAD\xC2\xA0\xE2\x82\xAC"},                 // surrogate
-        {"\xF4\x90\x80\x80", "\xC3\xB4\xC2\x90\xE2\x82\xAC\xE2\x82\xAC"}, // above U+10FFFF
-        {"\xE2\x82", "\xC3\xA2\xE2\x80\x9A"},                             // cut short
+        {"\260C \200 \265", "\u00B0C \u20AC \u00B5"},
+        {"\357\273\277abc", "abc"},
+        {"\x81\x8D", "\u0081\u008D"},
+        {"\xC0\x80", "\u00C0\u20AC"},                     // overlong
+        {"\xED\xA0\x80", "\u00ED\u00A0\u20AC"},           // surrogate
+        {"\xF4\x90\x80\x80", "\u00F4\u0090\u20AC\u20AC"}, // above U+10FFFF
+        {"\xE2\x82", "\u00E2\u201A"},                     // cut short
     };
     for (auto [bytes, text] : decoded)
         EXPECT_EQ(decodeFileText(bytes), text) << bytes;
@@ -128,10 +136,7 @@ TEST(TableWriter, AFailedSaveNamesItsStepAndLeavesTheFile) {
     qmtest::writeBytes(dir.file("t.dat"), old);
     qmtest::writeBytes(dir.file(longName), old);
     std::filesystem::create_directory(dir.file("folder.dat"));
-    ConversionTable t;
-    t.pnCategoryCount = 1;
-    t.pnUnitCount[1] = 1;
-    t.unit(1, 1).Memo = std::string(4096, 'm');
+    ConversionTable t = oneUnitTable(std::string(4096, 'm'), "");
     const auto collapse = [](int) { return false; }; // "A;0": the node status changes the file
     struct Case {
         const char* what;
