@@ -50,8 +50,10 @@ TEST(CliTable, CheckResaveAndList) {
         {"resave " + good + " " + dir.file("no/folder/x.dat"), {1, ""}},
         {"resave " + good, {2, ""}},
     };
+    const unsigned mode = qmtest::modeOf(good);
     for (const auto& [args, expected] : cases)
         EXPECT_EQ(run(args), expected) << args;
+    EXPECT_EQ(qmtest::modeOf(good), mode); // reading leaves the file as it was
     // resave keeps the groups' expanded flags.
     const std::string out = qmtest::readBytes(dir.file("out.dat"));
     EXPECT_EQ(out.substr(0, 36), "Space and Time;1\r\nMechanics;0\r\n;E;\r\n");

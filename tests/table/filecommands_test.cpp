@@ -104,14 +104,10 @@ TEST(FileCommands, SaveAsWritesEvenAnUnchangedTableOrKeepsEverythingWhenItFails)
         EXPECT_TRUE(f.ui.onTop) << c.what;
         EXPECT_EQ(f.ui.rootChanged, c.written ? 1 : 0) << c.what;
         EXPECT_EQ(f.folder, c.written ? f.dir.folder() : "/elsewhere/") << c.what;
-        if (c.written) {
-            EXPECT_EQ(qmtest::readBytes(f.dir.file("copy.dat")), kSaved);
-            EXPECT_EQ(f.table.psTableFile, f.dir.file("copy.dat"));
-            EXPECT_EQ(f.root, "copy.dat");
-        } else {
-            EXPECT_EQ(f.table.psTableFile, f.dir.file("t.dat")) << c.what;
-            EXPECT_EQ(f.root, "t.dat") << c.what;
-        }
+        const std::string name = c.written ? "copy.dat" : "t.dat";
+        EXPECT_EQ(f.table.psTableFile, f.dir.file(name)) << c.what;
+        EXPECT_EQ(f.root, name) << c.what;
+        EXPECT_EQ(qmtest::readBytes(f.dir.file("copy.dat")), c.written ? kSaved : "") << c.what;
     }
 }
 
