@@ -1,5 +1,7 @@
 #include "auxwindows/helpcontext.h"
 
+#include "core/folder.h"
+
 #include <algorithm>
 #include <array>
 
@@ -25,10 +27,7 @@ std::string helpAnchor(int context) {
 }
 
 std::string helpFilePath(const std::string& programFolder) {
-    if (programFolder.empty()) return kHelpFileName;
-    const char last = programFolder.back();
-    if (last == '/' || last == '\\') return programFolder + kHelpFileName;
-    return programFolder + '/' + kHelpFileName;
+    return folderWithSeparator(programFolder) + kHelpFileName;
 }
 
 std::string helpMissingMessage(const std::string& path) {

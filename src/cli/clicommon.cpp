@@ -72,8 +72,7 @@ std::string programFolder() {
     auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
     std::string folder =
         ec ? std::filesystem::current_path(ec).string() : exe.parent_path().string();
-    if (folder.empty() || folder.back() != '/') folder += '/';
-    return folder;
+    return folderWithSeparator(folder);
 }
 
 namespace {

@@ -80,25 +80,6 @@ int16_t pMatchUnitIndex(const ConversionTable& t, int16_t category, const std::s
     return 0;
 }
 
-void mClearTable(ConversionTable& t) {
-    if (t.pnCategoryCount >= 0) {
-        for (int g = 0; g <= std::min<int>(t.pnCatGroupCount, kMaxSlot); ++g)
-            t.psCatGroupName[g].clear();
-        for (int c = 0; c <= std::min<int>(t.pnCategoryCount, kMaxSlot); ++c) {
-            t.pnNodeCategory[c] = 0;
-            t.pnNodeParent[c] = 0;
-            t.pnCategoryIcon[c] = 0;
-            t.psCategoryName[c].clear();
-            t.pnUnitCount[c] = 0;
-            for (auto& u : t.units[c])
-                u = UnitRecord{};
-        }
-    }
-    t.pnCatGroupCount = 0;
-    t.pnCategoryCount = 0;
-    t.pnNodeCount = 0;
-}
-
 int orderOfNode(const ConversionTable& t, int node) {
     const int j = node - t.pnCatGroupCount - 1;
     return (j >= 1 && j <= t.pnNodeCount) ? j : 0;

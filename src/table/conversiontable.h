@@ -95,9 +95,6 @@ int16_t pMatchGroupIndex(const ConversionTable& t, const std::string& name);
 // Lowest unit number 1..pnUnitCount(category) whose name equals the text, or 0.
 int16_t pMatchUnitIndex(const ConversionTable& t, int16_t category, const std::string& name);
 
-// Empties the table before another file is read.
-void mClearTable(ConversionTable& t);
-
 // Tree node numbering: node 1 root, g+1 group g, pnCatGroupCount+1+j the
 // category at Order# j.
 inline int groupNode(int group) {

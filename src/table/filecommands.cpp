@@ -38,20 +38,6 @@ bool saveTo(FileCommandState& s, const std::string& path, UserPrompt& prompt, Fi
 
 } // namespace
 
-const char* saveAnswerText(SaveAnswer a) {
-    switch (a) {
-    case SaveAnswer::Cancel:
-        return "CANCEL";
-    case SaveAnswer::YesCancel:
-        return "YES_CANCEL";
-    case SaveAnswer::YesSave:
-        return "YES_SAVE";
-    case SaveAnswer::No:
-        return "NO";
-    }
-    return "CANCEL";
-}
-
 SaveAnswer mAskSaveChanges(FileCommandState& s, UserPrompt& prompt, FileCommandUi& ui) {
     const MsgResult r = prompt.message("The file '" + s.psRootNodeText +
                                            "' has changed.\r\n\r\nDo you want to save the changes?",
@@ -74,9 +60,12 @@ SaveAnswer mAskSaveChanges(FileCommandState& s, UserPrompt& prompt, FileCommandU
 
 bool mOpenTable(FileCommandState& s, const ReadContext& read, UserPrompt& prompt,
                 FileCommandUi& ui) {
-    bool clearedByFailedRead = false;
-    for (;;) {
-        if (s.table.pbTableChanged) {
+    // The table is read into a fresh one: the working table, its path and its
+    // changed flag stay as they are until a file has been read.
+    ConversionTable fresh;
+    for (bool asked = false;; asked = true) {
+        // Once answered, the question is not asked again when the dialog comes back.
+        if (s.table.pbTableChanged && !asked) {
             ui.leaveTopmost();
             const SaveAnswer a = mAskSaveChanges(s, prompt, ui);
             if (a == SaveAnswer::Cancel || a == SaveAnswer::YesCancel) {
@@ -87,16 +76,18 @@ bool mOpenTable(FileCommandState& s, const ReadContext& read, UserPrompt& prompt
         ui.leaveTopmost();
         const auto path = ui.fileDialog(dialogSpec(s, FileDialogSpec::Kind::Open, false, true));
         if (!path) {
-            if (clearedByFailedRead) ui.tableReplaced();
             ui.restoreTopmost();
             return false;
         }
-        s.table.pbTableChanged = false;
-        s.table.psTableFile = *path;
-        mClearTable(s.table);
-        if (pReadTable(s.table, read) == 0) break;
-        clearedByFailedRead = true;
+        fresh = ConversionTable{};
+        fresh.psTableFile = *path;
+        if (pReadTable(fresh, read) == 0) break;
     }
+    // What is being edited is not part of the file.
+    fresh.pnNewItemIcon = s.table.pnNewItemIcon;
+    fresh.psNewItemName = std::move(s.table.psNewItemName);
+    fresh.ptNewUnit = std::move(s.table.ptNewUnit);
+    s.table = std::move(fresh);
     pCheckSelNodeIndex(s.table, s.pnSelNodeIndex);
     s.psRootNodeText = mGetFileName(s.table.psTableFile);
     s.msTableFolder = folderPart(s.table.psTableFile, s.programFolder);

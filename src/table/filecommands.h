@@ -29,7 +29,6 @@ struct FileDialogSpec {
 
 // Answers of the save question.
 enum class SaveAnswer { Cancel, YesCancel, YesSave, No };
-const char* saveAnswerText(SaveAnswer a); // "CANCEL", "YES_CANCEL", "YES_SAVE", "NO"
 
 class FileCommandUi {
   public:
@@ -40,10 +39,8 @@ class FileCommandUi {
     virtual bool isNodeExpanded(int node) = 0;
     virtual void leaveTopmost() = 0;
     virtual void restoreTopmost() = 0;
-    // Another table is in memory (opened, or left half-read by a failed Open
-    // that was then cancelled): rebuild the tree, empty the list. After a
-    // successful Open, mnReadError still tells whether the start-up read had
-    // failed (it becomes 0 right after).
+    // Another table was opened: rebuild the tree, empty the list. mnReadError
+    // still tells whether the start-up read had failed (it becomes 0 right after).
     virtual void tableReplaced() = 0;
     // The root node's text changed (Save As).
     virtual void rootTextChanged() = 0;
@@ -64,7 +61,8 @@ struct FileCommandState {
 SaveAnswer mAskSaveChanges(FileCommandState& s, UserPrompt& prompt, FileCommandUi& ui);
 
 // Open: asks to save a changed table, then shows the Open dialog until a file
-// reads or the user cancels. True when another table was read.
+// reads or the user cancels. True when another table was read; otherwise the
+// table, its path and its changed flag are as they were.
 bool mOpenTable(FileCommandState& s, const ReadContext& read, UserPrompt& prompt,
                 FileCommandUi& ui);
 

@@ -2,22 +2,66 @@
 // replace-on-success writes, the read-only attribute, and path parts.
 #pragma once
 
+#include "core/folder.h"
+
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace qm {
 
-// Reads the whole file. False when it cannot be opened or read.
+// Far above the largest table the data file format allows.
+inline constexpr std::uintmax_t kMaxDataFileBytes = 16u << 20;
+
+enum class FileReadStatus {
+    Ok,
+    CannotOpen, // missing, or no permission to read it
+    NotAFile,   // a folder, a pipe, a device: nothing a table is read from
+    TooLarge,   // more than the limit
+};
+
+// Reads a whole regular file of at most `limit` bytes. What is not a regular
+// file, or is larger, is refused before anything is read from it, so a pipe
+// or a device never blocks or floods the reader.
+FileReadStatus readDataFile(const std::string& path, std::string& out,
+                            std::uintmax_t limit = kMaxDataFileBytes);
+
+// The same, true when the file was read.
 bool readFileBytes(const std::string& path, std::string& out);
 
-// Writes a new file beside `path` and puts it in place of the old one only when
-// the whole write has succeeded, so a failed write leaves the old file intact.
-// RunError(FileAccess) on failure.
+// A new file that takes the place of `path` only when commit() succeeds. The
+// new file is created exclusively, under a name of its own, in the folder of
+// the file it replaces; a symbolic link is followed to its file, and the link
+// stays. The replaced file's permissions carry over. Without a commit (a
+// failure, an exception) the new file is removed again and `path` is as it was.
+// Every failure is RunError(FileAccess).
+class ReplacingFile {
+  public:
+    explicit ReplacingFile(const std::string& path);
+    ~ReplacingFile();
+    ReplacingFile(const ReplacingFile&) = delete;
+    ReplacingFile& operator=(const ReplacingFile&) = delete;
+
+    void write(std::string_view bytes);
+    // Flushes the bytes to the disk, closes the file and renames it over the target.
+    void commit();
+
+  private:
+    void discard() noexcept;
+
+    std::string target_; // the file the new one replaces (links followed)
+    std::string temp_;
+    int fd_ = -1;
+};
+
+// Writes the bytes through a ReplacingFile: a failed write leaves the old file
+// intact. RunError(FileAccess) on failure.
 void writeFileReplacing(const std::string& path, std::string_view bytes);
 
-// The read-only attribute (the owner-write permission bit). Both are silent
-// when the file does not exist or the attribute cannot be changed.
-void clearReadOnly(const std::string& path);
+// The read-only attribute: setReadOnly removes every write permission and
+// nothing else (silent when the file does not exist or the attribute cannot
+// be changed). Reading a file never needs the attribute cleared, and a file is
+// replaced through its folder, so nothing ever has to widen the permissions.
 void setReadOnly(const std::string& path);
 bool isReadOnly(const std::string& path);
 

@@ -1,5 +1,6 @@
 #include "table/tablereader.h"
 
+#include "core/folder.h"
 #include "core/runerror.h"
 #include "core/text.h"
 #include "table/encoding.h"
@@ -19,6 +20,16 @@ const char* const kTooManyGroups = "Too many category groups were entered.";
 const char* const kTooManyUnits = "Too many unit data were entered.";
 const char* const kCorrectData = "Open the file containing correct data.";
 const char* const kCannotFind = "This file cannot be found. Open the correct file.";
+const char* const kNotAFile =
+    "This is not a file (a folder, a pipe or a device). Open the correct file.";
+const char* const kTooLarge =
+    "This file is larger than 16 MB, far larger than any data file. Open the correct file.";
+
+const char* unreadableFileText(FileReadStatus st) {
+    if (st == FileReadStatus::NotAFile) return kNotAFile;
+    if (st == FileReadStatus::TooLarge) return kTooLarge;
+    return kCannotFind;
+}
 
 // A failure of the read with the first line of its message.
 struct ReadFailure {
@@ -69,8 +80,7 @@ void parseLines(ConversionTable& t, const std::vector<std::string_view>& lines,
     std::size_t i = 0;
     int g = 0;
     for (; !isEndLine(lineAt(lines, i)); ++i) {
-        ++g;
-        ConversionTable::checkSlot(g);
+        if (++g > kMaxSlot) throw ReadFailure{kTooManyGroups}; // more than the arrays hold
         const auto f = fieldsOf<2>(lines[i]);
         t.psCatGroupName[g] = f[0];
         t.pnCatGroupExpanded[g] = lenientInt16(f[1]);
@@ -81,8 +91,7 @@ void parseLines(ConversionTable& t, const std::vector<std::string_view>& lines,
     // Node allocation: up to the next end line.
     int j = 0;
     for (++i; !isEndLine(lineAt(lines, i)); ++i) {
-        ++j;
-        ConversionTable::checkSlot(j);
+        if (++j > kMaxSlot) throw ReadFailure{kTooManyCategories};
         const auto f = fieldsOf<2>(lines[i]);
         t.pnNodeCategory[j] = lenientInt16(f[0]);
         t.pnNodeParent[j] = lenientInt16(f[1]);
@@ -194,17 +203,16 @@ std::string defaultTableName(int16_t pnDecimalMode) {
 }
 
 int16_t pReadTable(ConversionTable& t, const ReadContext& ctx) {
-    if (t.psTableFile.empty()) {
-        std::string folder = ctx.programFolder;
-        if (!folder.empty() && folder.back() != '/' && folder.back() != '\\') folder += '/';
-        t.psTableFile = folder + defaultTableName(ctx.decimal.pnDecimalMode);
-    }
-    clearReadOnly(t.psTableFile);
+    if (t.psTableFile.empty())
+        t.psTableFile =
+            folderWithSeparator(ctx.programFolder) + defaultTableName(ctx.decimal.pnDecimalMode);
     t.pnMaxUnitCount = 0;
 
+    // Reading leaves the file as it is: its bytes, permissions and time.
     std::string bytes;
-    if (!readFileBytes(t.psTableFile, bytes)) {
-        report(ctx, "'" + t.psTableFile + "'\r\n\r\n" + kCannotFind, MsgIcon::Exclamation);
+    if (const FileReadStatus st = readDataFile(t.psTableFile, bytes); st != FileReadStatus::Ok) {
+        report(ctx, "'" + t.psTableFile + "'\r\n\r\n" + unreadableFileText(st),
+               MsgIcon::Exclamation);
         return 1;
     }
     std::string text;
@@ -218,7 +226,6 @@ int16_t pReadTable(ConversionTable& t, const ReadContext& ctx) {
     }
     bytes.clear();
     bytes.shrink_to_fit();
-    setReadOnly(t.psTableFile);
     return pReadTableLines(t, lines, ctx);
 }
 

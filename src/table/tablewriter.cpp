@@ -93,7 +93,7 @@ bool pSaveTable(const ConversionTable& t, const NodeExpandedFn& expanded, UserPr
     Progress progress;
     try {
         progress.set("PSTB01");
-        clearReadOnly(t.psTableFile);
+        ReplacingFile file(t.psTableFile);
         std::string out;
         progress.set("PSTB02");
         appendGroupsSection(out, t, expanded);
@@ -101,7 +101,8 @@ bool pSaveTable(const ConversionTable& t, const NodeExpandedFn& expanded, UserPr
         appendAllocationSection(out, t);
         progress.set("PSTB04");
         appendCategorySections(out, t);
-        writeFileReplacing(t.psTableFile, encodeFileText(out));
+        file.write(encodeFileText(out));
+        file.commit();
         setReadOnly(t.psTableFile);
         return true;
     } catch (const std::exception&) {
@@ -158,7 +159,6 @@ std::string withNodeStatus(const std::string& bytes, const NodeExpandedFn& expan
 bool pSaveNodeStatus(const std::string& path, const NodeExpandedFn& expanded, UserPrompt& prompt) {
     Progress progress;
     try {
-        clearReadOnly(path);
         progress.set("PSNS01");
         std::string bytes;
         if (!readFileBytes(path, bytes))
@@ -167,9 +167,14 @@ bool pSaveNodeStatus(const std::string& path, const NodeExpandedFn& expanded, Us
         progress.set("PSNS03");
         progress.set("PSNS04");
         const std::string out = withNodeStatus(bytes, expanded);
-        progress.set("PSNS05");
-        progress.set("PSNS06");
-        if (out != bytes) writeFileReplacing(path, out);
+        if (out != bytes) {
+            progress.set("PSNS05");
+            ReplacingFile file(path);
+            progress.set("PSNS06");
+            file.write(out);
+            progress.set("PSNS07");
+            file.commit();
+        }
         progress.set("PSNS07");
         setReadOnly(path);
         return true;

@@ -666,19 +666,18 @@ class MenusTest : public QObject, public test::WindowFixture {
         QVERIFY(program_->table.pbTableChanged); // nothing was opened
     }
 
-    void failedOpenComesBackAndCancelShowsTheTableAsItStands() {
-        dialogAnswers_ = {path("missing.dat"), std::nullopt};
+    void failedOpenKeepsTheWorkingTableAndItsPath() {
+        writeFile(path("bad.dat"), "not a table");
+        program_->table.pbTableChanged = true;
+        prompt_.answers = {MsgResult::No, MsgResult::OK, MsgResult::No}; // and before closing
+        dialogAnswers_ = {path("bad.dat"), std::nullopt};
         button("Open")->trigger();
         QCOMPARE(dialogs_.size(), std::size_t{2}); // the dialog came back after the failed read
-        QCOMPARE(prompt_.messages.size(), std::size_t{1});
-        QCOMPARE(w_->listRowCount(), 0);
-        QVERIFY(!w_->nodeItem(6)); // the old categories are gone from the tree
-        // The loop ends when a file reads.
-        dialogs_.clear();
-        dialogAnswers_ = {path("missing.dat"), dataPath().toStdString()};
-        button("Open")->trigger();
-        QCOMPARE(dialogs_.size(), std::size_t{2});
+        QCOMPARE(prompt_.messages.size(), std::size_t{2}); // the question, the reader's message
         QCOMPARE(w_->nodeItem(6)->text(0), QStringLiteral("Length"));
+        QVERIFY(program_->table.pbTableChanged);
+        QVERIFY(w_->close());
+        QCOMPARE(stored("File", "SaveFilePath"), dataPath().toStdString());
     }
 
     void realDialogsShowTitleFilterFolderAndNameAndCancel() {

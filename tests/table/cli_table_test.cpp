@@ -25,6 +25,7 @@ const std::string kWarnings =
 
 // clang-format off
 TEST_F(CliTable, CheckResaveAndListStreamsAndStatuses) {
+    const unsigned mode = qmtest::modeOf(dir.file("small.dat"));
     expectRuns({
         {{"check", "@small.dat"}, "", "2 groups, 4 categories, 10 units, 0 warnings\n", "", 0},
         {{"check", "--comma", "--strict", "--file", "@small.dat"}, "", "2 groups, 4 categories, 10 units, 0 warnings\n", "", 0},
@@ -43,6 +44,7 @@ TEST_F(CliTable, CheckResaveAndListStreamsAndStatuses) {
         {{"list", "--file", "@bad.dat"}, "", "", kBadFile, 2},
         {{"list", "--file", "@small.dat", "a", "b"}, "", "", "~usage: quantimetrix-cli list", 2},
     });
+    EXPECT_EQ(qmtest::modeOf(dir.file("small.dat")), mode); // reading leaves the file as it was
 }
 // clang-format on
 

@@ -8,13 +8,12 @@ using namespace qm;
 
 namespace {
 // Two groups, number system and constants under the root, then one category
-// in each group.
+// in each group: nodes 4..7 are categories.
 ConversionTable twoGroupTable() {
     ConversionTable t;
     t.pnCatGroupCount = 2;
-    t.psCatGroupName[1] = "Space";
-    t.psCatGroupName[2] = "Heat";
     t.pnCategoryCount = 4;
+    t.pnNodeCount = 4;
     const char* names[] = {"", "Number System", "Constants", "Length", "Temperature"};
     const int parents[] = {0, 1, 1, 2, 3};
     for (int c = 1; c <= 4; ++c) {
@@ -22,60 +21,39 @@ ConversionTable twoGroupTable() {
         t.pnNodeCategory[c] = static_cast<int16_t>(c);
         t.pnNodeParent[c] = static_cast<int16_t>(parents[c]);
     }
-    t.pnNodeCount = 4;
     return t;
 }
 } // namespace
 
-TEST(ConversionTable, CreatedEmptyWithTenUnitSlots) {
-    ConversionTable t;
-    EXPECT_EQ(t.unitDim(), 10);
-    EXPECT_EQ(t.units.size(), 101u);
-    EXPECT_EQ(t.pnCategoryCount, 0);
-    EXPECT_THROW(t.unit(0, 11), RunError);
-    EXPECT_THROW(t.unit(101, 1), RunError);
-    EXPECT_NO_THROW(t.unit(100, 10));
-}
-
 TEST(ConversionTable, ResizeKeepsWhatFitsAndNeverGoesBelowFive) {
     ConversionTable t;
-    struct Case {
-        int16_t max;
-        int dim;
-    } cases[] = {{0, 5}, {3, 5}, {4, 5}, {5, 6}, {99, 100}, {7, 8}};
     t.unit(3, 2).Name = "kept";
-    for (auto c : cases) {
-        t.pnMaxUnitCount = c.max;
+    t.unit(3, 8).Name = "lost";
+    const std::pair<int16_t, int> cases[] = {{0, 5}, {4, 5}, {5, 6}, {99, 100}, {7, 8}};
+    for (auto [max, dim] : cases) {
+        t.pnMaxUnitCount = max;
         pResizeUnitArrays(t);
-        EXPECT_EQ(t.unitDim(), c.dim) << c.max;
+        EXPECT_EQ(t.unitDim(), dim) << max;
         EXPECT_EQ(t.unit(3, 2).Name, "kept");
     }
-    t.unit(3, 8).Name = "lost";
-    t.pnMaxUnitCount = 0;
-    pResizeUnitArrays(t);
-    t.pnMaxUnitCount = 10;
-    pResizeUnitArrays(t);
-    EXPECT_EQ(t.unit(3, 8).Name, "");
+    EXPECT_EQ(t.unit(3, 8).Name, ""); // gone when the dimension was 5
+    EXPECT_THROW(t.unit(3, 9), RunError);
+    EXPECT_THROW(t.unit(101, 1), RunError);
 }
 
-TEST(ConversionTable, NodeNumberingFollowsGroupsThenOrder) {
-    ConversionTable t = twoGroupTable();
+TEST(ConversionTable, NodeNumberingAndTheSelectedNodeCheck) {
+    const ConversionTable t = twoGroupTable();
     EXPECT_EQ(numberSystemNode(t), 4);
     EXPECT_EQ(constantsNode(t), 5);
     EXPECT_EQ(categoryNode(t, 3), 6);
-    EXPECT_EQ(orderOfNode(t, 6), 3);
-    EXPECT_EQ(orderOfNode(t, 3), 0); // a group
-    EXPECT_EQ(orderOfNode(t, 8), 0); // beyond the last category
-}
-
-TEST(ConversionTable, SelectedNodeCheckKeepsOnlyCategoryNodes) {
-    const ConversionTable t = twoGroupTable(); // nodes 4..7 are categories
-    const std::pair<int16_t, int16_t> cases[] = {{1, 1}, {2, 1}, {3, 1},  {4, 4},
-                                                 {7, 7}, {8, 1}, {-5, 1}, {9, 1}};
-    for (auto [in, out] : cases) {
-        int16_t sel = in;
-        pCheckSelNodeIndex(t, sel);
-        EXPECT_EQ(sel, out) << in;
+    const std::pair<int, int> orders[] = {{6, 3}, {7, 4}, {3, 0}, {8, 0}};
+    for (auto [node, order] : orders)
+        EXPECT_EQ(orderOfNode(t, node), order) << node;
+    const std::pair<int16_t, int16_t> sel[] = {{1, 1}, {3, 1}, {4, 4}, {7, 7}, {8, 1}, {-5, 1}};
+    for (auto [in, out] : sel) {
+        int16_t s = in;
+        pCheckSelNodeIndex(t, s);
+        EXPECT_EQ(s, out) << in;
     }
 }
 
@@ -86,13 +64,10 @@ TEST(ConversionTable, NameLookupsTakeTheLowestExactMatch) {
     EXPECT_EQ(pMatchGroupIndex(t, "Length"), 3);
     EXPECT_EQ(pMatchGroupIndex(t, "length"), -1);
     EXPECT_EQ(pMatchGroupIndex(t, ""), 0); // slot 0 holds an empty name
-    EXPECT_EQ(pMatchGroupIndex(t, "Nothing"), -1);
-
     t.pnUnitCount[3] = 3;
-    t.unit(3, 1).Name = "Metre";
-    t.unit(3, 2).Name = "Foot";
-    t.unit(3, 3).Name = "Foot";
-    t.unit(3, 4).Name = "Mile"; // beyond the unit count
+    const char* units[] = {"", "Metre", "Foot", "Foot", "Mile"}; // Mile: beyond the count
+    for (int u = 1; u <= 4; ++u)
+        t.unit(3, u).Name = units[u];
     EXPECT_EQ(pMatchUnitIndex(t, 3, "Foot"), 2);
     EXPECT_EQ(pMatchUnitIndex(t, 3, "Mile"), 0);
     EXPECT_EQ(pMatchUnitIndex(t, 3, "metre"), 0);
@@ -102,33 +77,15 @@ TEST(ConversionTable, NameLookupsTakeTheLowestExactMatch) {
 TEST(ConversionTable, PixelRuleMatchesTrimmedNamesInAnyCase) {
     ConversionTable t = twoGroupTable();
     t.pnUnitCount[3] = 5;
-    const char* names[] = {"", " Pixels ", "PIXEL", "pixel size", "Twip", "pixels"};
-    for (int u = 1; u <= 5; ++u) {
-        t.unit(3, u).Name = names[u];
-        t.unit(3, u).Ratio = "1";
+    const char* names[] = {"", " Pixels ", "PIXEL", "pixel size", "Twip", "pixels", "pixel"};
+    for (int u = 1; u <= 6; ++u)
+        t.unit(3, u) = UnitRecord{0, names[u], "1", "", "", "", ""};
+    const std::pair<double, const char*> ratios[] = {
+        {15, "15"}, {10.5, "10.5"}, {1440.0 / 137, "10.5109489051095"}};
+    for (auto [twips, text] : ratios) {
+        pSetPixelRatio(t, twips);
+        const char* expected[] = {"", text, text, "1", "1", text, "1"}; // 6: beyond the count
+        for (int u = 1; u <= 6; ++u)
+            EXPECT_EQ(t.unit(3, u).Ratio, expected[u]) << names[u] << " " << text;
     }
-    t.unit(3, 6).Name = "pixel"; // beyond the count: untouched
-    pSetPixelRatio(t, 15);
-    const char* expected[] = {"", "15", "15", "1", "1", "15"};
-    for (int u = 1; u <= 5; ++u)
-        EXPECT_EQ(t.unit(3, u).Ratio, expected[u]) << names[u];
-    EXPECT_EQ(t.unit(3, 6).Ratio, "");
-    pSetPixelRatio(t, 10.5);
-    EXPECT_EQ(t.unit(3, 1).Ratio, "10.5");
-}
-
-TEST(ConversionTable, ClearEmptiesEverySlotUpToTheCounts) {
-    ConversionTable t = twoGroupTable();
-    t.pnUnitCount[3] = 1;
-    t.unit(3, 1).Name = "Metre";
-    t.pnCategoryIcon[3] = 2;
-    mClearTable(t);
-    EXPECT_EQ(t.pnCatGroupCount, 0);
-    EXPECT_EQ(t.pnCategoryCount, 0);
-    EXPECT_EQ(t.pnNodeCount, 0);
-    EXPECT_EQ(t.psCatGroupName[2], "");
-    EXPECT_EQ(t.psCategoryName[3], "");
-    EXPECT_EQ(t.pnNodeParent[3], 0);
-    EXPECT_EQ(t.unit(3, 1), UnitRecord{});
-    EXPECT_EQ(t.pnCategoryIcon[3], 0);
 }

@@ -1,7 +1,6 @@
 #include "table/filecommands.h"
 
 #include "core/recordingprompt.h"
-#include "table/fileio.h"
 #include "tabletestutil.h"
 
 #include <gtest/gtest.h>
@@ -36,6 +35,7 @@ class FakeUi : public FileCommandUi {
 };
 
 const std::string kTable = crlf({"G;0", ";E;", "1;2;C", ";E;", "1;C;1", "1;U;2;0;;;", ";E;"});
+const std::string kSaved = crlf({"G;1", ";E;", "1;2;C", ";E;", "1;C;1", "1;U;2;0;;;", ";E;"});
 
 struct Fixture {
     qmtest::TempDir dir;
@@ -51,6 +51,7 @@ struct Fixture {
 
     Fixture() {
         qmtest::writeBytes(dir.file("t.dat"), kTable);
+        qmtest::writeBytes(dir.file("bad.dat"), "not a table");
         table.psTableFile = dir.file("t.dat");
         folder = dir.folder();
         EXPECT_EQ(pReadTable(table, read), 0);
@@ -64,61 +65,50 @@ TEST(FileCommands, SaveWritesOnlyAChangedTableAndOnlyAfterYes) {
         bool changed;
         MsgResult answer;
         bool written;
-        std::size_t questions;
-    } cases[] = {{false, MsgResult::Yes, false, 0},
-                 {true, MsgResult::No, false, 1},
-                 {true, MsgResult::Yes, true, 1}};
+    } cases[] = {
+        {false, MsgResult::Yes, false}, {true, MsgResult::No, false}, {true, MsgResult::Yes, true}};
     for (auto c : cases) {
         Fixture f;
         f.table.pbTableChanged = c.changed;
-        f.table.psCatGroupName[1] = "Renamed";
         f.prompt.answers = {c.answer};
         EXPECT_EQ(mSaveTable(f.state, f.prompt, f.ui), c.written);
-        ASSERT_EQ(f.prompt.messages.size(), c.questions);
-        if (c.questions) {
+        ASSERT_EQ(f.prompt.messages.size(), c.changed ? 1u : 0u);
+        if (c.changed) {
             EXPECT_EQ(f.prompt.messages[0].text,
                       "Do you really want to overwrite the existing file?");
-            EXPECT_EQ(f.prompt.messages[0].title, " Save");
-            EXPECT_EQ(f.prompt.messages[0].buttons, MsgButtons::YesNo);
         }
-        EXPECT_EQ(qmtest::readBytes(f.table.psTableFile).rfind("Renamed;1", 0) == 0, c.written);
+        EXPECT_EQ(qmtest::readBytes(f.table.psTableFile), c.written ? kSaved : kTable);
         EXPECT_EQ(f.table.pbTableChanged, c.changed && !c.written);
     }
 }
 
-TEST(FileCommands, SaveAsWritesEvenAnUnchangedTable) {
-    Fixture f;
-    f.ui.paths = {f.dir.file("copy.dat")};
-    EXPECT_TRUE(mSaveTableAs(f.state, f.prompt, f.ui));
-    EXPECT_EQ(qmtest::readBytes(f.dir.file("copy.dat")),
-              crlf({"G;1", ";E;", "1;2;C", ";E;", "1;C;1", "1;U;2;0;;;", ";E;"}));
-    EXPECT_EQ(f.table.psTableFile, f.dir.file("copy.dat"));
-    EXPECT_EQ(f.root, "copy.dat");
-    EXPECT_EQ(f.ui.rootChanged, 1);
-    ASSERT_EQ(f.ui.dialogs.size(), 1u);
-    const FileDialogSpec& d = f.ui.dialogs[0];
-    EXPECT_EQ(d.title, " Save As");
-    EXPECT_EQ(d.filter, "Data files (*.dat;*.txt)|*.dat;*.txt|All Files (*.*)|*.*|");
-    EXPECT_EQ(d.initialFileName, "t.dat");
-    EXPECT_EQ(d.initialFolder, f.dir.folder());
-    EXPECT_TRUE(d.overwritePrompt);
-    EXPECT_TRUE(f.ui.onTop);
-}
-
-TEST(FileCommands, AFailedOrCancelledSaveAsKeepsTheTableAndItsFile) {
-    Fixture f;
-    f.table.pbTableChanged = true;
-    const std::string original = f.table.psTableFile;
-    EXPECT_FALSE(mSaveTableAs(f.state, f.prompt, f.ui)); // cancelled
-    f.ui.paths = {f.dir.file("no/folder/x.dat")};
-    EXPECT_FALSE(mSaveTableAs(f.state, f.prompt, f.ui)); // cannot be written
-    ASSERT_EQ(f.prompt.messages.size(), 1u);
-    EXPECT_EQ(f.prompt.messages[0].text.rfind("Error Code = PSTB", 0), 0u);
-    EXPECT_EQ(f.table.psTableFile, original);
-    EXPECT_EQ(f.root, "t.dat");
-    EXPECT_TRUE(f.table.pbTableChanged);
-    EXPECT_EQ(f.ui.rootChanged, 0);
-    EXPECT_TRUE(f.ui.onTop);
+TEST(FileCommands, SaveAsWritesEvenAnUnchangedTableOrKeepsEverythingWhenItFails) {
+    struct Case {
+        const char* what;
+        std::optional<std::string> name; // the dialog's answer
+        bool written;
+    } cases[] = {{"written", "copy.dat", true},
+                 {"cancelled", std::nullopt, false},
+                 {"cannot be written", "no/folder/x.dat", false}};
+    for (const auto& c : cases) {
+        Fixture f;
+        f.folder = "/elsewhere/";
+        if (c.name) f.ui.paths = {f.dir.file(*c.name)};
+        EXPECT_EQ(mSaveTableAs(f.state, f.prompt, f.ui), c.written) << c.what;
+        ASSERT_EQ(f.ui.dialogs.size(), 1u);
+        const FileDialogSpec& d = f.ui.dialogs[0];
+        EXPECT_EQ(d.title, " Save As");
+        EXPECT_EQ(d.initialFileName, "t.dat");
+        EXPECT_EQ(d.initialFolder, "/elsewhere/");
+        EXPECT_TRUE(d.overwritePrompt && d.hideReadOnly);
+        EXPECT_TRUE(f.ui.onTop) << c.what;
+        EXPECT_EQ(f.ui.rootChanged, c.written ? 1 : 0) << c.what;
+        EXPECT_EQ(f.folder, c.written ? f.dir.folder() : "/elsewhere/") << c.what;
+        const std::string name = c.written ? "copy.dat" : "t.dat";
+        EXPECT_EQ(f.table.psTableFile, f.dir.file(name)) << c.what;
+        EXPECT_EQ(f.root, name) << c.what;
+        EXPECT_EQ(qmtest::readBytes(f.dir.file("copy.dat")), c.written ? kSaved : "") << c.what;
+    }
 }
 
 TEST(FileCommands, SaveQuestionHasFourOutcomes) {
@@ -145,58 +135,55 @@ TEST(FileCommands, SaveQuestionHasFourOutcomes) {
         EXPECT_EQ(f.prompt.messages[0].text,
                   "The file 't.dat' has changed.\r\n\r\nDo you want to save the changes?");
         EXPECT_EQ(f.prompt.messages[0].buttons, MsgButtons::YesNoCancel) << c.what;
-        const std::string onDisk = qmtest::readBytes(f.dir.file("t.dat"));
-        if (c.expected == SaveAnswer::No) {
-            EXPECT_EQ(onDisk, crlf({"G;1", ";E;", "1;2;C", ";E;", "1;C;1", "1;U;2;0;;;", ";E;"}))
-                << c.what;
-        } else {
-            EXPECT_EQ(onDisk, kTable) << c.what;
-        }
-        if (c.expected == SaveAnswer::YesSave) {
-            EXPECT_EQ(f.table.psTableFile, f.dir.file("new.dat"));
-            EXPECT_TRUE(std::filesystem::exists(f.dir.file("new.dat")));
-        } else {
-            EXPECT_EQ(f.table.psTableFile, f.dir.file("t.dat")) << c.what;
-        }
+        // No writes the group states into the file.
+        EXPECT_EQ(qmtest::readBytes(f.dir.file("t.dat")),
+                  c.expected == SaveAnswer::No ? kSaved : kTable)
+            << c.what;
+        const bool saved = c.expected == SaveAnswer::YesSave;
+        EXPECT_EQ(f.table.psTableFile, f.dir.file(saved ? "new.dat" : "t.dat")) << c.what;
+        EXPECT_EQ(qmtest::readBytes(f.dir.file("new.dat")).empty(), !saved) << c.what;
     }
-    EXPECT_STREQ(saveAnswerText(SaveAnswer::YesCancel), "YES_CANCEL");
 }
 
-TEST(FileCommands, OpenComesBackAfterAFailedReadUntilCancelled) {
-    Fixture f;
-    qmtest::writeBytes(f.dir.file("bad.dat"), "junk");
-    f.ui.paths = {f.dir.file("bad.dat"), std::nullopt};
-    EXPECT_FALSE(mOpenTable(f.state, f.read, f.prompt, f.ui));
-    EXPECT_EQ(f.ui.dialogs.size(), 2u);
-    EXPECT_EQ(f.ui.dialogs[0].title, " Open");
-    EXPECT_TRUE(f.ui.dialogs[0].hideReadOnly);
-    EXPECT_FALSE(f.ui.dialogs[0].overwritePrompt);
-    EXPECT_EQ(f.prompt.messages.size(), 1u); // the reader's message
-    EXPECT_EQ(f.ui.replaced, 1);             // the views show the table as it stands
-    EXPECT_TRUE(f.ui.onTop);
-}
-
-TEST(FileCommands, OpenReadsAnotherTable) {
-    Fixture f;
-    qmtest::writeBytes(f.dir.file("other.dat"), crlf({"A;1", "B;0", ";E;", ";E;"}));
-    f.readError = 1;
-    f.ui.paths = {f.dir.file("bad-missing.dat"), f.dir.file("other.dat")};
-    EXPECT_TRUE(mOpenTable(f.state, f.read, f.prompt, f.ui));
-    EXPECT_EQ(f.table.pnCatGroupCount, 2);
-    EXPECT_EQ(f.table.pnCategoryCount, 0);
-    EXPECT_EQ(f.root, "other.dat");
-    EXPECT_EQ(f.folder, f.dir.folder());
-    EXPECT_EQ(f.sel, 1); // no category node left
-    EXPECT_EQ(f.readError, 0);
-    EXPECT_FALSE(f.table.pbTableChanged);
-}
-
-TEST(FileCommands, OpenAsksFirstWhenTheTableChanged) {
-    Fixture f;
-    f.table.pbTableChanged = true;
-    f.prompt.answers = {MsgResult::Cancel};
-    EXPECT_FALSE(mOpenTable(f.state, f.read, f.prompt, f.ui));
-    EXPECT_TRUE(f.ui.dialogs.empty());
-    EXPECT_TRUE(f.table.pbTableChanged);
-    EXPECT_EQ(f.table.pnCategoryCount, 1);
+TEST(FileCommands, OpenReadsAnotherTableOrKeepsTheWorkingOne) {
+    struct Case {
+        const char* what;
+        std::vector<std::optional<std::string>> answers; // of the dialog, in turn
+        bool changed;                                    // the working table
+        std::vector<MsgResult> questions;                // answers to the save question
+        bool opened;
+        std::size_t dialogs, messages; // messages: questions and the reader's
+    } cases[] = {
+        {"another table", {"other.dat"}, false, {}, true, 1, 0},
+        {"not a table, cancelled", {"bad.dat", std::nullopt}, true, {MsgResult::No}, false, 2, 2},
+        {"missing, then another table", {"missing.dat", "other.dat"}, false, {}, true, 2, 1},
+        {"changed, question cancelled", {"other.dat"}, true, {MsgResult::Cancel}, false, 0, 1},
+    };
+    for (const auto& c : cases) {
+        Fixture f;
+        qmtest::writeBytes(f.dir.file("other.dat"), crlf({"A;1", "B;0", ";E;", ";E;"}));
+        for (const auto& a : c.answers)
+            f.ui.paths.push_back(a ? std::optional(f.dir.file(*a)) : std::nullopt);
+        f.table.pbTableChanged = c.changed;
+        f.prompt.answers = {c.questions.begin(), c.questions.end()};
+        f.readError = 1;
+        f.folder = "/elsewhere/";
+        EXPECT_EQ(mOpenTable(f.state, f.read, f.prompt, f.ui), c.opened) << c.what;
+        ASSERT_EQ(f.ui.dialogs.size(), c.dialogs) << c.what;
+        for (const FileDialogSpec& d : f.ui.dialogs)
+            EXPECT_TRUE(d.title == " Open" && d.hideReadOnly && d.initialFileName == "t.dat");
+        EXPECT_TRUE(f.ui.onTop) << c.what;
+        EXPECT_EQ(f.ui.replaced, c.opened ? 1 : 0) << c.what;
+        // The save question is asked once, however often the dialog comes back.
+        EXPECT_EQ(f.prompt.messages.size(), c.messages) << c.what;
+        const std::string path = f.dir.file(c.opened ? "other.dat" : "t.dat");
+        EXPECT_EQ(f.table.psTableFile, path) << c.what;
+        EXPECT_EQ(f.table.pnCatGroupCount, c.opened ? 2 : 1) << c.what;
+        EXPECT_EQ(f.table.pnCategoryCount, c.opened ? 0 : 1) << c.what;
+        EXPECT_EQ(f.table.pbTableChanged, c.changed && !c.opened) << c.what;
+        EXPECT_EQ(f.root, c.opened ? "other.dat" : "t.dat") << c.what;
+        EXPECT_EQ(f.folder, c.opened ? f.dir.folder() : "/elsewhere/") << c.what;
+        EXPECT_EQ(f.sel, c.opened ? 1 : 3) << c.what; // no category node left
+        EXPECT_EQ(f.readError, c.opened ? 0 : 1) << c.what;
+    }
 }

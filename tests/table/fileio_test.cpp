@@ -4,9 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
+#include <sys/stat.h>
 
 using namespace qm;
+namespace fs = std::filesystem;
 
 TEST(FileIo, PathParts) {
     struct Case {
@@ -26,36 +27,37 @@ TEST(FileIo, PathParts) {
     }
 }
 
-TEST(FileIo, ReadOnlyAttributeIsTheOwnerWriteBit) {
+TEST(FileIo, ReplacingFollowsLinksKeepsPermissionsAndIgnoresPlantedLinks) {
     qmtest::TempDir dir;
-    const std::string path = dir.file("a.dat");
-    qmtest::writeBytes(path, "x");
-    EXPECT_FALSE(isReadOnly(path));
-    setReadOnly(path);
-    EXPECT_TRUE(isReadOnly(path));
-    clearReadOnly(path);
-    EXPECT_FALSE(isReadOnly(path));
-    clearReadOnly(dir.file("missing")); // silent
-    setReadOnly(dir.file("missing"));
-}
-
-TEST(FileIo, ReplacingWriteOverAReadOnlyFile) {
-    qmtest::TempDir dir;
-    const std::string path = dir.file("a.dat");
-    qmtest::writeBytes(path, "old");
-    writeFileReplacing(path, "new");
-    EXPECT_EQ(qmtest::readBytes(path), "new");
-    EXPECT_FALSE(std::filesystem::exists(path + ".qmtmp"));
-    std::string bytes;
-    EXPECT_FALSE(readFileBytes(dir.file("missing"), bytes));
-    EXPECT_FALSE(readFileBytes(dir.folder(), bytes)); // a folder is no file
+    qmtest::writeBytes(dir.file("real.dat"), "old");
+    fs::permissions(dir.file("real.dat"), fs::perms(0640));
+    fs::create_symlink("real.dat", dir.file("link.dat"));
+    qmtest::writeBytes(dir.file("victim"), "victim");
+    // Links where a fixed temporary name would be.
+    fs::create_symlink(dir.file("victim"), dir.file("real.dat.qmtmp"));
+    fs::create_symlink(dir.file("victim"), dir.file("link.dat.qmtmp"));
+    writeFileReplacing(dir.file("link.dat"), "new");
+    EXPECT_TRUE(fs::is_symlink(dir.file("link.dat")));
+    EXPECT_EQ(qmtest::readBytes(dir.file("real.dat")), "new");
+    EXPECT_EQ(qmtest::readBytes(dir.file("victim")), "victim");
+    EXPECT_EQ(qmtest::modeOf(dir.file("real.dat")), 0640u);
+    setReadOnly(dir.file("link.dat"));
+    EXPECT_EQ(qmtest::modeOf(dir.file("real.dat")), 0440u); // write bits only
+    EXPECT_TRUE(isReadOnly(dir.file("real.dat")));
+    writeFileReplacing(dir.file("fresh.dat"), "x"); // a new file: as the umask says
+    const mode_t mask = umask(0);
+    umask(mask);
+    EXPECT_EQ(qmtest::modeOf(dir.file("fresh.dat")), 0666u & ~mask);
+    EXPECT_EQ(dir.names(), (std::set<std::string>{"real.dat", "link.dat", "victim", "fresh.dat",
+                                                  "real.dat.qmtmp", "link.dat.qmtmp"}));
 }
 
 TEST(FileIo, DataFolderIsTheProgramFolderWhenWritable) {
     qmtest::TempDir prog;
     qmtest::TempDir user;
-    qmtest::writeBytes(prog.file("default.dat"), "table");
-    EXPECT_EQ(resolveDataFolder(prog.folder(), user.file("q")), prog.folder());
+    std::string progFolder = prog.folder();
+    progFolder.pop_back(); // the separator is added
+    EXPECT_EQ(resolveDataFolder(progFolder, user.file("q")), prog.folder());
     // An unwritable program folder (one that does not exist) sends the data to
     // the user's folder.
     EXPECT_EQ(resolveDataFolder(prog.file("missing"), user.file("q")), user.file("q") + "/");

@@ -1,11 +1,14 @@
 // Helpers for the table tests: temporary folders and data files built in code.
 #pragma once
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <random>
+#include <set>
 #include <string>
+#include <sys/resource.h>
 
 namespace qmtest {
 
@@ -20,14 +23,17 @@ class TempDir {
     }
     ~TempDir() {
         std::error_code ec;
-        // make everything writable again so it can be removed
-        for (auto& e : std::filesystem::recursive_directory_iterator(path_, ec))
-            std::filesystem::permissions(e.path(), std::filesystem::perms::owner_all,
-                                         std::filesystem::perm_options::add, ec);
         std::filesystem::remove_all(path_, ec);
     }
     std::string file(const std::string& name) const { return (path_ / name).string(); }
     std::string folder() const { return path_.string() + "/"; }
+    // The names in the folder.
+    std::set<std::string> names() const {
+        std::set<std::string> out;
+        for (const auto& e : std::filesystem::directory_iterator(path_))
+            out.insert(e.path().filename().string());
+        return out;
+    }
 
   private:
     std::filesystem::path path_;
@@ -49,6 +55,28 @@ inline std::string crlf(std::initializer_list<std::string> lines) {
     for (const auto& l : lines)
         s += l + "\r\n";
     return s;
+}
+
+// While it lives, a file this process writes cannot grow beyond `bytes`: the
+// write fails (the signal that would end the process is ignored).
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &old_);
+        rlimit r = old_;
+        r.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &r);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &old_); }
+
+  private:
+    rlimit old_{};
+};
+
+inline unsigned modeOf(const std::string& path) {
+    return static_cast<unsigned>(std::filesystem::status(path).permissions() &
+                                 std::filesystem::perms::mask);
 }
 
 } // namespace qmtest

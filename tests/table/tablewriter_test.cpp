@@ -1,15 +1,12 @@
 #include "table/tablewriter.h"
 
 #include "core/recordingprompt.h"
-#include "core/text.h"
 #include "table/encoding.h"
 #include "table/fileio.h"
 #include "table/tablereader.h"
 #include "tabletestutil.h"
 
 #include <gtest/gtest.h>
-
-#include <filesystem>
 
 using namespace qm;
 using qmtest::crlf;
@@ -24,96 +21,75 @@ ConversionTable readFile(const std::string& path, RecordingPrompt& prompt) {
     return t;
 }
 
-// Every part of two tables that the file holds.
-void expectSameTable(const ConversionTable& a, const ConversionTable& b) {
-    ASSERT_EQ(a.pnCatGroupCount, b.pnCatGroupCount);
-    for (int g = 1; g <= a.pnCatGroupCount; ++g)
-        EXPECT_EQ(a.psCatGroupName[g], b.psCatGroupName[g]);
-    ASSERT_EQ(a.pnNodeCount, b.pnNodeCount);
-    for (int j = 1; j <= a.pnNodeCount; ++j) {
-        EXPECT_EQ(a.pnNodeCategory[j], b.pnNodeCategory[j]);
-        EXPECT_EQ(a.pnNodeParent[j], b.pnNodeParent[j]);
-    }
-    ASSERT_EQ(a.pnCategoryCount, b.pnCategoryCount);
-    for (int c = 1; c <= a.pnCategoryCount; ++c) {
-        EXPECT_EQ(a.pnCategoryIcon[c], b.pnCategoryIcon[c]);
-        EXPECT_EQ(trimSpaces(a.psCategoryName[c]), trimSpaces(b.psCategoryName[c]));
-        ASSERT_EQ(a.pnUnitCount[c], b.pnUnitCount[c]);
-        for (int u = 1; u <= a.pnUnitCount[c]; ++u)
-            EXPECT_EQ(a.unit(c, u), b.unit(c, u)) << c << "/" << u;
-    }
+// One category of one unit, with the text in its names and memo.
+ConversionTable oneUnitTable(const std::string& text, const std::string& path) {
+    ConversionTable t;
+    t.psTableFile = path;
+    t.pnCategoryCount = 1;
+    t.psCategoryName[1] = text;
+    t.pnUnitCount[1] = 1;
+    t.unit(1, 1) = UnitRecord{1, text, "1", "0", "", "", text};
+    return t;
 }
 
 const auto kExpandedFirst = [](int node) { return node == 2; };
 
+void replace(std::string& s, const std::string& from, const std::string& to) {
+    const auto at = s.find(from);
+    ASSERT_NE(at, std::string::npos) << from;
+    s.replace(at, from.size(), to);
+}
+
 } // namespace
 
-TEST(TableWriter, WritesTheExactBytes) {
+// The golden file read and written back: what the reader took from it shows in
+// what the writer writes.
+TEST(TableFile, GoldenFileReadAndWrittenBack) {
     qmtest::TempDir dir;
+    const std::string golden = dir.file("small.dat");
+    const std::string bytes = qmtest::readBytes(std::string(QM_TEST_DATA_DIR) + "/small.dat");
+    qmtest::writeBytes(golden, bytes);
+    const auto mode = qmtest::modeOf(golden);
+    const auto time = std::filesystem::last_write_time(golden);
     RecordingPrompt prompt;
-    ConversionTable t = readFile(std::string(QM_TEST_DATA_DIR) + "/small.dat", prompt);
+    ConversionTable t = readFile(golden, prompt);
+    EXPECT_EQ(qmtest::readBytes(golden), bytes); // reading leaves the file as it was
+    EXPECT_EQ(qmtest::modeOf(golden), mode);
+    EXPECT_EQ(std::filesystem::last_write_time(golden), time);
+    EXPECT_EQ(t.pnCatGroupExpanded[1], 1);
+    EXPECT_EQ(t.pnCatGroupExpanded[2], 0);
+    EXPECT_EQ(t.pnMaxUnitCount, 4);
+    EXPECT_EQ(t.unitDim(), 5);
     t.psTableFile = dir.file("out.dat");
-    ASSERT_TRUE(pSaveTable(t, kExpandedFirst, prompt));
-    const std::string expected = crlf({
-        "Space and Time;1",
-        "Mechanics;0",
-        ";E;",
-        "1;1;Number System",
-        "2;1;Constants",
-        "3;2;  Length  ",
-        "4;3;Mass",
-        ";E;",
-        "2;Number System;4",
-        "1;Binary;2;;;;",
-        "1;Octal;8;;;;",
-        "1;Decimal;10;;;;",
-        "1;Hexadecimal;16;;;;",
-        ";E;",
-        "2;Constants;1",
-        "3;Speed of light in vacuum;299792458;m s^-1;0;0;exact",
-        ";E;",
-        "1;Length;3",
-        "1;Metre;1;0;0;0;SI base unit",
-        "1;Foot (international);0.3048;0;0;0;exactly 0.3048 m",
-        "2;Pixel;15;0;;;follows the screen",
-        ";E;",
-        "1;Mass;2",
-        "1;Kilogram;1;0;0;0;",
-        "1;Pound (avoirdupois);0.45359237;0;0;0;",
-        ";E;",
-    });
+    ASSERT_TRUE(pSaveTable(
+        t, [](int node) { return node == 3; }, prompt));
+    std::string expected = bytes;
+    replace(expected, "Space and Time;1\r\nMechanics;0", "Space and Time;0\r\nMechanics;1");
+    replace(expected, "3;2;Length\r\n", "3;2;  Length  \r\n"); // the name as it stands
+    replace(expected, "1;  Length  ;3\r\n", "1;Length;3\r\n"); // trimmed in the header
+    replace(expected, "2;Pixel;1;", "2;Pixel;15;");            // the pixel rule
     EXPECT_EQ(qmtest::readBytes(t.psTableFile), expected);
     EXPECT_TRUE(isReadOnly(t.psTableFile));
     EXPECT_TRUE(prompt.messages.empty());
 }
 
-TEST(TableWriter, NegativeIntegersHiddenCategoriesAndDroppedUnits) {
+TEST(TableWriter, HiddenCategoriesCountsAndTextsThatCannotStandInAField) {
     ConversionTable t;
+    t.pnCatGroupCount = 1;
+    t.psCatGroupName[1] = "a;b";
     t.pnCategoryCount = 2;
     t.pnNodeCount = 1;
     t.pnNodeCategory[1] = 2; // category 1 is hidden
     t.pnNodeParent[1] = 1;
-    t.psCategoryName[1] = "Hidden ";
+    t.psCategoryName[1] = "x;E; ";
     t.psCategoryName[2] = "Shown";
     t.pnCategoryIcon[1] = -3;
     t.pnUnitCount[1] = 1;
-    t.unit(1, 1) = UnitRecord{-1, "U", "2", "", "", "", ""};
+    t.unit(1, 1) = UnitRecord{-1, "n", "1", "0", "", "", "line one\r\nline;two"};
     t.unit(1, 2) = UnitRecord{1, "beyond the count", "", "", "", "", ""};
-    EXPECT_EQ(tableFileText(t, kExpandedFirst), crlf({";E;", "2;1;Shown", ";E;", "-3;Hidden;1",
-                                                      "-1;U;2;;;;", ";E;", "0;Shown;0", ";E;"}));
-}
-
-TEST(TableWriter, SemicolonsAndLineBreaksCannotBreakTheFormat) {
-    ConversionTable t;
-    t.pnCatGroupCount = 1;
-    t.psCatGroupName[1] = "a;b";
-    t.pnCategoryCount = 1;
-    t.psCategoryName[1] = "x;E;";
-    t.pnUnitCount[1] = 1;
-    t.unit(1, 1) = UnitRecord{1, "n", "1", "0", "", "", "line one\r\nline;two"};
     const std::string text = tableFileText(t, kExpandedFirst);
-    EXPECT_EQ(text,
-              crlf({"a,b;1", ";E;", ";E;", "0;x,E,;1", "1;n;1;0;;;line one  line,two", ";E;"}));
+    EXPECT_EQ(text, crlf({"a,b;1", ";E;", "2;1;Shown", ";E;", "-3;x,E,;1",
+                          "-1;n;1;0;;;line one  line,two", ";E;", "0;Shown;0", ";E;"}));
     RecordingPrompt prompt;
     ConversionTable back;
     ReadContext ctx{prompt, {}, "/"};
@@ -121,101 +97,79 @@ TEST(TableWriter, SemicolonsAndLineBreaksCannotBreakTheFormat) {
     EXPECT_EQ(back.unit(1, 1).Memo, "line one  line,two");
 }
 
-TEST(TableWriter, RoundTripsKeepTableAndBytes) {
-    // The golden file holds a category name with blanks, which the header line
-    // loses on the first save; from then on reading and writing change nothing.
-    qmtest::TempDir dir;
-    RecordingPrompt prompt;
-    ConversionTable golden = readFile(std::string(QM_TEST_DATA_DIR) + "/small.dat", prompt);
-    golden.psTableFile = dir.file("a.dat");
-    ASSERT_TRUE(pSaveTable(golden, kExpandedFirst, prompt));
-    ConversionTable first = readFile(dir.file("a.dat"), prompt);
-    EXPECT_EQ(first.psCategoryName[3], "Length");
-    first.psTableFile = dir.file("b.dat");
-    ASSERT_TRUE(pSaveTable(first, kExpandedFirst, prompt));
-    ConversionTable second = readFile(dir.file("b.dat"), prompt);
-    expectSameTable(first, second);
-    for (int c = 1; c <= first.pnCategoryCount; ++c)
-        EXPECT_EQ(first.psCategoryName[c], second.psCategoryName[c]);
-    second.psTableFile = dir.file("c.dat");
-    ASSERT_TRUE(pSaveTable(second, kExpandedFirst, prompt));
-    EXPECT_EQ(qmtest::readBytes(dir.file("b.dat")), qmtest::readBytes(dir.file("c.dat")));
-    EXPECT_TRUE(prompt.messages.empty());
+TEST(TableWriter, EncodingsRoundTrip) {
+    const std::pair<const char*, bool> cases[] = {
+        // the text, and whether the file is UTF-8
+        {"Metre", true},
+        {"Degree Celsius (\u00B0C), \u00B5m, m\u00B2, \u00B1", false},
+        {"\u20AC \u201Cx\u201D", false}, // euro and typographic quotes
+        {"Ohm (\u03A9)", true},          // outside Windows-1252
+        {"\u00C3\u00A9", true},          // Windows-1252 bytes that look like UTF-8
+    };
+    for (const auto& [text, utf8] : cases) {
+        qmtest::TempDir dir;
+        const ConversionTable t = oneUnitTable(text, dir.file("enc.dat"));
+        RecordingPrompt prompt;
+        ASSERT_TRUE(pSaveTable(t, kExpandedFirst, prompt)) << text;
+        EXPECT_EQ(isValidUtf8(qmtest::readBytes(t.psTableFile)), utf8) << text;
+        ConversionTable back = readFile(t.psTableFile, prompt);
+        EXPECT_EQ(back.unit(1, 1), t.unit(1, 1)) << text;
+        EXPECT_EQ(back.psCategoryName[1], text) << text;
+    }
+    const std::pair<const char*, const char*> decoded[] = {
+        {"\260C \200 \265", "\u00B0C \u20AC \u00B5"},
+        {"\357\273\277abc", "abc"},
+        {"\x81\x8D", "\u0081\u008D"},
+        {"\xC0\x80", "\u00C0\u20AC"},                     // overlong
+        {"\xED\xA0\x80", "\u00ED\u00A0\u20AC"},           // surrogate
+        {"\xF4\x90\x80\x80", "\u00F4\u0090\u20AC\u20AC"}, // above U+10FFFF
+        {"\xE2\x82", "\u00E2\u201A"},                     // cut short
+    };
+    for (auto [bytes, text] : decoded)
+        EXPECT_EQ(decodeFileText(bytes), text) << bytes;
 }
 
-TEST(TableWriter, EncodingsRoundTrip) {
+TEST(TableWriter, AFailedSaveNamesItsStepAndLeavesTheFile) {
+    qmtest::TempDir dir;
+    const std::string old = crlf({"A;1", ";E;", ";E;"});
+    const std::string longName(240, 'n'); // a name with no room for another beside it
+    qmtest::writeBytes(dir.file("t.dat"), old);
+    qmtest::writeBytes(dir.file(longName), old);
+    std::filesystem::create_directory(dir.file("folder.dat"));
+    ConversionTable t = oneUnitTable(std::string(4096, 'm'), "");
+    const auto collapse = [](int) { return false; }; // "A;0": the node status changes the file
     struct Case {
         const char* what;
-        std::string name;
-        bool cp1252;
+        std::string path;
+        bool table; // pSaveTable, else pSaveNodeStatus
+        rlim_t sizeLimit;
+        const char* label;
     } cases[] = {
-        {"ascii", "Metre", true},
-        {"latin characters",
-         "Degree Celsius (\xC2\xB0"
-         "C), \xC2\xB5m, m\xC2\xB2, m\xC2\xB3, \xC2\xB1",
-         true},
-        {"euro and typographic quotes", "\xE2\x82\xAC \xE2\x80\x9Cx\xE2\x80\x9D", true},
-        {"outside Windows-1252", "Ohm (\xCE\xA9)", false},
-        {"Windows-1252 bytes that look like UTF-8", "\xC3\x83\xC2\xA9", false},
+        {"save, missing folder", dir.file("none/t.dat"), true, RLIM_INFINITY, "PSTB01"},
+        {"save, no room for the new file", dir.file(longName), true, RLIM_INFINITY, "PSTB01"},
+        {"save, disk full", dir.file("t.dat"), true, 100, "PSTB04"},
+        {"save, a folder in the way", dir.file("folder.dat"), true, RLIM_INFINITY, "PSTB04"},
+        {"node status, missing file", dir.file("none.dat"), false, RLIM_INFINITY, "PSNS01"},
+        {"node status, no room for the new file", dir.file(longName), false, RLIM_INFINITY,
+         "PSNS05"},
+        {"node status, disk full", dir.file("t.dat"), false, 5, "PSNS06"},
     };
     for (const auto& c : cases) {
-        qmtest::TempDir dir;
-        ConversionTable t;
-        t.psTableFile = dir.file("enc.dat");
-        t.pnCategoryCount = 1;
-        t.psCategoryName[1] = c.name;
-        t.pnUnitCount[1] = 1;
-        t.unit(1, 1) = UnitRecord{1, c.name, "1", "0", "", "", c.name};
         RecordingPrompt prompt;
-        ASSERT_TRUE(pSaveTable(t, kExpandedFirst, prompt)) << c.what;
-        const std::string bytes = qmtest::readBytes(t.psTableFile);
-        EXPECT_EQ(isValidUtf8(bytes), !c.cp1252 || c.name == "Metre") << c.what;
-        ConversionTable back = readFile(t.psTableFile, prompt);
-        EXPECT_EQ(back.unit(1, 1).Name, c.name) << c.what;
-        EXPECT_EQ(back.unit(1, 1).Memo, c.name) << c.what;
-        EXPECT_EQ(back.psCategoryName[1], c.name) << c.what;
+        t.psTableFile = c.path;
+        bool saved;
+        {
+            qmtest::FileSizeLimit limit(c.sizeLimit);
+            saved = c.table ? pSaveTable(t, kExpandedFirst, prompt)
+                            : pSaveNodeStatus(c.path, collapse, prompt);
+        }
+        EXPECT_FALSE(saved) << c.what;
+        ASSERT_EQ(prompt.messages.size(), 1u) << c.what;
+        EXPECT_EQ(prompt.messages[0].text, std::string("Error Code = ") + c.label) << c.what;
+        EXPECT_EQ(prompt.messages[0].title, "Quantimetrix");
+        EXPECT_EQ(qmtest::readBytes(dir.file("t.dat")), old) << c.what;
+        EXPECT_EQ(dir.names(), (std::set<std::string>{"t.dat", longName, "folder.dat"})) << c.what;
     }
-}
-
-TEST(TableWriter, ReaderDecodesWindows1252AndUtf8) {
-    EXPECT_EQ(decodeFileText("\xB0"
-                             "C \x80 \xB5"),
-              "\xC2\xB0"
-              "C \xE2\x82\xAC \xC2\xB5");
-    EXPECT_EQ(decodeFileText("\xC2\xB0"
-                             "C"),
-              "\xC2\xB0"
-              "C");
-    EXPECT_EQ(decodeFileText("\xEF\xBB\xBF"
-                             "abc"),
-              "abc");
-    EXPECT_EQ(decodeFileText("\x81\x8D"), "\xC2\x81\xC2\x8D");
-    EXPECT_FALSE(isValidUtf8("\xC0\x80"));     // overlong
-    EXPECT_FALSE(isValidUtf8("\xED\xA0\x80")); // surrogate
-    EXPECT_FALSE(isValidUtf8("\xE2\x82"));     // cut short
-}
-
-TEST(TableWriter, AFailedWriteLeavesTheOldFileIntact) {
-    qmtest::TempDir dir;
-    const std::string path = dir.file("keep.dat");
-    const std::string old = crlf({"Old;1", ";E;", ";E;"});
-    qmtest::writeBytes(path, old);
-    std::filesystem::create_directory(path + ".qmtmp"); // the new file cannot be written
-    ConversionTable t;
-    t.psTableFile = path;
-    RecordingPrompt prompt;
-    EXPECT_FALSE(pSaveTable(t, kExpandedFirst, prompt));
-    ASSERT_EQ(prompt.messages.size(), 1u);
-    EXPECT_EQ(prompt.messages[0].text, "Error Code = PSTB04");
-    EXPECT_EQ(prompt.messages[0].title, "Quantimetrix");
-    EXPECT_EQ(prompt.messages[0].icon, MsgIcon::Critical);
-    EXPECT_EQ(qmtest::readBytes(path), old);
-
-    RecordingPrompt missingFolder;
-    t.psTableFile = dir.file("no/such/folder.dat");
-    EXPECT_FALSE(pSaveTable(t, kExpandedFirst, missingFolder));
-    ASSERT_EQ(missingFolder.messages.size(), 1u);
-    EXPECT_EQ(missingFolder.messages[0].text.rfind("Error Code = PSTB0", 0), 0u);
 }
 
 TEST(NodeStatus, RewritesOnlyTheGroupLines) {
@@ -237,23 +191,12 @@ TEST(NodeStatus, RewritesOnlyTheGroupLines) {
     const auto expanded = [](int node) { return node == 3; }; // group 2 only
     for (const auto& c : cases)
         EXPECT_EQ(withNodeStatus(c.before, expanded), c.after) << c.what;
-}
-
-TEST(NodeStatus, WritesTheFileAndReportsFailures) {
     qmtest::TempDir dir;
     const std::string path = dir.file("t.dat");
-    const std::string rest = "1;1;X\r\n;E;\r\n1;X;0\r\n;E;\r\n";
-    qmtest::writeBytes(path, "A;1\r\nB;0\r\n;E;\r\n" + rest);
-    setReadOnly(path);
+    qmtest::writeBytes(path, cases[0].before);
     RecordingPrompt prompt;
-    EXPECT_TRUE(pSaveNodeStatus(
-        path, [](int node) { return node == 3; }, prompt));
-    EXPECT_EQ(qmtest::readBytes(path), "A;0\r\nB;1\r\n;E;\r\n" + rest);
+    EXPECT_TRUE(pSaveNodeStatus(path, expanded, prompt));
+    EXPECT_EQ(qmtest::readBytes(path), crlf({"A;0", "B;1", ";E;", "1;1;X", ";E;"}));
     EXPECT_TRUE(isReadOnly(path));
     EXPECT_TRUE(prompt.messages.empty());
-
-    EXPECT_FALSE(pSaveNodeStatus(
-        dir.file("missing.dat"), [](int) { return true; }, prompt));
-    ASSERT_EQ(prompt.messages.size(), 1u);
-    EXPECT_EQ(prompt.messages[0].text, "Error Code = PSNS01");
 }
