@@ -26,16 +26,19 @@ QPointer<frmHint> openTypingTip;
 // Shows the typing tip beside the box without taking the keyboard: the keys
 // the user goes on typing reach the box, and one window serves every repeat.
 void showBesideTyping(Settings& settings, const std::string& separatorName, QWidget* parent) {
-    if (openTypingTip) {
+    if (openTypingTip && openTypingTip->isVisible()) {
         openTypingTip->raise();
         return;
     }
+    QWidget* typing = QApplication::focusWidget();
+    if (!parent && typing) parent = typing->window();
     auto* hint = new frmHint(settings, kTypingTip, separatorName, parent);
     hint->setAttribute(Qt::WA_DeleteOnClose);
+    hint->setAttribute(Qt::WA_QuitOnClose, false); // never keeps the program running
     hint->setAttribute(Qt::WA_ShowWithoutActivating);
     hint->setWindowFlag(Qt::WindowDoesNotAcceptFocus);
     hint->setModal(false);
-    hint->returnKeysTo(QApplication::focusWidget());
+    hint->returnKeysTo(typing);
     openTypingTip = hint;
     hint->show();
 }

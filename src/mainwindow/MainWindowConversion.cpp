@@ -13,6 +13,7 @@
 
 #include <functional>
 #include <memory>
+#include <utility>
 
 namespace qm {
 
@@ -85,8 +86,11 @@ void MainWindow::showBoxPlaceholders() {
     const Program& p = program_;
     const BoxPlaceholders b =
         boxPlaceholders(unitChoice(), unitsSelectable(p.table, p.pnSelNodeIndex()));
-    txtInput->setPlaceholderText(QString::fromStdString(b.input));
-    txtOutput->setPlaceholderText(QString::fromStdString(b.output));
+    // A narrow box cuts its placeholder off: the tooltip holds it in full.
+    for (auto [box, text] : {std::pair{txtInput, &b.input}, std::pair{txtOutput, &b.output}}) {
+        box->setPlaceholderText(QString::fromStdString(*text));
+        box->setToolTip(QString::fromStdString(*text));
+    }
 }
 
 void MainWindow::installInputAids() {

@@ -86,7 +86,9 @@ class UnitListDelegate : public QStyledItemDelegate {
         if (mark == UnitMark::None) return;
         option->font.setBold(true);
         option->fontMetrics = QFontMetrics(option->font);
-        option->backgroundBrush = tagColour(mark).lighter(185);
+        const QColor c = tagColour(mark); // a fifth of it on white
+        option->backgroundBrush = QColor(255 - (255 - c.red()) / 5, 255 - (255 - c.green()) / 5,
+                                         255 - (255 - c.blue()) / 5);
     }
 
   private:
@@ -112,7 +114,7 @@ class UnitListDelegate : public QStyledItemDelegate {
         case UnitMark::From:
             return {46, 125, 50}; // green
         case UnitMark::Into:
-            return {21, 101, 192}; // blue
+            return {191, 87, 0}; // orange
         default:
             return {106, 27, 154}; // purple
         }

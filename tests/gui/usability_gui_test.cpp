@@ -152,6 +152,7 @@ class UsabilityTest : public QObject, public test::WindowFixture {
             QCOMPARE(marks(), s.marks);
             QCOMPARE(w_->inputBox()->placeholderText(), s.input);
             QCOMPARE(w_->outputBox()->placeholderText(), s.output);
+            QCOMPARE(w_->inputBox()->toolTip() + w_->outputBox()->toolTip(), s.input + s.output);
         }
     }
 
