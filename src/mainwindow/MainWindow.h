@@ -159,7 +159,7 @@ class MainWindow : public QMainWindow {
     WindowRect windowRectTwips() const;
     WindowCapture captureWindow() const;
 
-    // Showing the chosen pair and pasting (MainWindowList.cpp, MainWindowConversion.cpp).
+    // Showing the chosen pair and pasting (MainWindowMarks.cpp, MainWindowConversion.cpp).
     void installListAids();
     void installInputAids();
     void showUnitMarks();
