@@ -53,12 +53,23 @@ class InputPasteFilter : public QObject {
   private:
     void showMenu(const QPoint& at) {
         const std::unique_ptr<QMenu> menu(box_->createStandardContextMenu());
-        if (QAction* paste = menu->findChild<QAction*>(QStringLiteral("edit-paste"))) {
+        if (QAction* paste = pasteAction(*menu)) {
             paste->disconnect();
             connect(paste, &QAction::triggered, this,
                     [this] { paste_(QGuiApplication::clipboard()->text()); });
         }
         menu->exec(at);
+    }
+
+    // The Paste item of the box's standard menu: by its name where Qt gives
+    // one, otherwise by the paste keys shown after its text.
+    static QAction* pasteAction(const QMenu& menu) {
+        const QString keys = QLatin1Char('\t') +
+                             QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText);
+        for (QAction* a : menu.actions())
+            if (a->objectName() == QLatin1String("edit-paste") || a->text().endsWith(keys))
+                return a;
+        return nullptr;
     }
 
     QLineEdit* box_;

@@ -6,7 +6,9 @@
 #include "windowfixture.h"
 
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QHeaderView>
+#include <QMenu>
 #include <QToolTip>
 
 #include <functional>
@@ -83,11 +85,25 @@ class UsabilityTest : public QObject, public test::WindowFixture {
         const auto shiftInsert = [this] {
             QTest::keyClick(w_->inputBox(), Qt::Key_Insert, Qt::ShiftModifier);
         };
+        const auto boxMenu = [this] { // the box's own menu, its Paste item
+            QTimer::singleShot(100, this, [] {
+                for (QWidget* w : QApplication::topLevelWidgets())
+                    if (auto* menu = qobject_cast<QMenu*>(w); menu && menu->isVisible()) {
+                        for (QAction* a : menu->actions())
+                            if (a->text().startsWith(QStringLiteral("&Paste"))) a->trigger();
+                        menu->close();
+                    }
+            });
+            QContextMenuEvent e(QContextMenuEvent::Mouse, QPoint(4, 4),
+                                w_->inputBox()->mapToGlobal(QPoint(4, 4)));
+            QApplication::sendEvent(w_->inputBox(), &e);
+        };
         const std::vector<Case> cases = {
             {"", "12.5\n", editMenu, "12.5"},
             {"7", "  12.5 \r\n", editMenu, "12.5"}, // the menu replaces the whole box
             {"", "12.5\r\n", ctrlV, "12.5"},
             {"1", "2\n3\n", ctrlV, "12"}, // the keys insert at the caret
+            {"9", " 8\n", boxMenu, "98"},
             {"", "\t1e3 \n", shiftInsert, "1e3"},
         };
         for (const Case& c : cases) {
