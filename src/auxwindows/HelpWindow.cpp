@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QUrl>
@@ -39,7 +40,8 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     back_ = new QPushButton(tr("&Back"), this);
     forward_ = new QPushButton(tr("&Forward"), this);
     contents_ = new QPushButton(tr("&Contents"), this);
-    for (QPushButton* b : {back_, forward_, contents_})
+    close_ = new QPushButton(tr("C&lose"), this);
+    for (QPushButton* b : {back_, forward_, contents_, close_})
         b->setAutoDefault(false);
 
     browser_ = new QTextBrowser(this);
@@ -51,6 +53,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     buttons->addWidget(back_);
     buttons->addWidget(forward_);
     buttons->addStretch(1);
+    buttons->addWidget(close_);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
@@ -61,6 +64,9 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(forward_, &QPushButton::clicked, browser_, &QTextBrowser::forward);
     connect(contents_, &QPushButton::clicked, this, &HelpWindow::goToContents);
     connect(browser_, &QTextBrowser::historyChanged, this, &HelpWindow::updateButtons);
+    connect(close_, &QPushButton::clicked, this, &QWidget::close);
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
     updateButtons();
 
     resize(640, 720);

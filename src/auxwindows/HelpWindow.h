@@ -43,6 +43,7 @@ class HelpWindow : public QWidget {
     QPushButton* back_ = nullptr;
     QPushButton* forward_ = nullptr;
     QPushButton* contents_ = nullptr;
+    QPushButton* close_ = nullptr;
     QString path_;
 
     static QPointer<HelpWindow> instance_;

@@ -2,11 +2,14 @@
 
 #include "auxwindows/hinttext.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
@@ -15,6 +18,31 @@
 namespace qm {
 
 namespace {
+
+// The tip about the decimal separator comes up while the user types a number.
+constexpr int kTypingTip = 5;
+QPointer<frmHint> openTypingTip;
+
+// Shows the typing tip beside the box without taking the keyboard: the keys
+// the user goes on typing reach the box, and one window serves every repeat.
+void showBesideTyping(Settings& settings, const std::string& separatorName, QWidget* parent) {
+    if (openTypingTip && openTypingTip->isVisible()) {
+        openTypingTip->raise();
+        return;
+    }
+    QWidget* typing = QApplication::focusWidget();
+    if (!parent && typing) parent = typing->window();
+    auto* hint = new frmHint(settings, kTypingTip, separatorName, parent);
+    hint->setAttribute(Qt::WA_DeleteOnClose);
+    hint->setAttribute(Qt::WA_QuitOnClose, false); // never keeps the program running
+    hint->setAttribute(Qt::WA_ShowWithoutActivating);
+    hint->setWindowFlag(Qt::WindowDoesNotAcceptFocus);
+    hint->setModal(false);
+    hint->returnKeysTo(typing);
+    openTypingTip = hint;
+    hint->show();
+}
+
 QPixmap hintPicture(bool full) {
     return QIcon(full ? QStringLiteral(":/icons/hint_full.svg")
                       : QStringLiteral(":/icons/hint_half.svg"))
@@ -34,7 +62,7 @@ frmHint::frmHint(Settings& settings, int n, const std::string& separatorName, QW
     Label1 = new QLabel(QString::fromStdString(pHintText(n, separatorName)), this);
     Label1->setWordWrap(true);
     Label1->setMinimumWidth(260);
-    chkShow = new QCheckBox(QStringLiteral(" Do not show this massage any more. "), this);
+    chkShow = new QCheckBox(QStringLiteral(" Do not show this message any more. "), this);
     cmdOK = new QPushButton(QStringLiteral("Noted"), this);
     cmdOK->setDefault(true);
 
@@ -70,6 +98,27 @@ frmHint::frmHint(Settings& settings, int n, const std::string& separatorName, QW
     }
 }
 
+void frmHint::returnKeysTo(QWidget* w) {
+    keysTo_ = w;
+    if (!w) return;
+    // The window itself then receives the keys: its controls take none.
+    chkShow->setFocusPolicy(Qt::NoFocus);
+    cmdOK->setFocusPolicy(Qt::NoFocus);
+}
+
+void frmHint::keyPressEvent(QKeyEvent* e) {
+    if (!keysTo_ || e->key() == Qt::Key_Escape) {
+        QDialog::keyPressEvent(e);
+        return;
+    }
+    QWidget* target = keysTo_;
+    target->activateWindow();
+    target->setFocus();
+    QKeyEvent copy(e->type(), e->key(), e->modifiers(), e->text(), e->isAutoRepeat(),
+                   static_cast<quint16>(e->count()));
+    QCoreApplication::sendEvent(target, &copy);
+}
+
 void frmHint::tick() {
     ++ticks_;
     if (ticks_ == 10) {
@@ -85,6 +134,10 @@ void frmHint::tick() {
 void pShowHint(Settings& settings, const std::string& separatorName, int n, QWidget* parent) {
     if (n < 0 || n >= kShowMessageCount) return;
     if (settings.ShowMessageFlag[static_cast<std::size_t>(n)] == 0) return;
+    if (n == kTypingTip) {
+        showBesideTyping(settings, separatorName, parent);
+        return;
+    }
     frmHint hint(settings, n, separatorName, parent);
     hint.exec();
 }

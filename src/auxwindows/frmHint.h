@@ -5,10 +5,12 @@
 #include "settings/settings.h"
 
 #include <QDialog>
+#include <QPointer>
 
 #include <string>
 
 class QCheckBox;
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 class QTimer;
@@ -28,6 +30,13 @@ class frmHint : public QDialog {
     int tickCount() const { return ticks_; }
     bool showsFullImage() const { return full_; }
 
+    // Hands every key typed while the tip has the keyboard (except Escape,
+    // which closes it) back to w, with the keyboard itself.
+    void returnKeysTo(QWidget* w);
+
+  protected:
+    void keyPressEvent(QKeyEvent* e) override;
+
   private:
     void tick();
 
@@ -38,11 +47,14 @@ class frmHint : public QDialog {
     QCheckBox* chkShow = nullptr;
     QPushButton* cmdOK = nullptr;
     QTimer* Timer1 = nullptr;
+    QPointer<QWidget> keysTo_;
     int ticks_ = 0;
     bool full_ = true;
 };
 
 // Remembers n and opens the tip window modally unless tip n is switched off.
+// The tip about the decimal separator, raised while the user types, opens
+// beside the box instead and leaves the keyboard there (one window at a time).
 // Does nothing for a tip number outside 0..5.
 void pShowHint(Settings& settings, const std::string& separatorName, int n, QWidget* parent);
 

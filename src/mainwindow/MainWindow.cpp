@@ -142,6 +142,7 @@ void MainWindow::buildWidgets() {
     txtOutput->installEventFilter(this);
     imgPoint->installEventFilter(this);
 
+    installListAids(); // before the delegates' signals are connected
     connect(TreeView1, &QTreeWidget::itemChanged, this, &MainWindow::treeItemChanged);
     connect(TreeView1, &QTreeWidget::itemExpanded, this, [](QTreeWidgetItem* item) {
         item->setIcon(0, QIcon(QStringLiteral(":/icons/folder_open.svg")));
@@ -163,6 +164,7 @@ void MainWindow::buildWidgets() {
     });
     connect(txtInput, &QLineEdit::returnPressed, this, &MainWindow::pExecConversion);
     connect(txtOutput, &QLineEdit::textChanged, this, &MainWindow::outputChanged);
+    installInputAids();
 }
 
 QString MainWindow::panelText(int panel) const {

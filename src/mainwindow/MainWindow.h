@@ -96,6 +96,8 @@ class MainWindow : public QMainWindow {
     QWidget* splitterImage() const { return imgSplitter; }
     // Menus, toolbar, context menus and the File commands.
     MainWindowCommands* commands() const { return commands_; }
+    // The list row's mark of the chosen units (a UnitMark), on its first column.
+    static constexpr int kUnitMarkRole = Qt::UserRole + 7;
 
   signals:
     // The history got a new entry (the Edit menu shows it).
@@ -156,6 +158,14 @@ class MainWindow : public QMainWindow {
     bool layoutEvent(QObject* watched, QEvent* event);
     WindowRect windowRectTwips() const;
     WindowCapture captureWindow() const;
+
+    // Showing the chosen pair and pasting (MainWindowMarks.cpp, MainWindowConversion.cpp).
+    void installListAids();
+    void installInputAids();
+    void showUnitMarks();
+    void showBoxPlaceholders();
+    UnitChoice unitChoice() const;
+    void pasteIntoInput(const QString& clip, bool replaceAll);
 
     // Menus (MainWindowMenus.cpp).
     void buildMenus();

@@ -54,6 +54,8 @@ void MainWindow::pUpdateListView(const std::string& categoryName) {
         header->setSortIndicator(0, sortDescending_ ? Qt::DescendingOrder : Qt::AscendingOrder);
     });
     building_ = false;
+    showUnitMarks();
+    showBoxPlaceholders();
 }
 
 void MainWindow::pCheckColumnHeaders() {

@@ -186,6 +186,39 @@ void swapUnits(UnitChoice& c) {
     std::swap(c.from, c.into);
 }
 
+std::vector<UnitMark> listRowMarks(const ConversionTable& t, int16_t category,
+                                   const std::vector<std::string>& rowTexts, const UnitChoice& c) {
+    std::vector<UnitMark> marks;
+    marks.reserve(rowTexts.size());
+    for (const std::string& text : rowTexts) {
+        const int16_t unit = pMatchUnitIndex(t, category, text);
+        int mark = 0;
+        if (unit > 0 && !c.fromName.empty() && unit == c.from) mark |= 1;
+        if (unit > 0 && !c.intoName.empty() && unit == c.into) mark |= 2;
+        marks.push_back(static_cast<UnitMark>(mark));
+    }
+    return marks;
+}
+
+BoxPlaceholders boxPlaceholders(const UnitChoice& c, bool unitsSelectable) {
+    BoxPlaceholders b;
+    if (!unitsSelectable) return b;
+    if (c.fromName.empty()) b.input = "Left-click a unit to convert from";
+    if (c.intoName.empty()) b.output = "Right-click a unit to convert into";
+    return b;
+}
+
+std::string pastedInputText(const std::string& clip) {
+    constexpr const char* kOuter = " \t\r\n";
+    const auto first = clip.find_first_not_of(kOuter);
+    if (first == std::string::npos) return {};
+    const auto lineEnd = clip.find_first_of("\r\n", first);
+    const std::string line =
+        clip.substr(first, lineEnd == std::string::npos ? lineEnd : lineEnd - first);
+    const auto last = line.find_last_not_of(kOuter);
+    return line.substr(0, last + 1);
+}
+
 ColorValue decodeColor(int32_t value) {
     ColorValue c;
     if (value < 0) {

@@ -125,6 +125,30 @@ struct UnitChoice {
 // Exchanges the two names and the two unit numbers.
 void swapUnits(UnitChoice& c);
 
+// ---- Showing the chosen pair ----
+
+// Which chosen unit a list row names: the convert-from unit, the convert-into
+// unit, or both when one unit is chosen for both.
+enum class UnitMark { None = 0, From = 1, Into = 2, Both = 3 };
+
+// The mark of each row, by the unit its text names (the first unit of that
+// name, as a click on it would choose). A side counts only while its panel
+// holds a name.
+std::vector<UnitMark> listRowMarks(const ConversionTable& t, int16_t category,
+                                   const std::vector<std::string>& rowTexts, const UnitChoice& c);
+
+// What the two boxes say while they are empty: how to choose the unit that
+// is still missing. Nothing where no unit can be chosen.
+struct BoxPlaceholders {
+    std::string input;
+    std::string output;
+};
+BoxPlaceholders boxPlaceholders(const UnitChoice& c, bool unitsSelectable);
+
+// The text a paste puts into the convert-from box: the clipboard text
+// without outer blanks, tabs and line breaks, and of several lines the first.
+std::string pastedInputText(const std::string& clip);
+
 // ---- Tips and colours ----
 
 // A stored colour: red + 256 * green + 65536 * blue, or (sign bit set) the

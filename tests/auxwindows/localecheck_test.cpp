@@ -6,45 +6,34 @@
 
 using namespace qm;
 
-TEST(LocaleCheck, JudgesThePeriodFirstThenTheComma) {
+TEST(LocaleCheck, JudgesThePeriodFirstAndTellsOnlyWhileAsked) {
     struct Case {
         const char* formatted;
-        bool found;
+        int16_t show; // ShowCheckLocale before
         int mode;
         const char* name;
+        bool told;
     } cases[] = {
-        {"1.23", true, 0, "period"},
-        {"1,23", true, 1, "comma"},
-        {"1.234,00", true, 0, "period"},
+        {"1.23", 1, 0, "period", true},
+        {"1,23", 1, 1, "comma", true},
+        {"1.234,00", 1, 0, "period", true},
+        {"1,23", 0, 1, "comma", false},
         {"1\xD9\xAB"
          "23",
-         false, 0, ""},
-        {"", false, 0, ""},
+         1, 0, "", false},
+        {"", 1, 0, "", false},
     };
     for (auto c : cases) {
         RecordingPrompt prompt;
-        int16_t show = 1;
         DecimalSettings dec;
-        mCheckNumberLocale(c.formatted, show, dec, prompt);
+        mCheckNumberLocale(c.formatted, c.show, dec, prompt);
         EXPECT_EQ(dec.pnDecimalMode, c.mode) << c.formatted;
         EXPECT_EQ(dec.psDecimalSeparatorName, c.name) << c.formatted;
-        EXPECT_EQ(prompt.messages.size(), c.found ? 1u : 0u) << c.formatted;
-        EXPECT_EQ(show, c.found ? 0 : 1) << c.formatted;
+        ASSERT_EQ(prompt.messages.size(), c.told ? 1u : 0u) << c.formatted;
+        if (!c.told) continue;
+        EXPECT_EQ(c.show, 0) << c.formatted;
+        EXPECT_EQ(prompt.messages[0].text,
+                  std::string("Quantimetrix judges the operating system uses a ") +
+                      (c.mode ? "comma" : "period") + " as decimal separator.");
     }
-}
-
-TEST(LocaleCheck, TellsTheUserOnlyWhileShowCheckLocaleIsOne) {
-    RecordingPrompt prompt;
-    int16_t show = 1;
-    DecimalSettings dec;
-    mCheckNumberLocale("1,23", show, dec, prompt);
-    ASSERT_EQ(prompt.messages.size(), 1u);
-    EXPECT_EQ(prompt.messages[0].text,
-              "Quantimetrix judges the operating system uses a comma as decimal separator.");
-    EXPECT_EQ(prompt.messages[0].title, " Confirm Locale");
-    EXPECT_EQ(prompt.messages[0].icon, MsgIcon::None);
-    EXPECT_EQ(prompt.messages[0].buttons, MsgButtons::OK);
-    mCheckNumberLocale("1,23", show, dec, prompt); // second start: nothing shown
-    EXPECT_EQ(prompt.messages.size(), 1u);
-    EXPECT_EQ(dec.pnDecimalMode, 1);
 }

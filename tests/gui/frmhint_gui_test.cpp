@@ -23,7 +23,7 @@ class FrmHintTest : public QObject {
             QCOMPARE(hint.label()->text(), text);
             QCOMPARE(hint.windowTitle(), QStringLiteral(" Tip"));
             QCOMPARE(hint.checkBox()->text(),
-                     QStringLiteral(" Do not show this massage any more. "));
+                     QStringLiteral(" Do not show this message any more. "));
             QCOMPARE(hint.okButton()->text(), QStringLiteral("Noted"));
         }
     }

@@ -35,6 +35,7 @@ class WindowFixture {
     std::unique_ptr<QtSettingsStore> store_;
     std::unique_ptr<Program> program_;
     RecordingPrompt prompt_;
+    UserPrompt* otherPrompt_ = nullptr; // when set, start() gives the window this one
     std::unique_ptr<MainWindow> w_;
 
     virtual ~WindowFixture() = default;
@@ -85,7 +86,8 @@ class WindowFixture {
         program_ = std::make_unique<Program>();
         program_->programFolder = dir_->path().toStdString() + "/";
         store_ = std::make_unique<QtSettingsStore>(QSettings::IniFormat);
-        w_ = std::make_unique<MainWindow>(*program_, prompt_, *store_);
+        w_ = std::make_unique<MainWindow>(*program_, otherPrompt_ ? *otherPrompt_ : prompt_,
+                                          *store_);
         QVERIFY(QTest::qWaitForWindowExposed(w_.get()));
         QCoreApplication::processEvents();
         started();

@@ -316,5 +316,48 @@ TEST(Colors, StoredValuesDecode) {
     EXPECT_EQ(menu.index, 4);
 }
 
+TEST_F(ViewLogic, RowsNamingTheChosenUnitsAreMarked) {
+    using M = UnitMark;
+    const std::vector<std::string> rows = {"metre", "Foot", "inch", "Foot", "Yard", "none"};
+    struct Case {
+        UnitChoice choice;
+        bool selectable;
+        std::vector<M> marks;
+        const char* input;  // placeholder of the convert-from box
+        const char* output; // placeholder of the convert-into box
+    };
+    const char* left = "Left-click a unit to convert from";
+    const char* right = "Right-click a unit to convert into";
+    const M n = M::None;
+    const std::vector<Case> cases = {
+        {{"", "", 0, 0}, true, {n, n, n, n, n, n}, left, right},
+        {{"metre", "Yard", 1, 5}, true, {M::From, n, n, n, M::Into, n}, "", ""},
+        {{"Yard", "metre", 5, 1}, true, {M::Into, n, n, n, M::From, n}, "", ""},
+        {{"inch", "", 3, 1}, true, {n, n, M::From, n, n, n}, "", right}, // stale index
+        {{"", "Foot", 1, 2}, true, {n, M::Into, n, M::Into, n, n}, left, ""},
+        {{"Foot", "Foot", 2, 2}, true, {n, M::Both, n, M::Both, n, n}, "", ""},
+        {{"", "", 0, 0}, false, {n, n, n, n, n, n}, "", ""},
+    };
+    for (const Case& c : cases) {
+        const std::string what = c.choice.fromName + "/" + c.choice.intoName;
+        EXPECT_EQ(listRowMarks(p.table, 3, rows, c.choice), c.marks) << what;
+        const BoxPlaceholders b = boxPlaceholders(c.choice, c.selectable);
+        EXPECT_EQ(b.input, c.input) << what;
+        EXPECT_EQ(b.output, c.output) << what;
+    }
+    EXPECT_EQ(listRowMarks(p.table, -1, rows, {"metre", "Yard", 1, 5}),
+              std::vector<M>(rows.size(), n)); // no category: no unit named
+}
+
+TEST(Paste, InputTakesTheFirstLineWithoutOuterBlanks) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"12.5\n", "12.5"},  {"  12.5 \r\n", "12.5"}, {"\r\n\n 3e5\t\n", "3e5"}, {"1\n2\n", "1"},
+        {"1,5\r\n7", "1,5"}, {"12.5 \n 3", "12.5"},   {"1 000", "1 000"},        {"", ""},
+        {" \n\t", ""},       {"\t-4\t", "-4"},
+    };
+    for (const auto& [clip, want] : cases)
+        EXPECT_EQ(pastedInputText(clip), want) << clip;
+}
+
 } // namespace
 } // namespace qm

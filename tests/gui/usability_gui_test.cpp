@@ -1,0 +1,200 @@
+// What a new user relies on: pasting a number, the tip that comes up while
+// typing, the marks on the chosen units, the placeholders of the boxes and
+// the tooltips of cut-off texts.
+#include "auxwindows/frmHint.h"
+
+#include "windowfixture.h"
+
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QHeaderView>
+#include <QMenu>
+#include <QToolTip>
+
+#include <functional>
+#include <map>
+
+namespace qm {
+
+namespace {
+
+// Shows the tips in the real tip window, as the program does.
+class TipPrompt : public RecordingPrompt {
+  public:
+    Settings* settings = nullptr;
+    void showHint(int n) override {
+        RecordingPrompt::showHint(n);
+        pShowHint(*settings, "period", n, QApplication::activeWindow());
+    }
+};
+
+QList<frmHint*> visibleTips() {
+    QList<frmHint*> out;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* h = qobject_cast<frmHint*>(w); h && h->isVisible()) out << h;
+    return out;
+}
+
+void closeTips() {
+    for (frmHint* h : visibleTips())
+        h->reject();
+}
+
+} // namespace
+
+class UsabilityTest : public QObject, public test::WindowFixture {
+    Q_OBJECT
+
+    TipPrompt tips_;
+
+    // "name:mark" for every marked row.
+    QStringList marks() const {
+        QStringList out;
+        for (int r = 0; r < w_->listRowCount(); ++r) {
+            const int m = w_->listModel()->index(r, 0).data(MainWindow::kUnitMarkRole).toInt();
+            if (m != 0) out << QStringLiteral("%1:%2").arg(w_->listRowText(r)).arg(m);
+        }
+        return out;
+    }
+    void chooseMetreIntoYard() {
+        clickRow(0, Qt::LeftButton);  // metre
+        clickRow(4, Qt::RightButton); // Yard
+    }
+
+  private slots:
+    void init() { setUp(); }
+    void cleanup() {
+        closeTips();
+        otherPrompt_ = nullptr;
+        tearDown();
+    }
+
+    void pasteTakesTheFirstLineWithoutOuterBlanks() {
+        start();
+        chooseMetreIntoYard();
+        struct Case {
+            const char* before; // text in the box, the caret at its end
+            const char* clip;
+            std::function<void()> paste;
+            const char* after;
+        };
+        const auto editMenu = [this] { w_->mPaste(0); };
+        const auto ctrlV = [this] {
+            QTest::keyClick(w_->inputBox(), Qt::Key_V, Qt::ControlModifier);
+        };
+        const auto shiftInsert = [this] {
+            QTest::keyClick(w_->inputBox(), Qt::Key_Insert, Qt::ShiftModifier);
+        };
+        const auto boxMenu = [this] { // the box's own menu, its Paste item
+            QTimer::singleShot(100, this, [] {
+                for (QWidget* w : QApplication::topLevelWidgets())
+                    if (auto* menu = qobject_cast<QMenu*>(w); menu && menu->isVisible()) {
+                        for (QAction* a : menu->actions())
+                            if (a->text().startsWith(QStringLiteral("&Paste"))) a->trigger();
+                        menu->close();
+                    }
+            });
+            QContextMenuEvent e(QContextMenuEvent::Mouse, QPoint(4, 4),
+                                w_->inputBox()->mapToGlobal(QPoint(4, 4)));
+            QApplication::sendEvent(w_->inputBox(), &e);
+        };
+        const std::vector<Case> cases = {
+            {"", "12.5\n", editMenu, "12.5"},
+            {"7", "  12.5 \r\n", editMenu, "12.5"}, // the menu replaces the whole box
+            {"", "12.5\r\n", ctrlV, "12.5"},
+            {"1", "2\n3\n", ctrlV, "12"}, // the keys insert at the caret
+            {"9", " 8\n", boxMenu, "98"},
+            {"", "\t1e3 \n", shiftInsert, "1e3"},
+        };
+        for (const Case& c : cases) {
+            w_->inputBox()->setText(QString::fromLatin1(c.before));
+            w_->inputBox()->setFocus();
+            QGuiApplication::clipboard()->setText(QString::fromLatin1(c.clip));
+            c.paste();
+            QCOMPARE(w_->inputBox()->text(), QString::fromLatin1(c.after));
+            QVERIFY2(outputText() != QStringLiteral("Input error"), c.clip);
+        }
+        QCOMPARE(outputText(), QStringLiteral("1093.61")); // 1e3 metre into Yard
+    }
+
+    void theTipLeavesWhatIsTypedInTheBox() {
+        otherPrompt_ = &tips_;
+        start();
+        tips_.settings = &program_->settings;
+        chooseMetreIntoYard();
+        w_->activateWindow();
+        // The next key goes where the keyboard is, as a user's would.
+        QTimer::singleShot(300, this, [] {
+            if (QWindow* focus = QGuiApplication::focusWindow()) QTest::keyClick(focus, '5');
+            closeTips(); // a modal tip would still be waiting here
+        });
+        typeInput("1,");
+        QCOMPARE(tips_.hints, std::vector<int>{5});
+        QCOMPARE(visibleTips().size(), 1);
+        QTest::qWait(400);
+        QCOMPARE(w_->inputBox()->text(), QStringLiteral("1,5"));
+        typeInput(","); // the tip again: still one window
+        QCOMPARE(visibleTips().size(), 1);
+        QCOMPARE(outputText(), QStringLiteral("Input error"));
+    }
+
+    void chosenUnitsAreMarkedAndTheBoxesSayWhatIsMissing() {
+        start();
+        const QString left = QStringLiteral("Left-click a unit to convert from");
+        const QString right = QStringLiteral("Right-click a unit to convert into");
+        struct Step {
+            const char* what;
+            std::function<void()> act;
+            QStringList marks; // name:1 from, name:2 into, name:3 both
+            QString input, output;
+        };
+        const std::vector<Step> steps = {
+            {"start", [] {}, {}, left, right},
+            {"left-click metre", [this] { clickRow(0, Qt::LeftButton); }, {"metre:1"}, "", right},
+            {"right-click Yard",
+             [this] { clickRow(4, Qt::RightButton); },
+             {"metre:1", "Yard:2"},
+             "",
+             ""},
+            {"swap", [this] { w_->swapUnits(); }, {"metre:2", "Yard:1"}, "", ""},
+            {"arrange by name", [this] { w_->mChangeSortType(1); }, {"metre:2", "Yard:1"}, "", ""},
+            {"right-click Yard", [this] { clickRow(4, Qt::RightButton); }, {"Yard:3"}, "", ""},
+            {"another category", [this] { clickNode(7); }, {}, left, right},
+            {"Constants", [this] { clickNode(5); }, {}, "", ""},
+            {"back to Length", [this] { clickNode(6); }, {}, left, right},
+        };
+        for (const Step& s : steps) {
+            s.act();
+            QCOMPARE(marks(), s.marks);
+            QCOMPARE(w_->inputBox()->placeholderText(), s.input);
+            QCOMPARE(w_->outputBox()->placeholderText(), s.output);
+            QCOMPARE(w_->inputBox()->toolTip() + w_->outputBox()->toolTip(), s.input + s.output);
+        }
+    }
+
+    void aCutOffTextShowsInFullAsATooltip() {
+        start();
+        struct Case {
+            int column, width, row;
+            bool tip;
+        };
+        const std::vector<Case> cases = {
+            {0, 300, 4, false}, {0, 30, 4, true}, {1, 25, 1, true}, {1, 200, 1, false}};
+        for (const Case& c : cases) {
+            QToolTip::hideText();
+            QTRY_VERIFY(!QToolTip::isVisible());
+            w_->detailsView()->setColumnWidth(c.column, c.width);
+            const QModelIndex index = w_->listModel()->index(c.row, c.column);
+            const QPoint at = w_->detailsView()->visualRect(index).center();
+            QHelpEvent help(QEvent::ToolTip, at, listViewport()->mapToGlobal(at));
+            QApplication::sendEvent(listViewport(), &help);
+            QCOMPARE(QToolTip::isVisible(), c.tip);
+            if (c.tip) QCOMPARE(QToolTip::text(), index.data().toString());
+        }
+    }
+};
+
+} // namespace qm
+
+QTEST_MAIN(qm::UsabilityTest)
+#include "usability_gui_test.moc"
