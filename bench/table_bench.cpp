@@ -8,6 +8,8 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 using namespace qm;
@@ -68,12 +70,21 @@ void BM_WriteFullCapacity(benchmark::State& state) {
 }
 BENCHMARK(BM_WriteFullCapacity)->Unit(benchmark::kMillisecond);
 
-void readBench(benchmark::State& state, int units, int16_t expectedResult) {
+// Drops every CR of a file: the line ends of a table edited on Linux.
+void keepLfOnly(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::erase(text, '\r');
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
+}
+
+void readBench(benchmark::State& state, int units, int16_t expectedResult, bool lfOnly = false) {
     ConversionTable source = fullTable(units);
     source.psTableFile = benchFile("qm-bench-read.dat");
     SilentPrompt prompt;
     pSaveTable(
         source, [](int) { return true; }, prompt);
+    if (lfOnly) keepLfOnly(source.psTableFile);
     for (auto _ : state) {
         ConversionTable t;
         t.psTableFile = source.psTableFile;
@@ -88,6 +99,12 @@ void BM_ReadLargestReadable(benchmark::State& state) {
     readBench(state, 96, 0);
 }
 BENCHMARK(BM_ReadLargestReadable)->Unit(benchmark::kMillisecond);
+
+// The same table with LF line ends only.
+void BM_ReadLargestReadableLfOnly(benchmark::State& state) {
+    readBench(state, 96, 0, true);
+}
+BENCHMARK(BM_ReadLargestReadableLfOnly)->Unit(benchmark::kMillisecond);
 
 // 30 groups and 100 categories of 99 units: read up to the line limit, then
 // rejected with "Too many unit data were entered.".

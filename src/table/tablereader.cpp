@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
 #include <new>
 
 namespace qm {
@@ -157,14 +156,11 @@ bool isEndLine(std::string_view line) {
 }
 
 std::size_t findLineEnd(std::string_view text, std::size_t from) {
-    if (from >= text.size()) return std::string_view::npos;
-    const char* begin = text.data() + from;
-    std::size_t len = text.size() - from;
-    const void* cr = std::memchr(begin, '\r', len);
-    if (cr) len = static_cast<std::size_t>(static_cast<const char*>(cr) - begin);
-    const void* lf = std::memchr(begin, '\n', len);
-    const char* end = lf ? static_cast<const char*>(lf) : static_cast<const char*>(cr);
-    return end ? static_cast<std::size_t>(end - text.data()) : std::string_view::npos;
+    // One pass to the first CR or LF: searching for each separately would scan
+    // the rest of a file without CRs once per line.
+    for (std::size_t i = from; i < text.size(); ++i)
+        if (text[i] == '\r' || text[i] == '\n') return i;
+    return std::string_view::npos;
 }
 
 std::vector<std::string_view> splitFileLines(std::string_view text) {
