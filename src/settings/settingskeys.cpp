@@ -52,6 +52,17 @@ std::string defaultText(const SettingKey& key) {
     return fieldText(key.field(target));
 }
 
+// The values the Options dialog can set.
+bool digitsAllowed(int32_t v) {
+    return v >= 4 && v <= 12;
+}
+bool sciDigitsAllowed(int32_t v) {
+    return v == 0 || (v >= 4 && v <= 9);
+}
+bool onOffAllowed(int32_t v) {
+    return v == 0 || v == 1;
+}
+
 // The tip flags, one digit each, from ShowMessage.
 void readTipFlags(SettingsTarget& t) {
     const std::string& text = t.s.ShowMessage;
@@ -132,12 +143,12 @@ void addForm(KeyList& k) {
 
 void addOption(KeyList& k) {
     k.group("PRCG02", "Option");
-    k.add("Digits", &NumberStyle::pnDigits);
-    k.add("SciDigits", &NumberStyle::pnSciDigits).afterRead = [](SettingsTarget& t) {
-        t.s.numberStyle.deriveSciBounds();
-    };
-    k.add("Integer", &NumberStyle::pnInteger);
-    k.add("NumFormat", &NumberStyle::pnNumFormat);
+    k.add("Digits", &NumberStyle::pnDigits).allowed = digitsAllowed;
+    SettingKey& sci = k.add("SciDigits", &NumberStyle::pnSciDigits);
+    sci.allowed = sciDigitsAllowed;
+    sci.afterRead = [](SettingsTarget& t) { t.s.numberStyle.deriveSciBounds(); };
+    k.add("Integer", &NumberStyle::pnInteger).allowed = onOffAllowed;
+    k.add("NumFormat", &NumberStyle::pnNumFormat).allowed = onOffAllowed;
     k.add("ShowError", &NumberStyle::pbShowError);
     k.add("CalcType", &Settings::pnCalcType);
     k.add("CalcPath", &Settings::psCalcPath);
@@ -250,7 +261,10 @@ const std::vector<SettingKey>& settingKeys() {
 void readSettingKey(const SettingKey& key, SettingsTarget& target, SettingsStore& store) {
     const std::string def = defaultText(key);
     const std::string text = store.get(kSettingsApp, key.section, key.name, def);
-    std::visit([&](auto* v) { decode(text, *v); }, key.field(target));
+    const SettingsField field = key.field(target);
+    std::visit([&](auto* v) { decode(text, *v); }, field);
+    if (key.allowed && !key.allowed(*std::get<int16_t*>(field)))
+        std::visit([&](auto* v) { decode(def, *v); }, field);
     if (key.afterRead) key.afterRead(target);
 }
 

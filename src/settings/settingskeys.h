@@ -32,6 +32,9 @@ struct SettingKey {
     std::function<SettingsField(SettingsTarget&)> field;
     // Values that follow from this one, set right after it is read.
     std::function<void(SettingsTarget&)> afterRead;
+    // The values a number-style option can take (those the Options dialog
+    // sets); any other value read gives the default.
+    bool (*allowed)(int32_t) = nullptr;
     bool writtenLast = false; // written after the other keys of its section
 };
 

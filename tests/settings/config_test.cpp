@@ -56,7 +56,17 @@ TEST(ReadCfg, StoredValuesAndTheValuesThatFollow) {
         const char* stored;
         void (*expect)(Settings&); // the changes from the defaults, if any
     } cases[] = {
-        {"SciDigits", "4", [](Settings& s) { s.numberStyle = {6, 4, 0, 0, false, 1e4, 1e-4}; }},
+        // clang-format off
+        {"Digits", "0", nullptr}, {"Digits", "3", nullptr}, {"Digits", "13", nullptr},
+        {"Digits", "abc", nullptr}, {"SciDigits", "3", nullptr}, {"SciDigits", "10", nullptr},
+        {"SciDigits", "-1", nullptr}, {"Integer", "2", nullptr}, {"NumFormat", "2", nullptr},
+        {"NumFormat", "-1", nullptr},
+        // clang-format on
+        {"Digits", "4", [](Settings& s) { s.numberStyle.pnDigits = 4; }},
+        {"Digits", "12.4", [](Settings& s) { s.numberStyle.pnDigits = 12; }},
+        {"SciDigits", "9", [](Settings& s) { s.numberStyle = {6, 9, 0, 0, false, 1e9, 1e-9}; }},
+        {"Integer", "1", [](Settings& s) { s.numberStyle.pnInteger = 1; }},
+        {"NumFormat", "1", [](Settings& s) { s.numberStyle.pnNumFormat = 1; }},
         {"HeaderWidth20", "15", [](Settings& s) { s.HeaderWidth[2][0] = 15; }},
         {"HeaderWidth12", "7", [](Settings& s) { s.HeaderWidth[1][2] = 7; }},
         {"SciDigits", "0", [](Settings& s) { s.numberStyle.pnSciDigits = 0; }},
