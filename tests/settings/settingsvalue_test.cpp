@@ -7,6 +7,7 @@
 
 #include <limits>
 #include <string>
+#include <tuple>
 
 namespace qm {
 namespace {
@@ -31,11 +32,8 @@ std::string readAndWrite(char type, const char* text) {
 }
 
 TEST(SettingsValue, ReadAndWrittenBack) {
-    const struct {
-        char type;
-        const char* text;
-        const char* expected;
-    } cases[] = {
+    // Type, store text, the text written back or the error.
+    const std::tuple<char, const char*, const char*> cases[] = {
         // clang-format off
         {'I', "6", "6"}, {'I', "6.5", "6"}, {'I', "7.5", "8"}, {'I', "-2.5", "-2"},
         {'I', "-3.5", "-4"}, {'I', "6.51", "7"}, {'I', "", "0"}, {'I', "abc", "0"},
@@ -54,8 +52,8 @@ TEST(SettingsValue, ReadAndWrittenBack) {
         {'B', "Truee", "TypeMismatch"}, {'B', ".", "TypeMismatch"}
         // clang-format on
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(readAndWrite(c.type, c.text), c.expected) << c.type << " '" << c.text << "'";
+    for (auto [type, text, expected] : cases)
+        EXPECT_EQ(readAndWrite(type, text), expected) << type << " '" << text << "'";
 }
 
 TEST(SettingsValue, SingleWithoutDecimalText) {
