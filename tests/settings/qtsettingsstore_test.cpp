@@ -33,8 +33,10 @@ class QtSettingsStoreTest : public QObject {
         Settings saved = test::customSettings();
         ConversionTable table = test::tableWithNodes(), table2;
         table.psTableFile = "C:\\Daten\\Einheiten, neu;1.dat";
-        QVERIFY(pSaveCfg(saved, table, WindowCapture{true},
-                         *std::make_unique<QtSettingsStore>(QSettings::IniFormat)));
+        { // the store writes its file when it goes
+            QtSettingsStore store(QSettings::IniFormat);
+            QVERIFY(pSaveCfg(saved, table, WindowCapture{true}, store));
+        }
         QSettings raw(iniPath(), QSettings::IniFormat);
         QCOMPARE(raw.value(QStringLiteral("Form/Width")).typeId(), int(QMetaType::QString));
         QCOMPARE(raw.value(QStringLiteral("Option/ShowError")).toString(), QStringLiteral("True"));

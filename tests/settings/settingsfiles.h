@@ -42,7 +42,7 @@ struct Reading {
     ConversionTable t = tableWithNodes();
     MemoryStore store;
     RecordingPrompt prompt;
-    bool ok;
+    bool ok = false;
 };
 
 inline Settings customSettings() {
