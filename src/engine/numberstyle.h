@@ -22,6 +22,8 @@ struct NumberStyle {
             pdSciLower = 1.0 / pdSciUpper;
         }
     }
+
+    bool operator==(const NumberStyle&) const = default;
 };
 
 } // namespace qm

@@ -30,7 +30,10 @@ struct WindowCapture {
 // the derived values: HeaderWidth(2, 0) of 0 becomes `listWidth` (the unit
 // list's width in twips), area 4's font is area 2's, the flags of the tips
 // come from ShowMessage, the timing values are clamped into their ranges,
-// the number style's scientific bounds follow SciDigits. The stored file path
+// the number style's scientific bounds follow SciDigits. A number-style value
+// the Options dialog cannot set (Digits outside 4..12, SciDigits other than 0
+// or 4..9, Integer or NumFormat other than 0 or 1) reads as its default, so a
+// hand-edited store cannot break every conversion. The stored file path
 // goes into table.psTableFile; when it is empty psRootNodeText becomes
 // "default.dat".
 // The first bad value stops the reading: "Error Code = PRCGnn" is shown

@@ -103,6 +103,8 @@ struct Settings {
     int16_t ScrollDownDelay = 500;     // 100..2000 ms
     int16_t ShowHintDelay = 500;       // 100..2000 ms
     int16_t ShowCheckLocale = 1;
+
+    bool operator==(const Settings&) const = default;
 };
 
 } // namespace qm

@@ -283,7 +283,7 @@ std::string resolveDataFolder(const std::string& programFolder, const std::strin
         return folderWithSeparator(programFolder);
     std::error_code ec;
     fs::create_directories(userFolder, ec);
-    for (const char* name : {"default.dat", "default_e.dat"}) {
+    for (const char* name : {"default.dat", "default_e.dat", "Qmtrxdoc.hlp"}) {
         const fs::path target = fs::path(userFolder) / name;
         const fs::path source = fs::path(programFolder) / name;
         if (!fs::exists(target, ec) && fs::exists(source, ec)) {
@@ -292,6 +292,16 @@ std::string resolveDataFolder(const std::string& programFolder, const std::strin
         }
     }
     return folderWithSeparator(userFolder);
+}
+
+std::string shippedDataFolder(const std::string& programFolder) {
+    std::error_code ec;
+    fs::path own(programFolder);
+    if (!own.has_filename()) own = own.parent_path();
+    if (fs::exists(own / "default.dat", ec)) return programFolder;
+    const fs::path installed = own.parent_path() / "share" / "quantimetrix";
+    if (fs::exists(installed / "default.dat", ec)) return installed.string();
+    return programFolder;
 }
 
 } // namespace qm

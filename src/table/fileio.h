@@ -78,4 +78,9 @@ std::string folderPart(const std::string& path, const std::string& programFolder
 // tables of the program's folder are copied on first use.
 std::string resolveDataFolder(const std::string& programFolder, const std::string& userFolder);
 
+// The folder of the shipped tables and help file: the program's own folder
+// when they lie there (a build folder), else share/quantimetrix beside the
+// program's bin folder (an installed program), else the program's folder.
+std::string shippedDataFolder(const std::string& programFolder);
+
 } // namespace qm
