@@ -219,14 +219,12 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
             treeMouseDown(static_cast<QMouseEvent*>(event));
             if (commands_) commands_->treePressed(static_cast<QMouseEvent*>(event));
         }
-        if (type == QEvent::MouseButtonDblClick) treeDoubleClick(static_cast<QMouseEvent*>(event));
         if (type == QEvent::MouseButtonRelease) treeMouseUp(static_cast<QMouseEvent*>(event));
     } else if (watched == listDetails_->viewport() || watched == listList_->viewport()) {
         if (type == QEvent::MouseButtonPress) {
             listMouseDown(static_cast<QMouseEvent*>(event), static_cast<QWidget*>(watched));
             if (commands_) commands_->listPressed(static_cast<QMouseEvent*>(event), mItemX);
         }
-        if (type == QEvent::MouseButtonDblClick) listDoubleClick(static_cast<QMouseEvent*>(event));
         if (type == QEvent::MouseButtonRelease) {
             if (commands_) commands_->listClicked();
             listMouseUp(static_cast<QMouseEvent*>(event));

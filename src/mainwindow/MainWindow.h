@@ -130,7 +130,6 @@ class MainWindow : public QMainWindow {
     // Tree (MainWindowTree.cpp).
     void treeMouseDown(QMouseEvent* e);
     void treeMouseUp(QMouseEvent* e);
-    void treeDoubleClick(QMouseEvent* e);
     bool treeKeyPress(QKeyEvent* e);
     void treeNodeClick(int node, bool secondClick);
     void treeItemChanged(QTreeWidgetItem* item, int column);
@@ -140,7 +139,6 @@ class MainWindow : public QMainWindow {
     // List (MainWindowList.cpp).
     void listMouseDown(QMouseEvent* e, QWidget* viewport);
     void listMouseUp(QMouseEvent* e);
-    void listDoubleClick(QMouseEvent* e);
     bool listKeyPress(QKeyEvent* e);
     void listItemClick(int row, bool secondClick);
     void listItemChanged(QStandardItem* item);

@@ -121,7 +121,7 @@ void MainWindow::listMouseDown(QMouseEvent* e, QWidget* viewport) {
         mItemX = index.isValid();
         if (e->button() == Qt::LeftButton)
             listClicks_.press(mItemX ? index.row() + 1 : 0, static_cast<long long>(e->timestamp()),
-                              mItemX && view->currentIndex().row() == index.row(), false);
+                              mItemX && view->currentIndex().row() == index.row());
         if (!mItemX) {
             mnuEditCopyArray[2]->setEnabled(false);
             return;
@@ -153,12 +153,6 @@ void MainWindow::listMouseUp(QMouseEvent* e) {
         convertIfReady();
         txtInput->setFocus();
     });
-}
-
-void MainWindow::listDoubleClick(QMouseEvent* e) {
-    if (e->button() != Qt::LeftButton || !mItemX) return;
-    listClicks_.press(program_.sel.pnSelListIndex + 1, static_cast<long long>(e->timestamp()), true,
-                      true);
 }
 
 void MainWindow::listItemClick(int row, bool secondClick) {

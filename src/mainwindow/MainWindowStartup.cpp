@@ -163,7 +163,6 @@ void MainWindow::startUp() {
 
         progress_.set("FMFL06");
         pSetViewFont();
-        applyGridLines(); // also for a list filled after a failed read and Open
 
         progress_.set("FMFL07");
         progress_.set("FMFL08");

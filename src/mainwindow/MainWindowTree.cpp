@@ -144,16 +144,10 @@ void MainWindow::treeMouseDown(QMouseEvent* e) {
         pressedNode_ = nodeIndexOf(item);
         if (e->button() == Qt::LeftButton)
             treeClicks_.press(pressedNode_, static_cast<long long>(e->timestamp()),
-                              item && item == TreeView1->currentItem(), false);
+                              item && item == TreeView1->currentItem());
         if (!item) return;
         selectNode(pressedNode_);
     });
-}
-
-void MainWindow::treeDoubleClick(QMouseEvent* e) {
-    if (e->button() != Qt::LeftButton) return;
-    pressedNode_ = nodeIndexOf(TreeView1->itemAt(e->position().toPoint()));
-    treeClicks_.press(pressedNode_, static_cast<long long>(e->timestamp()), true, true);
 }
 
 void MainWindow::treeMouseUp(QMouseEvent* e) {

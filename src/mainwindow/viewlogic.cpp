@@ -200,10 +200,10 @@ bool conversionReady(const ConversionTable& t, int16_t selNode, int16_t category
     return c.from >= 1 && c.from <= count && c.into >= 1 && c.into <= count;
 }
 
-void RenameClicks::press(int item, long long timeMs, bool wasSelected, bool doubleClick) {
+void RenameClicks::press(int item, long long timeMs, bool wasSelected) {
     pressed_ = item;
     pressTime_ = timeMs;
-    candidate_ = item != 0 && !doubleClick && wasSelected && item == last_;
+    candidate_ = item != 0 && wasSelected && item == last_;
 }
 
 bool RenameClicks::release(int item, long long timeMs, int doubleClickMs) {

@@ -142,14 +142,14 @@ bool conversionReady(const ConversionTable& t, int16_t selNode, int16_t category
 // When a click on an item of the tree or the list starts renaming it: on the
 // release of a single left click on the item that was already selected before
 // the press and was the item clicked last, once the double-click interval has
-// passed since that click. The second click of a double-click never does.
-// Items are numbered from 1; 0 is none.
+// passed since that click. The second click of a double-click never does: its
+// press comes as a double-click, not as a press. Items are numbered from 1; 0
+// is none.
 class RenameClicks {
   public:
     // A press of the left button. wasSelected: the item was the view's
-    // current item before this press; doubleClick: the second press of a
-    // double-click.
-    void press(int item, long long timeMs, bool wasSelected, bool doubleClick);
+    // current item before this press.
+    void press(int item, long long timeMs, bool wasSelected);
     // The release of the left button over `item`; true: start editing it.
     bool release(int item, long long timeMs, int doubleClickMs);
     // The remembered click no longer names a shown item (the other view was
@@ -162,7 +162,7 @@ class RenameClicks {
     long long lastTime_ = 0;  // release time of that click
     int pressed_ = 0;         // item under the current press
     long long pressTime_ = 0; // its time
-    bool candidate_ = false;  // the press may start editing
+    bool candidate_ = false;  // the press since the last release may start editing
 };
 
 // ---- Tips and colours ----

@@ -195,6 +195,11 @@ class MainWindowTest : public QObject, public test::WindowFixture {
         clickNode(1);
         QTest::qWait(50);
         QVERIFY(!editorIn(w_->treeView())); // never the root
+        clickNode(7);
+        QTest::keyClick(w_->treeView(), Qt::Key_Up); // the highlight moves away
+        clickNode(7);                                // and back with a first click
+        QTest::qWait(50);
+        QVERIFY(!editorIn(w_->treeView()));
         // A double-click on a group or a unit opens no editor.
         clickNode(3);
         const QPoint group = w_->treeView()->visualItemRect(w_->nodeItem(3)).center();
