@@ -61,6 +61,9 @@ class MainWindow : public QMainWindow {
     void mCopy(int n);  // 0 conversion result, 1 calculation result, 2 unit properties
     void mPaste(int n); // 0 as conversion input, 1 as calculation input
     void swapUnits();
+    // Converts when both units of the category on show are chosen; the way
+    // every event (a click, Enter, a swap, new options) asks for a conversion.
+    void convertIfReady();
     void pExecConversion();
     void pClearConversion();
     void pUpdateTreeView();
@@ -149,7 +152,6 @@ class MainWindow : public QMainWindow {
 
     // Conversion (MainWindowConversion.cpp).
     void chooseUnit(bool into, int16_t unit, const QString& name);
-    void convertIfReady();
     void setPanel(int panel, const QString& text);
     void outputChanged(const QString& text);
     bool arrowMousePress(QMouseEvent* e);

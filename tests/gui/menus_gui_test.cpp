@@ -75,6 +75,7 @@ class MenusTest : public QObject, public test::WindowFixture {
     }
 
     void itemsAndButtonsReachTheirCommands() {
+        QVERIFY(m().mnuViewArray[1]->isChecked() && m().mnuLogArray[0]->isChecked());
         QVERIFY(!m().mnuEditArray[5]->isEnabled()); // no find window: unavailable
         int finds = 0;
         c().hooks.find = [&] { ++finds; };
@@ -97,6 +98,9 @@ class MenusTest : public QObject, public test::WindowFixture {
         m().mnuLogArray[1]->trigger();
         QCOMPARE(c().calcOptions().pnLogType, int16_t{1});
         QVERIFY(!m().mnuLogArray[0]->isChecked());
+        QVERIFY(m().mnuTrigArray[0]->isChecked()); // degrees until radians are chosen
+        m().mnuTrigArray[1]->trigger();
+        QVERIFY(c().calcOptions().pnTrigType == 1 && !m().mnuTrigArray[0]->isChecked());
     }
 
     void refreshTickFollowsTheWindow() {
@@ -152,6 +156,10 @@ class MenusTest : public QObject, public test::WindowFixture {
         QTest::qWait(20);
         QVERIFY(!m().mnuEditGroup->isVisible()); // nothing with Modify off
         program_->settings.Modify = 1;
+        const QPoint root = w_->treeView()->visualItemRect(w_->nodeItem(1)).center();
+        QTest::mouseClick(w_->treeView()->viewport(), Qt::LeftButton, Qt::NoModifier, root);
+        QTest::qWait(20);
+        QVERIFY(!m().mnuEditCategory->isVisible()); // nor with the left button
         pressNode(1);
         QTRY_VERIFY(m().mnuEditCategory->isVisible());
         QCOMPARE(m().mnuEditCategoryArray[0]->text(), QStringLiteral("Add"));
@@ -191,7 +199,7 @@ class MenusTest : public QObject, public test::WindowFixture {
         c().hooks.editUnit = [&](int) { ++editUnits; };
         pressList(emptyListPoint());
         QVERIFY(m().mnuEditUnit->isVisible());
-        QVERIFY(!m().mnuShowMemoArray[0]->isVisible());
+        QVERIFY(!m().mnuShowMemoArray[0]->isVisible() && !m().mnuEditUnitArray[0]->isVisible());
         QCOMPARE(m().mnuEditUnitArray[2]->text(), QStringLiteral("&Add..."));
         QCOMPARE(program_->sel.pnSelUnitIndex, int16_t{5});
         m().mnuEditUnitArray[2]->trigger();
@@ -225,9 +233,17 @@ class MenusTest : public QObject, public test::WindowFixture {
     void hiddenMenuBarAndToolbarKeepTheShortcuts() {
         restart({{"Option", "ShowMenubar", "0"}, {"Option", "ShowToolbar", "0"}});
         QVERIFY(!w_->menuBar()->isVisible() && !c().toolbar()->isVisible());
+        QString ran;
+        c().hooks.print = [&] { ran += 'P'; };
+        c().hooks.find = [&] { ran += 'F'; };
+        c().hooks.calculator = [&] { ran += 'K'; };
+        c().refresh();
         w_->activateWindow();
-        QTest::keyClick(w_.get(), Qt::Key_S, Qt::ControlModifier); // Save As
-        QCOMPARE(dialogs_.size(), std::size_t{1});
+        for (Qt::Key k : {Qt::Key_S, Qt::Key_O, Qt::Key_P, Qt::Key_F, Qt::Key_K})
+            QTest::keyClick(w_.get(), k, Qt::ControlModifier);
+        QCOMPARE(dialogs_.size(), std::size_t{2}); // Save As, then Open
+        QCOMPARE(dialogs_[0].title + dialogs_[1].title, std::string(" Save As Open"));
+        QCOMPARE(ran, QStringLiteral("PFK"));
     }
 
     void helpContentsOpensTheHelpWindow() {
