@@ -41,13 +41,22 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::buildWidgets() {
-    setWindowTitle(QStringLiteral(" Unit Explorer"));
+    setWindowTitle(QString::fromStdString(program_.psAppTitle));
     setWindowIcon(QIcon(QStringLiteral(":/icons/app.svg")));
-
     // The form's controls are placed by code (MainWindowLayout.cpp), not by a layout.
     auto* central = new QWidget(this);
+    buildTree(central);
+    buildList(central);
+    buildBoxes(central);
+    setCentralWidget(central);
+    buildLayoutControls();
+    buildStatusBar();
+    buildSwapMenu();
+    watchWidgets();
+}
 
-    TreeView1 = new QTreeWidget(central);
+void MainWindow::buildTree(QWidget* form) {
+    TreeView1 = new QTreeWidget(form);
     TreeView1->setObjectName(QStringLiteral("TreeView1"));
     TreeView1->setHeaderHidden(true);
     TreeView1->setColumnCount(1);
@@ -56,28 +65,14 @@ void MainWindow::buildWidgets() {
     TreeView1->setExpandsOnDoubleClick(true);
     TreeView1->setUniformRowHeights(true);
     TreeView1->setMinimumWidth(20);
+}
 
-    ListView1 = new QStackedWidget(central);
+void MainWindow::buildList(QWidget* form) {
+    ListView1 = new QStackedWidget(form);
     ListView1->setObjectName(QStringLiteral("ListView1"));
     listModel_ = new QStandardItemModel(this);
     listModel_->setColumnCount(kHeaderColumnCount);
-
-    listDetails_ = new QTableView(ListView1);
-    listDetails_->setObjectName(QStringLiteral("ListView1Details"));
-    listDetails_->setModel(listModel_);
-    listDetails_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    listDetails_->setSelectionMode(QAbstractItemView::SingleSelection);
-    listDetails_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    listDetails_->setContextMenuPolicy(Qt::PreventContextMenu);
-    listDetails_->setWordWrap(false);
-    listDetails_->setTabKeyNavigation(false);
-    listDetails_->verticalHeader()->hide();
-    listDetails_->horizontalHeader()->setHighlightSections(false);
-    listDetails_->horizontalHeader()->setSectionsClickable(true);
-    listDetails_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    listDetails_->horizontalHeader()->setStretchLastSection(false);
-    listDetails_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-
+    buildDetailsView();
     listList_ = new QListView(ListView1);
     listList_->setObjectName(QStringLiteral("ListView1List"));
     listList_->setModel(listModel_);
@@ -90,26 +85,47 @@ void MainWindow::buildWidgets() {
     listList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     listList_->setContextMenuPolicy(Qt::PreventContextMenu);
     listList_->setUniformItemSizes(true);
-
     ListView1->addWidget(listDetails_);
     ListView1->addWidget(listList_);
-    txtInput = new QLineEdit(central);
+}
+
+void MainWindow::buildDetailsView() {
+    listDetails_ = new QTableView(ListView1);
+    listDetails_->setObjectName(QStringLiteral("ListView1Details"));
+    listDetails_->setModel(listModel_);
+    listDetails_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    listDetails_->setSelectionMode(QAbstractItemView::SingleSelection);
+    listDetails_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    listDetails_->setContextMenuPolicy(Qt::PreventContextMenu);
+    listDetails_->setWordWrap(false);
+    listDetails_->setTabKeyNavigation(false);
+    listDetails_->verticalHeader()->hide();
+    QHeaderView* header = listDetails_->horizontalHeader();
+    header->setHighlightSections(false);
+    header->setSectionsClickable(true);
+    header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    header->setStretchLastSection(false);
+    listDetails_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+}
+
+void MainWindow::buildBoxes(QWidget* form) {
+    txtInput = new QLineEdit(form);
     txtInput->setObjectName(QStringLiteral("txtInput"));
     txtInput->setMinimumWidth(20);
-    imgPoint = new QLabel(central);
+    imgPoint = new QLabel(form);
     imgPoint->setObjectName(QStringLiteral("imgPoint"));
     imgPoint->setPixmap(QIcon(QStringLiteral(":/icons/arrow.svg")).pixmap(QSize(32, 17)));
     imgPoint->setFixedSize(32, 17);
     imgPoint->setContextMenuPolicy(Qt::PreventContextMenu);
     imgPoint->setMouseTracking(true);
     imgPoint->setToolTip(QStringLiteral("Click and drag this arrow to change the box widths."));
-    txtOutput = new QLineEdit(central);
+    txtOutput = new QLineEdit(form);
     txtOutput->setObjectName(QStringLiteral("txtOutput"));
     txtOutput->setReadOnly(true);
     txtOutput->setMinimumWidth(20);
-    setCentralWidget(central);
-    buildLayoutControls();
+}
 
+void MainWindow::buildStatusBar() {
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("StatusBar1"));
     bar->setSizeGripEnabled(true);
@@ -117,30 +133,31 @@ void MainWindow::buildWidgets() {
         panels_[i] = new QLabel(bar);
         panels_[i]->setObjectName(QStringLiteral("StatusBar1Panel%1").arg(i + 1));
         panels_[i]->setTextFormat(Qt::PlainText);
-        if (i == 1 || i == 3) {
+        const bool unitPanel = i == 1 || i == 3;
+        if (unitPanel) {
             panels_[i]->setFrameShape(QFrame::StyledPanel);
             panels_[i]->setFrameShadow(QFrame::Sunken);
             panels_[i]->setMinimumWidth(60);
         }
-        bar->addWidget(panels_[i], (i == 1 || i == 3) ? 1 : 0);
+        bar->addWidget(panels_[i], unitPanel ? 1 : 0);
     }
+}
 
+void MainWindow::buildSwapMenu() {
     mnuSwap = new QMenu(QStringLiteral("Swap"), this);
     swapAction_ = mnuSwap->addAction(QStringLiteral("&Swap Units"));
     swapAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
     swapAction_->setShortcutContext(Qt::WindowShortcut);
     addAction(swapAction_);
     connect(swapAction_, &QAction::triggered, this, &MainWindow::swapUnits);
+}
 
-    // Events the views and boxes pass to the window.
-    TreeView1->viewport()->installEventFilter(this);
-    TreeView1->installEventFilter(this);
-    listDetails_->viewport()->installEventFilter(this);
-    listDetails_->installEventFilter(this);
-    listList_->viewport()->installEventFilter(this);
-    listList_->installEventFilter(this);
-    txtOutput->installEventFilter(this);
-    imgPoint->installEventFilter(this);
+// Events the views and boxes pass to the window.
+void MainWindow::watchWidgets() {
+    for (QObject* o : std::initializer_list<QObject*>{
+             TreeView1->viewport(), TreeView1, listDetails_->viewport(), listDetails_,
+             listList_->viewport(), listList_, txtOutput, imgPoint})
+        o->installEventFilter(this);
 
     installListAids(); // before the delegates' signals are connected
     connect(TreeView1, &QTreeWidget::itemChanged, this, &MainWindow::treeItemChanged);
@@ -153,16 +170,14 @@ void MainWindow::buildWidgets() {
     connect(TreeView1->itemDelegate(), &QAbstractItemDelegate::closeEditor, this,
             [this] { editNode_ = 0; });
     connect(listModel_, &QStandardItemModel::itemChanged, this, &MainWindow::listItemChanged);
-    connect(listDetails_->itemDelegate(), &QAbstractItemDelegate::closeEditor, this,
-            [this] { listEditing_ = false; });
-    connect(listList_->itemDelegate(), &QAbstractItemDelegate::closeEditor, this,
-            [this] { listEditing_ = false; });
+    for (QAbstractItemView* v : {static_cast<QAbstractItemView*>(listDetails_),
+                                 static_cast<QAbstractItemView*>(listList_)})
+        connect(v->itemDelegate(), &QAbstractItemDelegate::closeEditor, this,
+                [this] { listEditing_ = false; });
     connect(listDetails_->horizontalHeader(), &QHeaderView::sectionClicked, this,
             &MainWindow::listColumnClick);
-    connect(txtInput, &QLineEdit::textChanged, this, [this] {
-        if (bothUnitsChosen()) pExecConversion();
-    });
-    connect(txtInput, &QLineEdit::returnPressed, this, &MainWindow::pExecConversion);
+    connect(txtInput, &QLineEdit::textChanged, this, &MainWindow::convertIfReady);
+    connect(txtInput, &QLineEdit::returnPressed, this, &MainWindow::convertIfReady);
     connect(txtOutput, &QLineEdit::textChanged, this, &MainWindow::outputChanged);
     installInputAids();
 }

@@ -61,6 +61,9 @@ class MainWindow : public QMainWindow {
     void mCopy(int n);  // 0 conversion result, 1 calculation result, 2 unit properties
     void mPaste(int n); // 0 as conversion input, 1 as calculation input
     void swapUnits();
+    // Converts when both units of the category on show are chosen; the way
+    // every event (a click, Enter, a swap, new options) asks for a conversion.
+    void convertIfReady();
     void pExecConversion();
     void pClearConversion();
     void pUpdateTreeView();
@@ -109,8 +112,17 @@ class MainWindow : public QMainWindow {
     void changeEvent(QEvent* event) override;
 
   private:
-    // Start-up and shutdown (MainWindowStartup.cpp).
+    // The controls (MainWindow.cpp).
     void buildWidgets();
+    void buildTree(QWidget* form);
+    void buildList(QWidget* form);
+    void buildDetailsView();
+    void buildBoxes(QWidget* form);
+    void buildStatusBar();
+    void buildSwapMenu();
+    void watchWidgets();
+
+    // Start-up and shutdown (MainWindowStartup.cpp).
     void startUp();
     void applyLocale();
     bool confirmCloseWithChanges();
@@ -124,7 +136,7 @@ class MainWindow : public QMainWindow {
     void treeMouseDown(QMouseEvent* e);
     void treeMouseUp(QMouseEvent* e);
     bool treeKeyPress(QKeyEvent* e);
-    void treeNodeClick(int node);
+    void treeNodeClick(int node, bool secondClick);
     void treeItemChanged(QTreeWidgetItem* item, int column);
     void saveColumnWidths();
     void restoreSelectionAtStart();
@@ -133,11 +145,12 @@ class MainWindow : public QMainWindow {
     void listMouseDown(QMouseEvent* e, QWidget* viewport);
     void listMouseUp(QMouseEvent* e);
     bool listKeyPress(QKeyEvent* e);
-    void listItemClick(int row);
+    void listItemClick(int row, bool secondClick);
     void listItemChanged(QStandardItem* item);
     void listColumnClick(int column);
     void clearList();
     void applyGridLines();
+    void showSortIndicator();
 
     // Conversion (MainWindowConversion.cpp).
     void chooseUnit(bool into, int16_t unit, const QString& name);
@@ -201,8 +214,8 @@ class MainWindow : public QMainWindow {
     bool building_ = false;                   // filling views: no edit handling
 
     // Mouse and label-edit state.
-    int mnLastNodeClick = 0;
-    int mnLastItemClick = 0;
+    RenameClicks treeClicks_; // the last node click, by node index
+    RenameClicks listClicks_; // the last item click, by row + 1
     int pressedNode_ = 0;
     bool mItemX = false; // the last list press hit a row
     int editNode_ = 0;   // node being renamed, 0 none
@@ -212,7 +225,7 @@ class MainWindow : public QMainWindow {
     int16_t editUnit_ = 0;
     bool columnClickAscending_ = false; // the Boolean kept between column clicks
     bool sortDescending_ = false;       // the list's sort order
-    QSize frameExtra_;                  // outer minus inner size
+    QSize frameExtra_{0, 0};            // outer minus inner size, as last measured
 };
 
 template <class F> void MainWindow::guarded(F&& f) {

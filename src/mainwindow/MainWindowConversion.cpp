@@ -138,6 +138,13 @@ void MainWindow::pClearConversion() {
     txtOutput->clear();
 }
 
+void MainWindow::convertIfReady() {
+    const Program& p = program_;
+    const UnitChoice c{panelText(2).toStdString(), panelText(4).toStdString(),
+                       p.sel.pnConvFromIndex, p.sel.pnConvIntoIndex};
+    if (conversionReady(p.table, p.pnSelNodeIndex(), p.sel.pnSelGroupIndex, c)) pExecConversion();
+}
+
 void MainWindow::pExecConversion() {
     const Program& p = program_;
     ConversionInput in;
@@ -165,7 +172,7 @@ void MainWindow::swapUnits() {
     p.sel.pnConvFromIndex = c.from;
     p.sel.pnConvIntoIndex = c.into;
     showUnitMarks();
-    pExecConversion();
+    convertIfReady();
 }
 
 bool MainWindow::arrowMousePress(QMouseEvent* e) {

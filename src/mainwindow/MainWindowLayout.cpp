@@ -42,9 +42,8 @@ void MainWindow::buildLayoutControls() {
 
 WindowRect MainWindow::windowRectTwips() const {
     const QRect frame = frameGeometry();
-    const double tx = program_.twipsPerPixelX;
-    const double ty = program_.twipsPerPixelY;
-    return {frame.x() * tx, frame.y() * ty, frame.width() * tx, frame.height() * ty};
+    return storedWindowRect(frame.x(), frame.y(), frame.width(), frame.height(),
+                            program_.twipsPerPixelX, program_.twipsPerPixelY);
 }
 
 void MainWindow::applyInitialLayout() {
@@ -57,10 +56,10 @@ void MainWindow::applyInitialLayout() {
         const QRect a = screen->availableVirtualGeometry();
         screenArea = {a.x() * tx, a.y() * ty, a.width() * tx, a.height() * ty};
     }
-    const WindowRect w = initialWindowRect(s, screenArea);
-    move(twipsToPixels(w.Left, tx), twipsToPixels(w.Top, ty));
-    resize(std::max(twipsToPixels(w.Width, tx) - frameExtra_.width(), 1),
-           std::max(twipsToPixels(w.Height, ty) - frameExtra_.height(), 1));
+    const WindowPixels w = windowPixels(initialWindowRect(s, screenArea), tx, ty,
+                                        frameExtra_.width(), frameExtra_.height());
+    move(w.left, w.top);
+    resize(w.innerWidth, w.innerHeight);
 }
 
 void MainWindow::startLayout() {

@@ -19,6 +19,7 @@ namespace qm {
 void MainWindow::clearList() {
     building_ = true;
     listModel_->removeRows(0, listModel_->rowCount());
+    listClicks_.forget(); // the remembered row named a unit that is gone
     building_ = false;
 }
 
@@ -32,8 +33,8 @@ void MainWindow::pUpdateListView(const std::string& categoryName) {
             return;
         }
         progress_.set("PULV02");
+        clearList();
         building_ = true;
-        listModel_->removeRows(0, listModel_->rowCount());
         for (const ListRow& r : listRows(p.table, k, p.settings.SortUnit, sortDescending_)) {
             const int icon = r.icon >= 1 ? (r.icon - 1) % 4 + 1 : 1;
             auto* name = new QStandardItem(QIcon(QStringLiteral(":/icons/unit%1.svg").arg(icon)),
@@ -49,9 +50,8 @@ void MainWindow::pUpdateListView(const std::string& categoryName) {
         progress_.set("PULV03");
         listList_->doItemsLayout();
         progress_.set("PULV04");
-        QHeaderView* header = listDetails_->horizontalHeader();
-        header->setSortIndicatorShown(p.settings.SortUnit);
-        header->setSortIndicator(0, sortDescending_ ? Qt::DescendingOrder : Qt::AscendingOrder);
+        showSortIndicator();
+        applyGridLines();
     });
     building_ = false;
     showUnitMarks();
@@ -64,14 +64,9 @@ void MainWindow::pCheckColumnHeaders() {
         progress_.set("PCCH01");
         const int16_t layout = headerLayoutFor(program_.table, program_.pnSelNodeIndex());
         progress_.set("PCCH02");
-        if (layout != 0) {
-            mChangeColumnHeaders(layout);
-            sel.pbUnitHeaders = false;
-        } else {
-            progress_.set("PCCH03");
-            if (!sel.pbUnitHeaders) mChangeColumnHeaders(0);
-            sel.pbUnitHeaders = true;
-        }
+        if (columnsNeedRebuild(sel, layout)) mChangeColumnHeaders(layout);
+        progress_.set("PCCH03");
+        sel.pbUnitHeaders = layout == 0;
         progress_.set("PCCH04");
         sel.pnHeaderIndex = layout;
     });
@@ -103,7 +98,14 @@ void MainWindow::applyGridLines() {
     listDetails_->setShowGrid(program_.settings.ShowGridLines != 0);
 }
 
+void MainWindow::showSortIndicator() {
+    QHeaderView* header = listDetails_->horizontalHeader();
+    header->setSortIndicatorShown(program_.settings.SortUnit);
+    header->setSortIndicator(0, sortDescending_ ? Qt::DescendingOrder : Qt::AscendingOrder);
+}
+
 void MainWindow::listColumnClick(int column) {
+    showSortIndicator(); // the header moved its arrow to the clicked column
     if (column != 0) return;
     sortDescending_ = !columnClickAscending_;
     columnClickAscending_ = !columnClickAscending_;
@@ -119,6 +121,9 @@ void MainWindow::listMouseDown(QMouseEvent* e, QWidget* viewport) {
                                             : listList_;
         const QModelIndex index = view->indexAt(e->position().toPoint());
         mItemX = index.isValid();
+        if (e->button() == Qt::LeftButton)
+            listClicks_.press(mItemX ? index.row() + 1 : 0, static_cast<long long>(e->timestamp()),
+                              mItemX && view->currentIndex().row() == index.row());
         if (!mItemX) {
             mnuEditCopyArray[2]->setEnabled(false);
             return;
@@ -137,27 +142,27 @@ void MainWindow::listMouseUp(QMouseEvent* e) {
         progress_.set("LVMU01");
         if (!mItemX) return;
         const int row = p.sel.pnSelListIndex;
-        if (e->button() == Qt::LeftButton) listItemClick(row);
+        if (e->button() == Qt::LeftButton)
+            listItemClick(row, listClicks_.release(row + 1, static_cast<long long>(e->timestamp()),
+                                                   QApplication::doubleClickInterval()));
         if (!unitsSelectable(p.table, p.pnSelNodeIndex())) return;
         progress_.set("LVMU02");
         if (e->button() == Qt::LeftButton)
             chooseUnit(false, p.sel.pnSelUnitIndex, listRowText(row));
         else if (e->button() == Qt::RightButton)
             chooseUnit(true, p.sel.pnSelUnitIndex, listRowText(row));
-        else
-            return;
         progress_.set("LVMU03");
-        if (bothUnitsChosen()) pExecConversion();
+        convertIfReady();
         txtInput->setFocus();
     });
 }
 
-void MainWindow::listItemClick(int row) {
+void MainWindow::listItemClick(int row, bool secondClick) {
     Program& p = program_;
     progress_.set("LVIC01");
-    mnLastNodeClick = 0;
+    treeClicks_.forget();
     progress_.set("LVIC03");
-    if (p.settings.Modify != 0 && row == mnLastItemClick - 1) {
+    if (p.settings.Modify != 0 && secondClick) {
         editUnitCategory_ = p.sel.pnSelGroupIndex;
         editUnit_ = p.sel.pnSelUnitIndex;
         const QModelIndex index = listModel_->index(row, 0);
@@ -172,7 +177,6 @@ void MainWindow::listItemClick(int row) {
         });
     }
     progress_.set("LVIC05");
-    mnLastItemClick = row + 1; // 0 = none
 }
 
 void MainWindow::listItemChanged(QStandardItem* item) {
@@ -206,7 +210,7 @@ bool MainWindow::listKeyPress(QKeyEvent* e) {
             txtInput->setCursorPosition(0);
         }
         progress_.set("LVKD03");
-        if (bothUnitsChosen()) pExecConversion();
+        convertIfReady();
     });
     return true;
 }

@@ -171,9 +171,11 @@ void MainWindow::startUp() {
         progress_.set("FMFL09");
         progress_.set("FMFL10");
         progress_.set("FMFL11");
+        const QSize assumedFrame = frameExtra_;
         show();
+        // The frame is known once the window is shown: lay out again if it differs.
         frameExtra_ = frameGeometry().size() - geometry().size();
-        if (!frameExtra_.isNull()) applyInitialLayout();
+        if (frameExtra_ != assumedFrame) applyInitialLayout();
 
         progress_.set("FMFL13");
         startLayout();

@@ -142,6 +142,9 @@ void MainWindow::treeMouseDown(QMouseEvent* e) {
         progress_.set("TVMD04");
         QTreeWidgetItem* item = TreeView1->itemAt(e->position().toPoint());
         pressedNode_ = nodeIndexOf(item);
+        if (e->button() == Qt::LeftButton)
+            treeClicks_.press(pressedNode_, static_cast<long long>(e->timestamp()),
+                              item && item == TreeView1->currentItem());
         if (!item) return;
         selectNode(pressedNode_);
     });
@@ -150,23 +153,24 @@ void MainWindow::treeMouseDown(QMouseEvent* e) {
 void MainWindow::treeMouseUp(QMouseEvent* e) {
     if (e->button() != Qt::LeftButton) return;
     const int node = nodeIndexOf(TreeView1->itemAt(e->position().toPoint()));
-    if (node != 0 && node == pressedNode_) treeNodeClick(node);
+    const bool edit = treeClicks_.release(node, static_cast<long long>(e->timestamp()),
+                                          QApplication::doubleClickInterval());
+    if (node != 0 && node == pressedNode_) treeNodeClick(node, edit);
 }
 
-void MainWindow::treeNodeClick(int node) {
+void MainWindow::treeNodeClick(int node, bool secondClick) {
     Program& p = program_;
     guarded([&] {
         progress_.set("TVNC01");
-        mnLastItemClick = 0;
+        listClicks_.forget();
         progress_.set("TVNC03");
-        if (p.settings.Modify != 0 && node != 1 && node == mnLastNodeClick && !building_) {
+        if (p.settings.Modify != 0 && node != 1 && secondClick && !building_) {
             progress_.set("TVNC04");
             editNode_ = node;
             editCategory_ = p.sel.pnSelGroupIndex;
             TreeView1->editItem(nodeItem(node), 0);
         }
         progress_.set("TVNC06");
-        mnLastNodeClick = node;
     });
 }
 

@@ -56,16 +56,28 @@ WindowRect initialWindowRect(const Settings& s, const TwipRect& screen) {
     if (!(screen.width > 0) || !(screen.height > 0)) return w;
     w.Width = std::min(w.Width, std::max(screen.width, lay::kMinWindowWidth));
     w.Height = std::min(w.Height, std::max(screen.height, lay::kMinWindowHeight));
-    // A window wholly off the screen, or with its caption above it, could not
-    // be reached with the mouse: bring it inside.
-    const bool unreachable = w.Left + w.Width <= screen.left || w.Left >= screen.right() ||
-                             w.Top + w.Height <= screen.top || w.Top >= screen.bottom() ||
-                             w.Top < screen.top;
-    if (unreachable) {
-        w.Left = std::clamp(w.Left, screen.left, std::max(screen.left, screen.right() - w.Width));
-        w.Top = std::clamp(w.Top, screen.top, std::max(screen.top, screen.bottom() - w.Height));
-    }
+    // Every edge inside the free area, so no part of the window is out of reach;
+    // a window larger than the area keeps its top left corner inside it.
+    w.Left = std::clamp(w.Left, screen.left, std::max(screen.left, screen.right() - w.Width));
+    w.Top = std::clamp(w.Top, screen.top, std::max(screen.top, screen.bottom() - w.Height));
     return w;
+}
+
+WindowPixels windowPixels(const WindowRect& w, double twipsPerPixelX, double twipsPerPixelY,
+                          int frameWidth, int frameHeight) {
+    WindowPixels p;
+    p.left = twipsToPixels(w.Left, twipsPerPixelX);
+    p.top = twipsToPixels(w.Top, twipsPerPixelY);
+    p.innerWidth = std::max(twipsToPixels(w.Width, twipsPerPixelX) - std::max(frameWidth, 0), 1);
+    p.innerHeight = std::max(twipsToPixels(w.Height, twipsPerPixelY) - std::max(frameHeight, 0), 1);
+    return p;
+}
+
+WindowRect storedWindowRect(int left, int top, int width, int height, double twipsPerPixelX,
+                            double twipsPerPixelY) {
+    const auto kept = [](double twips) { return static_cast<double>(static_cast<float>(twips)); };
+    return {kept(left * twipsPerPixelX), kept(top * twipsPerPixelY), kept(width * twipsPerPixelX),
+            kept(height * twipsPerPixelY)};
 }
 
 void FormLayout::initialLayout(const Settings& s) {

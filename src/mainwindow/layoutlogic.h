@@ -76,9 +76,28 @@ double designListWidth();
 WindowRect atLeastMinimum(const WindowRect& w);
 
 // Where the window opens: the stored geometry, at least the minimum size and
-// at most the screen's free area; a window that would lie wholly outside that
-// area is moved inside it, and values that are not numbers give the defaults.
+// at most the screen's free area, moved as little as needed to lie wholly
+// inside that area; values that are not numbers give the defaults.
 WindowRect initialWindowRect(const Settings& s, const TwipRect& screen);
+
+// A window in pixels: where its frame goes and the size inside the frame.
+struct WindowPixels {
+    int left = 0;
+    int top = 0;
+    int innerWidth = 1;
+    int innerHeight = 1;
+    bool operator==(const WindowPixels&) const = default;
+};
+
+// The pixels of an outer window in twips whose frame adds frameWidth and
+// frameHeight pixels; a frame not measured yet (negative) adds nothing.
+WindowPixels windowPixels(const WindowRect& w, double twipsPerPixelX, double twipsPerPixelY,
+                          int frameWidth, int frameHeight);
+
+// The outer window of a frame in pixels as the settings keep it (twips held
+// as float), so that windowPixels of it gives the same pixels back.
+WindowRect storedWindowRect(int left, int top, int width, int height, double twipsPerPixelX,
+                            double twipsPerPixelY);
 
 // The controls' own heights and the arrow's size, measured by the window.
 struct LayoutMetrics {

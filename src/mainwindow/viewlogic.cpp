@@ -105,9 +105,14 @@ std::vector<ColumnSpec> prepareColumns(Settings& s, int layout) {
     return cols;
 }
 
+bool columnsNeedRebuild(const Selection& sel, int16_t layout) {
+    if (layout == 0) return !sel.pbUnitHeaders;
+    return sel.pbUnitHeaders || sel.pnHeaderIndex != layout;
+}
+
 std::string captionFor(const std::string& appTitle, const ConversionTable& t, int16_t selNode,
                        const std::string& selGroupName) {
-    if (selNode <= t.pnCatGroupCount + 1) return appTitle;
+    if (!isCategoryNode(t, selNode) || selGroupName.empty()) return appTitle;
     return appTitle + " - " + selGroupName;
 }
 
@@ -217,6 +222,31 @@ std::string pastedInputText(const std::string& clip) {
         clip.substr(first, lineEnd == std::string::npos ? lineEnd : lineEnd - first);
     const auto last = line.find_last_not_of(kOuter);
     return line.substr(0, last + 1);
+}
+
+bool conversionReady(const ConversionTable& t, int16_t selNode, int16_t category,
+                     const UnitChoice& c) {
+    if (!c.bothChosen() || !isCategoryNode(t, selNode) || !unitsSelectable(t, selNode))
+        return false;
+    if (category < 0 || category > kMaxSlot) return false;
+    const int count = std::min<int>(t.pnUnitCount[category], t.unitDim());
+    return c.from >= 1 && c.from <= count && c.into >= 1 && c.into <= count;
+}
+
+void RenameClicks::press(int item, long long timeMs, bool wasSelected) {
+    pressed_ = item;
+    pressTime_ = timeMs;
+    candidate_ = item != 0 && wasSelected && item == last_;
+}
+
+bool RenameClicks::release(int item, long long timeMs, int doubleClickMs) {
+    const bool sameItem = item != 0 && item == pressed_;
+    const bool start = sameItem && candidate_ && pressTime_ - lastTime_ >= doubleClickMs;
+    candidate_ = false;
+    if (!sameItem) return false;
+    last_ = item;
+    lastTime_ = timeMs;
+    return start;
 }
 
 ColorValue decodeColor(int32_t value) {

@@ -69,7 +69,13 @@ std::vector<ColumnSpec> prepareColumns(Settings& s, int layout);
 
 // ---- Caption and selection ----
 
-// psAppTitle alone for the root or a group, otherwise with " - " and the name.
+// The columns must be built again for a layout unless they already show it:
+// the unit layout while pbUnitHeaders is set, the other two while
+// pnHeaderIndex names them (choosing the same category twice keeps the list).
+bool columnsNeedRebuild(const Selection& sel, int16_t layout);
+
+// psAppTitle alone unless a category of the table is selected and its name is
+// known; then with " - " and the name.
 std::string captionFor(const std::string& appTitle, const ConversionTable& t, int16_t selNode,
                        const std::string& selGroupName);
 
@@ -148,6 +154,40 @@ BoxPlaceholders boxPlaceholders(const UnitChoice& c, bool unitsSelectable);
 // The text a paste puts into the convert-from box: the clipboard text
 // without outer blanks, tabs and line breaks, and of several lines the first.
 std::string pastedInputText(const std::string& clip);
+
+// True when a conversion may run: both units are chosen (both panels name
+// them), the selected node is a category whose units may be chosen, and both
+// unit numbers lie within that category.
+bool conversionReady(const ConversionTable& t, int16_t selNode, int16_t category,
+                     const UnitChoice& c);
+
+// ---- Renaming in place ----
+
+// When a click on an item of the tree or the list starts renaming it: on the
+// release of a single left click on the item that was already selected before
+// the press and was the item clicked last, once the double-click interval has
+// passed since that click. The second click of a double-click never does: its
+// press comes as a double-click, not as a press. Items are numbered from 1; 0
+// is none.
+class RenameClicks {
+  public:
+    // A press of the left button. wasSelected: the item was the view's
+    // current item before this press.
+    void press(int item, long long timeMs, bool wasSelected);
+    // The release of the left button over `item`; true: start editing it.
+    bool release(int item, long long timeMs, int doubleClickMs);
+    // The remembered click no longer names a shown item (the other view was
+    // clicked, the view was refilled).
+    void forget() { last_ = 0; }
+    int last() const { return last_; }
+
+  private:
+    int last_ = 0;            // item clicked last
+    long long lastTime_ = 0;  // release time of that click
+    int pressed_ = 0;         // item under the current press
+    long long pressTime_ = 0; // its time
+    bool candidate_ = false;  // the press since the last release may start editing
+};
 
 // ---- Tips and colours ----
 

@@ -11,6 +11,10 @@ namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
+struct QSizeLike {
+    int width, height;
+};
+
 TEST(LayoutPixels, TwipsToPixelsRoundsToTheNearestPixel) {
     struct Case {
         double twips, tpp;
@@ -93,13 +97,15 @@ TEST(LayoutWindow, OpensWhereStoredUnlessOffTheScreen) {
     const std::vector<Case> cases = {
         {450, 1020, 7095, 5520, screen, {450, 1020, 7095, 5520}},
         {3000, 2000, 9000, 6000, screen, {3000, 2000, 9000, 6000}},
-        {450, 1020, 3000, 2000, screen, {450, 1020, 4500, 3000}},       // minimum size
-        {450, 1020, 100000, 100000, screen, {450, 1020, 15360, 11520}}, // no larger than the screen
-        {50000, 1020, 7095, 5520, screen, {8265, 1020, 7095, 5520}},    // right of the screen
-        {-20000, 1020, 7095, 5520, screen, {0, 1020, 7095, 5520}},      // left of it
-        {450, -3000, 7095, 5520, screen, {450, 0, 7095, 5520}},         // caption above it
-        {450, 40000, 7095, 5520, screen, {450, 6000, 7095, 5520}},      // below it
-        {-3000, 1020, 7095, 5520, screen, {-3000, 1020, 7095, 5520}},   // partly visible: kept
+        {450, 1020, 3000, 2000, screen, {450, 1020, 4500, 3000}},    // minimum size
+        {450, 1020, 100000, 100000, screen, {0, 0, 15360, 11520}},   // the whole screen
+        {50000, 1020, 7095, 5520, screen, {8265, 1020, 7095, 5520}}, // right of the screen
+        {-20000, 1020, 7095, 5520, screen, {0, 1020, 7095, 5520}},   // left of it
+        {450, -3000, 7095, 5520, screen, {450, 0, 7095, 5520}},      // caption above it
+        {450, 40000, 7095, 5520, screen, {450, 6000, 7095, 5520}},   // below it
+        {-3000, 1020, 7095, 5520, screen, {0, 1020, 7095, 5520}},    // partly off the left
+        {12000, 9000, 7095, 5520, screen, {8265, 6000, 7095, 5520}}, // over the bottom right
+        {300, 200, 7095, 5520, {1500, 600, 15360, 11520}, {1500, 600, 7095, 5520}}, // screen offset
         {450, 1020, 100000, 100000, TwipRect{}, {450, 1020, 100000, 100000}}, // no screen known
     };
     for (const Case& c : cases) {
@@ -117,6 +123,37 @@ TEST(LayoutWindow, OpensWhereStoredUnlessOffTheScreen) {
     s.Left = std::numeric_limits<float>::quiet_NaN();
     s.Width = std::numeric_limits<float>::infinity();
     EXPECT_EQ(initialWindowRect(s, screen), (WindowRect{450, 1020, 7095, 5520}));
+}
+
+TEST(LayoutWindow, PixelsSurviveTheRoundTripThroughTheSettings) {
+    // A window closed at this pixel geometry opens at the same one: outer
+    // pixels to twips as stored, then back to the frame position and the inner
+    // size, at several screen scales and frame sizes.
+    const double scales[] = {15, 12, 10, 1440.0 / 110, 1440.0 / 168, 14.4};
+    const QSizeLike frames[] = {{0, 0}, {2, 2}, {8, 31}};
+    for (double tpp : scales) {
+        for (const QSizeLike& f : frames) {
+            for (const PixelRect& outer : {PixelRect{17, 23, 1000, 700}, PixelRect{0, 0, 600, 400},
+                                           PixelRect{5, 9, 1001, 701}}) {
+                const WindowRect r =
+                    storedWindowRect(outer.left, outer.top, outer.width, outer.height, tpp, tpp);
+                Settings s;
+                s.Left = static_cast<float>(r.Left);
+                s.Top = static_cast<float>(r.Top);
+                s.Width = static_cast<float>(r.Width);
+                s.Height = static_cast<float>(r.Height);
+                const WindowRect opened = initialWindowRect(s, {0, 0, 1e6, 1e6});
+                const WindowPixels px = windowPixels(opened, tpp, tpp, f.width, f.height);
+                EXPECT_EQ(px, (WindowPixels{outer.left, outer.top, outer.width - f.width,
+                                            outer.height - f.height}))
+                    << tpp << " frame " << f.width << " " << outer.width << "x" << outer.height;
+            }
+        }
+    }
+    // A frame not yet measured takes nothing off; a size never falls below one pixel.
+    EXPECT_EQ(windowPixels({150, 300, 15000, 10500}, 15, 15, -1, -1),
+              (WindowPixels{10, 20, 1000, 700}));
+    EXPECT_EQ(windowPixels({0, 0, 15, 15}, 15, 15, 4, 30), (WindowPixels{0, 0, 1, 1}));
 }
 
 // A layout started the way the window starts it: default settings, a window

@@ -12,37 +12,26 @@ namespace {
 
 // ---- Refresh tick ----
 
-struct RefreshCase {
-    const char* name;
-    MenuRefreshInput in;
-    MenuRefresh out;
-};
-
 TEST(MenuRefreshTest, EachInputDrivesItsOwnItems) {
-    const RefreshCase cases[] = {
-        {"nothing", {0, 0, false, false, false}, {false, false, false, false, std::nullopt}},
-        {"one group expanded",
-         {1, 0, false, false, false},
-         {true, false, false, false, std::nullopt}},
-        {"three groups expanded",
-         {3, 0, false, false, false},
-         {true, false, false, false, std::nullopt}},
-        {"list has rows", {0, 5, false, false, false}, {false, true, false, false, std::nullopt}},
-        {"one row", {0, 1, false, false, false}, {false, true, false, false, std::nullopt}},
-        {"table changed", {0, 0, true, false, false}, {false, false, true, false, std::nullopt}},
-        {"clipboard text, no calculator",
-         {0, 0, false, true, false},
-         {false, false, false, true, std::nullopt}},
-        {"clipboard text, calculator open",
-         {0, 0, false, true, true},
-         {false, false, false, true, true}},
-        {"no clipboard text, calculator open",
-         {0, 0, false, false, true},
-         {false, false, false, false, false}},
-        {"everything", {2, 7, true, true, true}, {true, true, true, true, true}},
+    const auto none = std::nullopt;
+    const struct {
+        MenuRefreshInput in;
+        MenuRefresh out;
+    } cases[] = {
+        {{0, 0, false, false, false}, {false, false, false, false, none}},
+        {{1, 0, false, false, false}, {true, false, false, false, none}}, // one group expanded
+        {{3, 0, false, false, false}, {true, false, false, false, none}},
+        {{0, 1, false, false, false}, {false, true, false, false, none}}, // the list has a row
+        {{0, 0, true, false, false}, {false, false, true, false, none}},  // the table changed
+        {{0, 0, false, true, false}, {false, false, false, true, none}},  // clipboard text
+        {{0, 0, false, true, true}, {false, false, false, true, true}},   // and the calculator
+        {{0, 0, false, false, true}, {false, false, false, false, false}},
+        {{2, 7, true, true, true}, {true, true, true, true, true}},
     };
-    for (const RefreshCase& c : cases)
-        EXPECT_EQ(menuRefresh(c.in), c.out) << c.name;
+    for (const auto& c : cases)
+        EXPECT_EQ(menuRefresh(c.in), c.out)
+            << c.in.expandedGroups << c.in.listRows << c.in.tableChanged << c.in.clipboardHasText
+            << c.in.calculatorShown;
 }
 
 TEST(MenuRefreshTest, CountsOnlyGroupNodes) {
@@ -56,131 +45,65 @@ TEST(MenuRefreshTest, CountsOnlyGroupNodes) {
 // ---- Tree context menu ----
 // Two groups: 1 root, 2 and 3 groups, 4 Number System, 5 Constants, 6.. categories.
 
-struct TreeCase {
-    const char* name;
-    int node, parent, groups;
-    bool modify;
-    TreeMenuPlan plan;
-};
-
 TEST(TreeMenuPlanTest, EveryKindOfNode) {
-    using P = TreePopup;
-    const TreeCase cases[] = {
-        {"root", 1, 0, 2, true, {P::EditCategory, "Add", false, std::nullopt}},
-        {"root, modify off", 1, 0, 2, false, {}},
-        {"no node", 0, 0, 2, true, {}},
-        {"first group", 2, 1, 2, true, {P::EditCategory, "Add...", false, std::nullopt}},
-        {"second group", 3, 1, 2, true, {P::EditCategory, "Add...", true, std::nullopt}},
-        {"number system", 4, 1, 2, true, {P::EditGroup, "Add...", std::nullopt, false}},
-        {"constants", 5, 1, 2, true, {P::EditGroup, "Add...", std::nullopt, false}},
-        {"category in a group", 6, 2, 2, true, {P::EditGroup, std::nullopt, std::nullopt, true}},
-        {"category in the second group",
-         9,
-         3,
-         2,
-         true,
-         {P::EditGroup, std::nullopt, std::nullopt, true}},
-        {"category, modify off", 6, 2, 2, false, {}},
-        {"group, modify off", 3, 1, 2, false, {}},
+    const auto none = std::nullopt;
+    const TreePopup C = TreePopup::EditCategory, G = TreePopup::EditGroup;
+    const struct {
+        int node, parent, groups;
+        bool modify;
+        TreeMenuPlan plan;
+    } cases[] = {
+        {1, 0, 2, true, {C, "Add", false, none}}, // the root
+        {1, 0, 2, false, {}},
+        {0, 0, 2, true, {}},                         // no node
+        {2, 1, 2, true, {C, "Add...", false, none}}, // the first group
+        {3, 1, 2, true, {C, "Add...", true, none}},
+        {4, 1, 2, true, {G, "Add...", none, false}}, // number system
+        {5, 1, 2, true, {G, "Add...", none, false}}, // constants
+        {6, 2, 2, true, {G, none, none, true}},      // a category in a group
+        {9, 3, 2, true, {G, none, none, true}},
+        {6, 2, 2, false, {}},
+        {3, 1, 2, false, {}},
         // Without groups node 2 is the number-system category, not a group.
-        {"no groups: number system", 2, 1, 0, true, {P::EditGroup, "Add...", std::nullopt, false}},
-        {"no groups: constants", 3, 1, 0, true, {P::EditGroup, "Add...", std::nullopt, false}},
-        {"one group: the group", 2, 1, 1, true, {P::EditCategory, "Add...", false, std::nullopt}},
-        {"one group: its category",
-         5,
-         2,
-         1,
-         true,
-         {P::EditGroup, std::nullopt, std::nullopt, true}},
+        {2, 1, 0, true, {G, "Add...", none, false}},
+        {3, 1, 0, true, {G, "Add...", none, false}},
+        {2, 1, 1, true, {C, "Add...", false, none}},
+        {5, 2, 1, true, {G, none, none, true}},
     };
-    for (const TreeCase& c : cases)
-        EXPECT_EQ(treeMenuPlan(c.node, c.parent, c.groups, c.modify), c.plan) << c.name;
+    for (const auto& c : cases)
+        EXPECT_EQ(treeMenuPlan(c.node, c.parent, c.groups, c.modify), c.plan)
+            << c.node << " of " << c.groups << " groups, modify " << c.modify;
 }
 
 // ---- Unit list context menu ----
 
-struct UnitCase {
-    const char* name;
-    bool onRow;
-    int selNode, groups;
-    bool modify;
-    int rows;
-    UnitMenuPlan plan;
-};
-
 TEST(UnitMenuPlanTest, RowsAndEmptySpace) {
-    using S = UnitMenuPlan::Show;
     const auto none = std::nullopt;
-    const UnitCase cases[] = {
-        {"row of a category, modify on",
-         true,
-         6,
-         2,
-         true,
-         5,
-         {S::AfterLongPress, true, "&Insert...", true, true, true, true, none}},
-        {"row of a category, modify off",
-         true,
-         6,
-         2,
-         false,
-         5,
-         {S::AfterLongPress, true, "&Insert...", false, false, false, true, none}},
-        {"row of constants, modify on",
-         true,
-         5,
-         2,
-         true,
-         1,
-         {S::AfterLongPress, true, "&Insert...", true, true, true, true, none}},
-        {"row of number system, modify on",
-         true,
-         4,
-         2,
-         true,
-         4,
-         {S::AfterLongPress, false, "&Insert...", false, false, false, true, none}},
-        {"row of number system, modify off",
-         true,
-         4,
-         2,
-         false,
-         4,
-         {S::AfterLongPress, false, "&Insert...", false, false, false, true, none}},
-        {"empty space of a category",
-         false,
-         6,
-         2,
-         true,
-         5,
-         {S::AtOnce, false, "&Add...", true, false, true, false, int16_t{5}}},
-        {"empty space of an empty category",
-         false,
-         7,
-         2,
-         true,
-         0,
-         {S::AtOnce, false, "&Add...", true, false, true, false, int16_t{0}}},
-        {"empty space of constants",
-         false,
-         5,
-         2,
-         true,
-         1,
-         {S::AtOnce, false, "&Add...", true, false, true, false, int16_t{1}}},
-        {"empty space of number system",
-         false,
-         4,
-         2,
-         true,
-         4,
-         {S::AtOnce, false, "&Add...", false, false, true, false, int16_t{4}}},
-        {"empty space, modify off", false, 6, 2, false, 5, {}},
-        {"empty space under a group", false, 2, 2, true, 0, {}},
-        {"empty space under the root", false, 1, 2, true, 0, {}},
+    const auto L = UnitMenuPlan::Show::AfterLongPress, O = UnitMenuPlan::Show::AtOnce;
+    const std::string ins = "&Insert...", add = "&Add...";
+    const struct {
+        bool onRow;
+        int selNode;
+        bool modify;
+        int rows;
+        UnitMenuPlan plan;
+    } cases[] = {
+        {true, 6, true, 5, {L, true, ins, true, true, true, true, none}}, // a row of a category
+        {true, 6, false, 5, {L, true, ins, false, false, false, true, none}},
+        {true, 5, true, 1, {L, true, ins, true, true, true, true, none}},     // constants
+        {true, 4, true, 4, {L, false, ins, false, false, false, true, none}}, // number system
+        {true, 4, false, 4, {L, false, ins, false, false, false, true, none}},
+        {false, 6, true, 5, {O, false, add, true, false, true, false, int16_t{5}}},
+        {false, 7, true, 0, {O, false, add, true, false, true, false, int16_t{0}}},
+        {false, 5, true, 1, {O, false, add, true, false, true, false, int16_t{1}}},
+        {false, 4, true, 4, {O, false, add, false, false, true, false, int16_t{4}}},
+        {false, 6, false, 5, {}},
+        {false, 2, true, 0, {}}, // under a group
+        {false, 1, true, 0, {}}, // under the root
     };
-    for (const UnitCase& c : cases)
-        EXPECT_EQ(unitMenuPlan(c.onRow, c.selNode, c.groups, c.modify, c.rows), c.plan) << c.name;
+    for (const auto& c : cases)
+        EXPECT_EQ(unitMenuPlan(c.onRow, c.selNode, 2, c.modify, c.rows), c.plan)
+            << c.onRow << " " << c.selNode << " " << c.modify;
 }
 
 // ---- Long press ----
