@@ -1,5 +1,5 @@
 // Runs quantimetrix-cli convert and calc as a process on small data files.
-#include "common/physicstable.h"
+#include "common/sampletable.h"
 
 #include <gtest/gtest.h>
 

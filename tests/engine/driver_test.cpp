@@ -1,6 +1,6 @@
 #include "engine/conversiondriver.h"
 
-#include "common/physicstable.h"
+#include "common/sampletable.h"
 #include "core/recordingprompt.h"
 #include "table/tablereader.h"
 
