@@ -12,7 +12,7 @@ namespace qm {
 // The user's regional number format, handed in by the platform layer.
 struct NumberLocale {
     char decimal = '.';
-    char group = ',';
+    char32_t group = U','; // the digit-group separator; 0 when the locale has none
 };
 
 // How numbers are typed and shown on this system (decimal-separator check).
