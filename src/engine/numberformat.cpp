@@ -1,6 +1,7 @@
 #include "engine/numberformat.h"
 
 #include "core/runerror.h"
+#include "core/text.h"
 #include "engine/conversion.h"
 
 #include <charconv>
@@ -110,15 +111,7 @@ std::string pFormatInteger(double dValue) {
 }
 
 std::string pPeriodToComma(std::string_view sText, int16_t pnDecimalMode) {
-    std::string r(sText);
-    if (pnDecimalMode != 1) return r;
-    bool blank = true;
-    for (char c : r)
-        if (c != ' ') blank = false;
-    if (blank) return r;
-    const auto pos = r.find('.');
-    if (pos != std::string::npos) r[pos] = ',';
-    return r;
+    return swapDecimalMark(sText, pnDecimalMode, '.', ',');
 }
 
 } // namespace qm
