@@ -43,9 +43,9 @@ inline std::string sampleTableText() {
 }
 
 // For the conversion tests: one group. Number System (node 3, Category# 1) and
-// Constants (node 4) under the root; Temperature (node 5, Category# 3) and
-// Length (node 6, Category# 4) in the group. With comma set, every decimal
-// number is written with a decimal comma.
+// Constants (node 4) under the root; Temperature (node 5, Category# 3, with a
+// "D" exponent in Millikelvin) and Length (node 6, Category# 4) in the group.
+// With comma set, every decimal number is written with a decimal comma.
 inline std::vector<std::string> physicsTableLines(bool comma = false) {
     const auto num = [comma](std::string s) {
         if (const auto p = s.find('.'); comma && p != std::string::npos) s[p] = ',';
@@ -56,11 +56,11 @@ inline std::vector<std::string> physicsTableLines(bool comma = false) {
         "4;2;Length", ";E;"};
     appendSpecialCategories(lines);
     lines.insert(lines.end(),
-                 {"3;Temperature;3", "1;Kelvin;1;0;0;0;", "1;Celsius;1;" + num("273.15") + ";0;0;",
+                 {"3;Temperature;4", "1;Kelvin;1;0;0;0;", "1;Celsius;1;" + num("273.15") + ";0;0;",
                   "1;Fahrenheit;" + num("0.5555555555555556") + ";" + num("255.3722") + ";0;0;",
-                  ";E;", "4;Length;6", "1;Metre;1;0;0;0;", "1;Kilometre;1000;0;;;",
-                  "1;Inch;" + num("0.0254") + ";0;0;0;", "1;Zero;0;0;0;0;", "1;Bad;2;0;2;0;",
-                  "1;Huge;1e300;0;0;0;", ";E;"});
+                  "1;Millikelvin;1D-3;0;;;", ";E;", "4;Length;6", "1;Metre;1;0;0;0;",
+                  "1;Kilometre;1000;0;;;", "1;Inch;" + num("0.0254") + ";0;0;0;", "1;Zero;0;0;0;0;",
+                  "1;Bad;2;0;2;0;", "1;Huge;1e300;0;0;0;", ";E;"});
     return lines;
 }
 
