@@ -87,13 +87,11 @@ int pDecimalExponent3(double dValue) {
 std::string pFormatScientific(double dValue, int16_t nDigits, const DecimalSettings& dec) {
     requireFinite(dValue);
     if (nDigits < 1) throw RunError(RunErrorKind::InvalidResult, "Invalid digit count");
-    if (dValue == 0) dValue = 0; // no sign on a negative zero
     return localised(scientificText(dValue, nDigits - 1), dec);
 }
 
 std::string pFormatSignificant(double dValue, int16_t nDigits, const DecimalSettings& dec) {
     requireFinite(dValue);
-    if (dValue == 0) dValue = 0;
     const int e = pDecimalExponent3(dValue);
     if (nDigits < e + 1) return pFormatScientific(dValue, nDigits, dec);
     std::string s = localised(fixedText(dValue, nDigits - e - 1), dec);

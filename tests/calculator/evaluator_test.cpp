@@ -74,6 +74,7 @@ const Case kCases[] = {
     {"2PI", kDeg, style(6), "Input error"},
     {"", kDeg, style(6), "Input error"},
     {"SINx", kDeg, style(6), "Input error"},
+    {"1e*2", kDeg, style(6), "Input error"},
     {"PI*PIPI", kDeg, style(6), "Input error"}, // names are replaced twice at most
     {"1.5.5+1", kDeg, style(6), "Input error"},
     {"1e99999999999999999999+1", kDeg, style(6), "Input error"},

@@ -57,7 +57,7 @@ inline std::vector<std::string> physicsTableLines(bool comma = false) {
     appendSpecialCategories(lines);
     lines.insert(lines.end(),
                  {"3;Temperature;4", "1;Kelvin;1;0;0;0;", "1;Celsius;1;" + num("273.15") + ";0;0;",
-                  "1;Fahrenheit;" + num("0.5555555555555556") + ";" + num("255.3722") + ";0;0;",
+                  "1;Fahrenheit;" + num("0.5555555555555556") + ";" + num("255.3722") + ";0;;",
                   "1;Millikelvin;1D-3;0;;;", ";E;", "4;Length;6", "1;Metre;1;0;0;0;",
                   "1;Kilometre;1000;0;;;", "1;Inch;" + num("0.0254") + ";0;0;0;", "1;Zero;0;0;0;0;",
                   "1;Bad;2;0;2;0;", "1;Huge;1e300;0;0;0;", ";E;"});

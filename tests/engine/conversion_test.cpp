@@ -69,8 +69,9 @@ TEST(Conversion, SpecialTemperatureRuleComparesTheOffsetTexts) {
         {celsius, fahrenheit, 0, 0.00018, 6, false},
         {fahrenheit, kelvin, 0, 0.0000001, 6, false}, // other offsets: untouched
         {celsius, celsius, 0, 0.0000001, 6, false},
-        {fahrenheitComma, celsiusComma, 1, -0.0000222, 4, true},  // comma texts match
-        {fahrenheitComma, celsiusComma, 0, -0.0000222, 4, false}, // in comma mode only
+        {fahrenheit, unitOf("1", "\t273.15"), 0, 0.0000001, 6, false}, // only blanks trimmed
+        {fahrenheitComma, celsiusComma, 1, -0.0000222, 4, true},       // comma texts match
+        {fahrenheitComma, celsiusComma, 0, -0.0000222, 4, false},      // in comma mode only
     };
     for (const auto& c : cases) {
         double r = c.result;

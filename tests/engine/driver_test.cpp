@@ -48,18 +48,20 @@ const Case kCases[] = {
     {"0", "0.00000"},
     {"0", "0.00000E+00", sci},
     {"12.5", "1.25000E+01", {6, 6, 0, 2}},
-    {"-2.7", "-3", integer},
+    {"-2.7", "-3", {6, 6, 1, 1}},
     {"1e20", "1.00000E+20", integer},
     {"1e20", "100000000000000000000", {6, 0, 1}},
     {"1e-9", "0.00000000100000", {6, -1}},
     // what may be typed; "1,5" holds the other separator
     {"", ""},
+    {"-", ""},
     {" + ", ""},
     {"5", "", {}, 0},
     {"5", "", {}, M, 0},
     {"1e", "1.00000"},
     {"2.5e-", "2.50000"},
-    {"-1e+", "-1.00000"},
+    {"1E", "1.00000"},
+    {"-1E+", "-1.00000"},
     {".5", "0.500000"},
     {"5.", "5.00000"},
     {"e", "0.00000"},
@@ -67,6 +69,7 @@ const Case kCases[] = {
     {"-x", "Input error"},
     {"--1", "Input error"},
     {"12abc", "Input error"},
+    {"1-", "Input error"},
     {"1 000", "Input error"},
     {"1\u202F000", "Input error"},
     {"1.5.5", "Input error"},
@@ -90,6 +93,9 @@ const Case kCases[] = {
     {"10?", "0.254000 ±1.27E-02", err, INCH},
     {"2", "2000.00 ±1.00E+00", err, KM},
     {"2.50?", "2.50000 ±5.00E-03", err},
+    {"1000", "1.00000 ±5.00E-04", err, M, KM},
+    {"50", "10.0000 ±5.00E-05", err, F, C, kTemperature},
+    {"10", "50.0000 ±9.00E-05", err, C, F, kTemperature},
     {"1", "0.00100000 ±5.00E-04", err, MK, K, kTemperature},
     // the temperature rule
     {"100", "212.00004", d8, C, F, kTemperature},
@@ -101,6 +107,7 @@ const Case kCases[] = {
     // number systems: no separator check, no final '?'
     {" 255 ", "FF", {}, DEC, HEX, kNumbers},
     {"12?", "Input error", {}, DEC, HEX, kNumbers},
+    {"1,5", "Input error", {}, DEC, HEX, kNumbers},
 };
 
 class Driver : public ::testing::Test {
