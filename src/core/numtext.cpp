@@ -189,7 +189,7 @@ namespace {
 // The UTF-8 text of a group separator; empty when there is none.
 std::string groupText(const NumberLocale& locale) {
     const char32_t c = locale.group;
-    if (c == 0 || c == static_cast<unsigned char>(locale.decimal)) return {};
+    if (c == 0 || c == locale.decimal) return {};
     std::string r;
     const auto put = [&r](char32_t v) { r += static_cast<char>(v); };
     if (c < 0x80) {
@@ -213,6 +213,7 @@ std::string groupText(const NumberLocale& locale) {
 
 std::optional<double> pStrictNumber(std::string_view text, const NumberLocale& locale) {
     const std::string group = groupText(locale);
+    const char decimal = static_cast<char>(locale.decimal);
     std::size_t b = 0, e = text.size();
     while (b < e && (text[b] == ' ' || text[b] == '\t'))
         ++b;
@@ -229,7 +230,7 @@ std::optional<double> pStrictNumber(std::string_view text, const NumberLocale& l
         if (isDigit(c)) {
             s += c;
             ++digits;
-        } else if (c == locale.decimal && !point) {
+        } else if (c == decimal && !point) {
             s += '.';
             point = true;
         } else if (!group.empty() && !point && i > 0 && isDigit(t[i - 1]) &&
@@ -263,10 +264,11 @@ bool isStrictNumber(std::string_view s, const NumberLocale& locale) {
     // whenever it holds a digit (300 characters cannot leave the double range).
     if (s.empty() || s.size() > 300) return pStrictNumber(s, locale).has_value();
     bool point = false, digit = false;
+    const char decimal = static_cast<char>(locale.decimal);
     for (char c : s) {
         if (isDigit(c)) {
             digit = true;
-        } else if (c == locale.decimal && !point) {
+        } else if (c == decimal && !point) {
             point = true;
         } else {
             return pStrictNumber(s, locale).has_value();

@@ -10,8 +10,9 @@
 namespace qm {
 
 // The user's regional number format, handed in by the platform layer.
+// Both separators are code points; the decimal separator is ASCII.
 struct NumberLocale {
-    char decimal = '.';
+    char32_t decimal = U'.';
     char32_t group = U','; // the digit-group separator; 0 when the locale has none
 };
 

@@ -62,9 +62,10 @@ std::string scientificText(double v, int decimals) {
 
 // The picture's text in the user's locale, brought back to the period form.
 std::string localised(std::string s, const DecimalSettings& dec) {
-    if (dec.locale.decimal != '.') {
+    const char decimal = static_cast<char>(dec.locale.decimal);
+    if (decimal != '.') {
         const auto pos = s.find('.');
-        if (pos != std::string::npos) s[pos] = dec.locale.decimal;
+        if (pos != std::string::npos) s[pos] = decimal;
     }
     return pCommaToPeriod(s, dec.pnDecimalMode);
 }
@@ -96,7 +97,8 @@ std::string pFormatSignificant(double dValue, int16_t nDigits, const DecimalSett
     if (nDigits < e + 1) return pFormatScientific(dValue, nDigits, dec);
     std::string s = localised(fixedText(dValue, nDigits - e - 1), dec);
     // A value with no decimals shows no separator.
-    if (!s.empty() && (s.back() == '.' || s.back() == ',' || s.back() == dec.locale.decimal))
+    if (!s.empty() &&
+        (s.back() == '.' || s.back() == ',' || s.back() == static_cast<char>(dec.locale.decimal)))
         s.pop_back();
     return s;
 }
