@@ -121,7 +121,6 @@ std::optional<double> quickPrefixValue(std::string_view s) {
     if (scale < -22 || scale > 22) return std::nullopt;
     double v = static_cast<double>(mantissa);
     v = scale < 0 ? v / kPow10[-scale] : v * kPow10[scale];
-    if (mantissa == 0) v = 0;
     return negative ? -v : v;
 }
 
