@@ -30,9 +30,7 @@ double applyFunction(int code, double x, const CalcOptions& o) {
     case 4:
         return checked(std::sqrt(std::fabs(x)));
     default: {
-        const double m = std::fabs(x);
-        if (m == 0) throw RunError(RunErrorKind::InvalidResult, "Invalid procedure call");
-        const double ln = checked(std::log(m));
+        const double ln = checked(std::log(std::fabs(x))); // the logarithm of 0 fails here
         return o.pnLogType == 0 ? ln : checked(ln / std::log(10.0));
     }
     }
@@ -47,11 +45,9 @@ double applyOperator(char op, double a, double b) {
     case '*':
         return checked(a * b);
     case '/':
-        if (b == 0) throw RunError(RunErrorKind::DivisionByZero, "Division by zero");
-        return checked(a / b);
+        return checked(a / b); // a division by zero fails here
     default:
-        if (a == 0 && b < 0) throw RunError(RunErrorKind::DivisionByZero, "Division by zero");
-        return checked(std::pow(a, b));
+        return checked(std::pow(a, b)); // and so does 0 to a negative power
     }
 }
 
@@ -72,7 +68,8 @@ void mCalculate(std::string_view sInput, double& dResult, int16_t& nError,
     nError = pCheckDecimalSeparator(sInput, dec, prompt);
     if (nError > 0) return;
 
-    std::string f = trimSpaces(sInput);
+    const std::string typed = trimSpaces(sInput);
+    std::string f = typed;
     f = mReplaceString(f, "PI", kPiText);
     f = mReplaceString(f, "PI", kPiText);
     f = mReplaceString(f, "PA", kPaText);
@@ -104,10 +101,22 @@ void mCalculate(std::string_view sInput, double& dResult, int16_t& nError,
         if (!sign && c != '*' && c != '/' && c != '^') continue;
         const std::string left = pCommaToPeriod(f.substr(0, i), dec.pnDecimalMode);
         const std::string right = pCommaToPeriod(f.substr(i + 1), dec.pnDecimalMode);
-        nError = static_cast<int16_t>(pNumCheck(left, dec) + pNumCheck(right, dec));
+        // An operator needs its right operand.
+        nError = static_cast<int16_t>(pNumCheck(left, dec) + (right.empty() ? 1 : 0) +
+                                      pNumCheck(right, dec));
         dResult = applyOperator(c, pPrefixValue(left), pPrefixValue(right));
         return;
     }
+
+    // No function and no operator: a number, or a name alone, is its own value;
+    // any other text is no formula.
+    const std::string number = pCommaToPeriod(typed, dec.pnDecimalMode);
+    const bool name = equalsIgnoreCaseAscii(typed, "PI") || equalsIgnoreCaseAscii(typed, "PA");
+    if (!name && (number.empty() || pNumCheck(number, dec) != 0)) {
+        nError = 1;
+        return;
+    }
+    dResult = pPrefixValue(pCommaToPeriod(f, dec.pnDecimalMode));
 }
 
 std::string mCalcResultText(std::string_view formula, const NumberStyle& style,
@@ -123,7 +132,7 @@ std::string mCalcResultText(std::string_view formula, const NumberStyle& style,
         if (0.000001 <= m && m <= 1000000) {
             if (style.pnInteger == 1) {
                 s = pFormatInteger(dResult);
-            } else if (style.pnNumFormat == 1) {
+            } else if (style.scientific()) {
                 s = pFormatScientific(dResult, style.pnDigits, dec);
             } else {
                 s = pFormatSignificant(dResult, style.pnDigits, dec);

@@ -26,9 +26,11 @@ inline constexpr const char* kPaText = "3.141986363";
 std::string mReplaceString(std::string_view sInput, std::string_view sTarget,
                            std::string_view sReplace);
 
-// Evaluates a formula. dResult is written only when a function or an operator
-// is found; nError counts the malformed numbers (or is 1 after a wrong decimal
-// separator, with tip 5 shown). Arithmetic failures (division by zero, the
+// Evaluates a formula: one function of a number, one operator between two
+// numbers, or a plain number (or name) that is its own value. nError counts the
+// malformed or missing numbers; it is 1 for a text that is no formula, and 1
+// after a wrong decimal separator (with tip 5 shown), and dResult is then left
+// as it was. Arithmetic failures (division by zero, the
 // logarithm of 0, overflow, an undefined power) raise RunError.
 void mCalculate(std::string_view sInput, double& dResult, int16_t& nError,
                 const CalcOptions& options, const DecimalSettings& dec, UserPrompt& prompt);

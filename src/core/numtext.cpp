@@ -2,6 +2,7 @@
 
 #include "core/runerror.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -24,6 +25,30 @@ int hexDigit(char c) {
     return -1;
 }
 
+// The decimal exponent of the leading digit of a canonical number beyond the
+// double range ("12.5e400" gives 401), for telling overflow from underflow; an
+// exponent of any length is clamped, so that no reading can overflow.
+long long decimalMagnitude(const std::string& s) {
+    constexpr long long kClamp = 1'000'000'000'000;
+    const std::size_t epos = s.find_first_of("eE");
+    const std::string mant = s.substr(0, epos);
+    const std::size_t firstNonZero = mant.find_first_of("123456789");
+    if (firstNonZero == std::string::npos) return -1; // zero digits read as 0
+    long long exponent = 0;
+    if (epos != std::string::npos) {
+        std::size_t i = epos + 1;
+        const bool negative = i < s.size() && s[i] == '-';
+        if (i < s.size() && (s[i] == '-' || s[i] == '+')) ++i;
+        for (; i < s.size(); ++i)
+            exponent = std::min(kClamp, exponent * 10 + (s[i] - '0'));
+        if (negative) exponent = -exponent;
+    }
+    const std::size_t point = mant.find('.');
+    const std::size_t ref = point == std::string::npos ? mant.size() : point;
+    return exponent + static_cast<long long>(ref) - static_cast<long long>(firstNonZero) -
+           (firstNonZero < ref ? 1 : 0);
+}
+
 // Parses a canonical ASCII number ("-12.5e-3", digits present). Values beyond the
 // double range give an infinity, values below the smallest one give zero.
 double parseCanonical(const std::string& s, bool* outOfRange = nullptr) {
@@ -38,25 +63,7 @@ double parseCanonical(const std::string& s, bool* outOfRange = nullptr) {
     auto res = std::from_chars(first, last, v, std::chars_format::general);
     if (res.ec == std::errc::result_out_of_range) {
         if (outOfRange) *outOfRange = true;
-        // Decide between overflow and underflow from the decimal magnitude.
-        long long exponent = 0;
-        std::size_t epos = s.find_first_of("eE");
-        std::string mant = s.substr(0, epos);
-        if (epos != std::string::npos) {
-            long long e = 0;
-            std::from_chars(s.data() + epos + 1 + (s[epos + 1] == '+' ? 1 : 0), s.data() + s.size(),
-                            e);
-            exponent = e;
-        }
-        std::size_t point = mant.find('.');
-        std::size_t firstNonZero = mant.find_first_of("123456789");
-        long long magnitude = exponent;
-        if (firstNonZero != std::string::npos) {
-            std::size_t ref = point == std::string::npos ? mant.size() : point;
-            magnitude += static_cast<long long>(ref) - static_cast<long long>(firstNonZero) -
-                         (firstNonZero < ref ? 1 : 0);
-        }
-        v = magnitude < 0 ? 0.0 : std::numeric_limits<double>::infinity();
+        v = decimalMagnitude(s) < 0 ? 0.0 : std::numeric_limits<double>::infinity();
     }
     return negative ? -v : v;
 }
@@ -114,7 +121,6 @@ std::optional<double> quickPrefixValue(std::string_view s) {
     if (scale < -22 || scale > 22) return std::nullopt;
     double v = static_cast<double>(mantissa);
     v = scale < 0 ? v / kPow10[-scale] : v * kPow10[scale];
-    if (mantissa == 0) v = 0;
     return negative ? -v : v;
 }
 
@@ -178,7 +184,35 @@ double pPrefixValue(std::string_view text) {
     return generalPrefixValue(text);
 }
 
+namespace {
+// The UTF-8 text of a group separator; empty when there is none.
+std::string groupText(const NumberLocale& locale) {
+    const char32_t c = locale.group;
+    if (c == 0 || c == locale.decimal) return {};
+    std::string r;
+    const auto put = [&r](char32_t v) { r += static_cast<char>(v); };
+    if (c < 0x80) {
+        put(c);
+    } else if (c < 0x800) {
+        put(0xC0 | (c >> 6));
+        put(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        put(0xE0 | (c >> 12));
+        put(0x80 | ((c >> 6) & 0x3F));
+        put(0x80 | (c & 0x3F));
+    } else {
+        put(0xF0 | (c >> 18));
+        put(0x80 | ((c >> 12) & 0x3F));
+        put(0x80 | ((c >> 6) & 0x3F));
+        put(0x80 | (c & 0x3F));
+    }
+    return r;
+}
+} // namespace
+
 std::optional<double> pStrictNumber(std::string_view text, const NumberLocale& locale) {
+    const std::string group = groupText(locale);
+    const char decimal = static_cast<char>(locale.decimal);
     std::size_t b = 0, e = text.size();
     while (b < e && (text[b] == ' ' || text[b] == '\t'))
         ++b;
@@ -195,12 +229,13 @@ std::optional<double> pStrictNumber(std::string_view text, const NumberLocale& l
         if (isDigit(c)) {
             s += c;
             ++digits;
-        } else if (c == locale.decimal && !point) {
+        } else if (c == decimal && !point) {
             s += '.';
             point = true;
-        } else if (c == locale.group && !point && i > 0 && isDigit(t[i - 1]) && i + 1 < t.size() &&
-                   isDigit(t[i + 1])) {
-            // a digit-group separator between two digits of the integer part
+        } else if (!group.empty() && !point && i > 0 && isDigit(t[i - 1]) &&
+                   t.compare(i, group.size(), group) == 0 && i + group.size() < t.size() &&
+                   isDigit(t[i + group.size()])) {
+            i += group.size() - 1; // a group separator between two digits of the integer part
         } else {
             break;
         }
@@ -228,10 +263,11 @@ bool isStrictNumber(std::string_view s, const NumberLocale& locale) {
     // whenever it holds a digit (300 characters cannot leave the double range).
     if (s.empty() || s.size() > 300) return pStrictNumber(s, locale).has_value();
     bool point = false, digit = false;
+    const char decimal = static_cast<char>(locale.decimal);
     for (char c : s) {
         if (isDigit(c)) {
             digit = true;
-        } else if (c == locale.decimal && !point) {
+        } else if (c == decimal && !point) {
             point = true;
         } else {
             return pStrictNumber(s, locale).has_value();

@@ -10,9 +10,10 @@
 namespace qm {
 
 // The user's regional number format, handed in by the platform layer.
+// Both separators are code points; the decimal separator is ASCII.
 struct NumberLocale {
-    char decimal = '.';
-    char group = ',';
+    char32_t decimal = U'.';
+    char32_t group = U','; // the digit-group separator; 0 when the locale has none
 };
 
 // How numbers are typed and shown on this system (decimal-separator check).

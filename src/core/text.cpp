@@ -51,9 +51,10 @@ std::size_t findIgnoreCaseAscii(std::string_view hay, std::string_view needle) {
     return toUpperAscii(hay).find(toUpperAscii(needle));
 }
 
-std::string replaceFirst(std::string_view s, char from, char to) {
-    std::string r(s);
-    auto pos = r.find(from);
+std::string swapDecimalMark(std::string_view text, int16_t pnDecimalMode, char from, char to) {
+    std::string r(text);
+    if (pnDecimalMode != 1 || r.find_first_not_of(' ') == std::string::npos) return r;
+    const auto pos = r.find(from);
     if (pos != std::string::npos) r[pos] = to;
     return r;
 }

@@ -2,6 +2,7 @@
 // which is exact for the ASCII characters they look at.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -16,8 +17,11 @@ bool equalsIgnoreCaseAscii(std::string_view a, std::string_view b);
 // Position of the first occurrence of needle in hay ignoring ASCII letter case,
 // or npos.
 std::size_t findIgnoreCaseAscii(std::string_view hay, std::string_view needle);
-// The text with its first occurrence of `from` replaced by `to`.
-std::string replaceFirst(std::string_view s, char from, char to);
+// With the comma as decimal separator (pnDecimalMode 1), the first `from` of a
+// text that is not blank becomes `to`; otherwise the text comes back unchanged.
+// The one rule behind reading a comma as the period and showing the period as
+// a comma.
+std::string swapDecimalMark(std::string_view text, int16_t pnDecimalMode, char from, char to);
 // Decimal text of an integer (a minus sign when negative, nothing else).
 std::string intText(long long v);
 

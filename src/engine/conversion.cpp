@@ -32,10 +32,6 @@ double numberOf(std::string_view text, int16_t mode) {
     return pPrefixValue(pCommaToPeriod(text, mode));
 }
 
-void reportInvalidFactors(UserPrompt& prompt) {
-    prompt.message(kInvalidFactors, kDataTitle, MsgIcon::Exclamation, MsgButtons::OK);
-}
-
 // The error of a ratio or offset: its own text when given, else derived from
 // the digits of the value.
 double errorOf(const std::string& errorText, const std::string& valueText, int16_t mode) {
@@ -47,11 +43,7 @@ double errorOf(const std::string& errorText, const std::string& valueText, int16
 } // namespace
 
 std::string pCommaToPeriod(std::string_view text, int16_t pnDecimalMode) {
-    std::string r(text);
-    if (pnDecimalMode != 1 || isBlankText(r)) return r;
-    const auto pos = r.find(',');
-    if (pos != std::string::npos) r[pos] = '.';
-    return r;
+    return swapDecimalMark(text, pnDecimalMode, ',', '.');
 }
 
 std::string pRemovePoint(std::string_view sNumber) {
@@ -64,60 +56,86 @@ std::string pRemovePoint(std::string_view sNumber) {
 double pRoundError(std::string_view sNumber) {
     // The digits without the point, cut before the exponent letter.
     std::string t = pRemovePoint(sNumber);
-    const auto e = t.find_first_of("Ee");
+    const auto e = t.find_first_of("EeDd");
     if (e != std::string::npos) t.erase(e);
     const double digits = pPrefixValue(t);
     if (digits == 0) return 0;
     return std::fabs(checked(checked(pPrefixValue(sNumber) / digits) * 0.5));
 }
 
-double pConvert(const std::string& sInput, const UnitPair& u, UserPrompt& prompt) {
+namespace {
+
+// The four factors of a pair of units, each a finite number.
+struct Factors {
+    double rateFrom, rateInto, offsetFrom, offsetInto;
+    explicit Factors(const UnitPair& u)
+        : rateFrom(checked(numberOf(u.from.Ratio, u.pnDecimalMode))),
+          rateInto(checked(numberOf(u.into.Ratio, u.pnDecimalMode))),
+          offsetFrom(checked(numberOf(u.from.Offset, u.pnDecimalMode))),
+          offsetInto(checked(numberOf(u.into.Offset, u.pnDecimalMode))) {}
+};
+
+// Runs compute(x, exact) on the input; on a run-time failure, blames the input
+// when the exact input 0 goes through, and otherwise reports the factors.
+template <typename Compute>
+ConvFailure guarded(Compute compute, double x, bool exact, UserPrompt& prompt) {
     try {
-        const double x = pPrefixValue(sInput);
-        const double rateFrom = numberOf(u.from.Ratio, u.pnDecimalMode);
-        const double rateInto = numberOf(u.into.Ratio, u.pnDecimalMode);
-        const double offsetFrom = numberOf(u.from.Offset, u.pnDecimalMode);
-        const double offsetInto = numberOf(u.into.Offset, u.pnDecimalMode);
-        if (rateInto == 0) return 0;
-        const double base = checked(checked(checked(x * rateFrom) + offsetFrom) - offsetInto);
-        return quotient(base, rateInto);
+        compute(x, exact);
+        return ConvFailure::None;
     } catch (const RunError&) {
-        reportInvalidFactors(prompt);
-        return 0;
+    }
+    try {
+        compute(0.0, true);
+        return ConvFailure::InputOverflow;
+    } catch (const RunError&) {
+        prompt.message(kInvalidFactors, kDataTitle, MsgIcon::Exclamation, MsgButtons::OK);
+        return ConvFailure::InvalidFactors;
     }
 }
 
-std::string pGetErrString(const std::string& sInput, const UnitPair& u, bool pbExactInput,
-                          UserPrompt& prompt) {
-    try {
+} // namespace
+
+ConvValue pConvert(const std::string& sInput, const UnitPair& u, UserPrompt& prompt) {
+    ConvValue r;
+    const auto compute = [&](double x, bool) {
+        const Factors f(u);
+        if (f.rateInto == 0) throw RunError(RunErrorKind::DivisionByZero, "Division by zero");
+        r.value = quotient(checked(checked(checked(x * f.rateFrom) + f.offsetFrom) - f.offsetInto),
+                           f.rateInto);
+    };
+    r.failure = guarded(compute, pPrefixValue(sInput), true, prompt);
+    if (r.failure != ConvFailure::None) r.value = 0;
+    return r;
+}
+
+ErrorText pGetErrString(const std::string& sInput, const UnitPair& u, bool pbExactInput,
+                        UserPrompt& prompt) {
+    ErrorText r;
+    const auto compute = [&](double x, bool exact) {
         const int16_t m = u.pnDecimalMode;
-        const double x = pPrefixValue(sInput);
-        const double rateFrom = numberOf(u.from.Ratio, m);
-        const double rateInto = numberOf(u.into.Ratio, m);
-        const double offsetFrom = numberOf(u.from.Offset, m);
-        const double offsetInto = numberOf(u.into.Offset, m);
+        const Factors f(u);
         const double rateErrFrom = errorOf(u.from.RatioError, u.from.Ratio, m);
         const double rateErrInto = errorOf(u.into.RatioError, u.into.Ratio, m);
         const double offErrFrom = errorOf(u.from.OffsetError, u.from.Offset, m);
         const double offErrInto = errorOf(u.into.OffsetError, u.into.Offset, m);
-        const double inputErr = pbExactInput ? 0.0 : pRoundError(sInput);
+        const double inputErr = exact ? 0.0 : pRoundError(sInput);
 
         const double maxBase =
-            checked(checked(checked(checked(x + inputErr) * checked(rateFrom + rateErrFrom)) +
-                            checked(offsetFrom + offErrFrom)) -
-                    checked(offsetInto - offErrInto));
-        const double dMax = quotient(maxBase, checked(rateInto - rateErrInto));
+            checked(checked(checked(checked(x + inputErr) * checked(f.rateFrom + rateErrFrom)) +
+                            checked(f.offsetFrom + offErrFrom)) -
+                    checked(f.offsetInto - offErrInto));
+        const double dMax = quotient(maxBase, checked(f.rateInto - rateErrInto));
         const double minBase =
-            checked(checked(checked(checked(x - inputErr) * checked(rateFrom - rateErrFrom)) +
-                            checked(offsetFrom - offErrFrom)) -
-                    checked(offsetInto + offErrInto));
-        const double dMin = quotient(minBase, checked(rateInto + rateErrInto));
+            checked(checked(checked(checked(x - inputErr) * checked(f.rateFrom - rateErrFrom)) +
+                            checked(f.offsetFrom - offErrFrom)) -
+                    checked(f.offsetInto + offErrInto));
+        const double dMin = quotient(minBase, checked(f.rateInto + rateErrInto));
         const double dErr = std::fabs(checked(dMax - checked(checked(dMin + dMax) / 2)));
-        return kPlusMinus + pFormatScientific(dErr, 3);
-    } catch (const RunError&) {
-        reportInvalidFactors(prompt);
-        return {};
-    }
+        r.text = kPlusMinus + pFormatScientific(dErr, 3);
+    };
+    r.failure = guarded(compute, pPrefixValue(sInput), pbExactInput, prompt);
+    if (r.failure != ConvFailure::None) r.text.clear();
+    return r;
 }
 
 void pSpecialTempConv(double& dResult, std::string& sError, const UnitPair& u, int16_t pnDigits) {

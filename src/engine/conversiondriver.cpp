@@ -13,15 +13,10 @@ namespace qm {
 
 namespace {
 
-struct Run {
-    const char* label = "PECV01";
-    void set(const char* l) { label = l; }
-};
-
 std::string convertOrdinary(const ConversionTable& table, const ConversionInput& in,
                             std::string sInput, const NumberStyle& style,
                             const DecimalSettings& dec, EngineState& state, UserPrompt& prompt,
-                            Run& run) {
+                            Progress& run) {
     // A final '?' marks a rounded input whose own rounding counts.
     state.pbExactInput = true;
     if (!sInput.empty() && sInput.back() == '?') {
@@ -39,12 +34,18 @@ std::string convertOrdinary(const ConversionTable& table, const ConversionInput&
     run.set("PECV06");
     const UnitPair units{table.unit(in.pnSelGroupIndex, in.pnConvFromIndex),
                          table.unit(in.pnSelGroupIndex, in.pnConvIntoIndex), dec.pnDecimalMode};
-    double dResult = pConvert(sInput, units, prompt);
+    const ConvValue converted = pConvert(sInput, units, prompt);
+    // No number for an input that overflows, nor for invalid factors (reported).
+    if (converted.failure == ConvFailure::InputOverflow) return kInputError;
+    if (converted.failure == ConvFailure::InvalidFactors) return {};
+    double dResult = converted.value;
     std::string sError;
     run.set("PECV07");
     if (style.pbShowError) {
         run.set("PECV08");
-        sError = pGetErrString(sInput, units, state.pbExactInput, prompt);
+        ErrorText e = pGetErrString(sInput, units, state.pbExactInput, prompt);
+        if (e.failure == ConvFailure::InputOverflow) return kInputError;
+        sError = std::move(e.text);
     }
     run.set("PECV09");
     if (state.pbExactInput) pSpecialTempConv(dResult, sError, units, style.pnDigits);
@@ -62,12 +63,12 @@ std::string convertOrdinary(const ConversionTable& table, const ConversionInput&
         if (style.pnInteger == 1) {
             run.set("PECV13");
             sResult = pFormatInteger(dResult);
-        } else if (style.pnNumFormat == 0) {
-            run.set("PECV14");
-            sResult = pFormatSignificant(dResult, style.pnDigits, dec);
-        } else {
+        } else if (style.scientific()) {
             run.set("PECV15");
             sResult = pFormatScientific(dResult, style.pnDigits, dec);
+        } else {
+            run.set("PECV14");
+            sResult = pFormatSignificant(dResult, style.pnDigits, dec);
         }
     }
 
@@ -85,7 +86,8 @@ std::string convertOrdinary(const ConversionTable& table, const ConversionInput&
 std::optional<std::string> pExecConversion(const ConversionTable& table, const ConversionInput& in,
                                            const NumberStyle& style, const DecimalSettings& dec,
                                            EngineState& state, UserPrompt& prompt) {
-    Run run;
+    Progress run;
+    run.set("PECV01");
     try {
         std::string result;
         if (in.pnConvFromIndex >= 1 && in.pnConvIntoIndex >= 1) {
@@ -102,11 +104,11 @@ std::optional<std::string> pExecConversion(const ConversionTable& table, const C
                 }
             }
         }
-        state.lastLabel = run.label;
+        state.lastLabel = run.label();
         return result;
     } catch (const std::exception&) {
-        state.lastLabel = run.label;
-        prompt.reportError(run.label);
+        state.lastLabel = run.label();
+        prompt.reportError(run.label());
         return std::nullopt;
     }
 }

@@ -16,8 +16,10 @@ namespace qm {
 int16_t pCheckDecimalSeparator(std::string_view sInput, const DecimalSettings& dec,
                                UserPrompt& prompt);
 
-// Passes an empty text, a leading sign, a trailing exponent letter or
-// exponent sign, and any number of the locale; fails a text with a blank.
+// Passes an empty text, a sign alone or before a text that passes, a trailing
+// exponent letter or exponent sign, and any number; fails a text with a blank.
+// In comma mode the text comes with its first comma turned into the period,
+// which is then the decimal separator whatever the locale groups with.
 int16_t pConvValCheck(std::string_view sInput, const DecimalSettings& dec);
 
 // Passes an empty text and any number of the locale.

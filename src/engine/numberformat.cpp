@@ -1,6 +1,7 @@
 #include "engine/numberformat.h"
 
 #include "core/runerror.h"
+#include "core/text.h"
 #include "engine/conversion.h"
 
 #include <charconv>
@@ -61,9 +62,10 @@ std::string scientificText(double v, int decimals) {
 
 // The picture's text in the user's locale, brought back to the period form.
 std::string localised(std::string s, const DecimalSettings& dec) {
-    if (dec.locale.decimal != '.') {
+    const char decimal = static_cast<char>(dec.locale.decimal);
+    if (decimal != '.') {
         const auto pos = s.find('.');
-        if (pos != std::string::npos) s[pos] = dec.locale.decimal;
+        if (pos != std::string::npos) s[pos] = decimal;
     }
     return pCommaToPeriod(s, dec.pnDecimalMode);
 }
@@ -86,18 +88,17 @@ int pDecimalExponent3(double dValue) {
 std::string pFormatScientific(double dValue, int16_t nDigits, const DecimalSettings& dec) {
     requireFinite(dValue);
     if (nDigits < 1) throw RunError(RunErrorKind::InvalidResult, "Invalid digit count");
-    if (dValue == 0) dValue = 0; // no sign on a negative zero
     return localised(scientificText(dValue, nDigits - 1), dec);
 }
 
 std::string pFormatSignificant(double dValue, int16_t nDigits, const DecimalSettings& dec) {
     requireFinite(dValue);
-    if (dValue == 0) dValue = 0;
     const int e = pDecimalExponent3(dValue);
     if (nDigits < e + 1) return pFormatScientific(dValue, nDigits, dec);
     std::string s = localised(fixedText(dValue, nDigits - e - 1), dec);
     // A value with no decimals shows no separator.
-    if (!s.empty() && (s.back() == '.' || s.back() == ',' || s.back() == dec.locale.decimal))
+    if (!s.empty() &&
+        (s.back() == '.' || s.back() == ',' || s.back() == static_cast<char>(dec.locale.decimal)))
         s.pop_back();
     return s;
 }
@@ -110,15 +111,7 @@ std::string pFormatInteger(double dValue) {
 }
 
 std::string pPeriodToComma(std::string_view sText, int16_t pnDecimalMode) {
-    std::string r(sText);
-    if (pnDecimalMode != 1) return r;
-    bool blank = true;
-    for (char c : r)
-        if (c != ' ') blank = false;
-    if (blank) return r;
-    const auto pos = r.find('.');
-    if (pos != std::string::npos) r[pos] = ',';
-    return r;
+    return swapDecimalMark(sText, pnDecimalMode, '.', ',');
 }
 
 } // namespace qm

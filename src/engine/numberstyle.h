@@ -15,6 +15,10 @@ struct NumberStyle {
     double pdSciUpper = 1e6;  // 10^pnSciDigits
     double pdSciLower = 1e-6; // 1 / 10^pnSciDigits
 
+    // Normal notation for NumFormat 0, scientific for any other value: the one
+    // rule for the conversion and the calculator alike.
+    bool scientific() const { return pnNumFormat != 0; }
+
     // Derives pdSciUpper and pdSciLower from pnSciDigits (when above 0).
     void deriveSciBounds() {
         if (pnSciDigits > 0) {

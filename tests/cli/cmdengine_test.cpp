@@ -1,7 +1,7 @@
 // convert and calc of quantimetrix-cli: what the command line adds to the
 // driver and the calculator (options, batch input, streams, exit statuses).
 #include "cli/clirun.h"
-#include "common/physicstable.h"
+#include "common/sampletable.h"
 
 namespace {
 
