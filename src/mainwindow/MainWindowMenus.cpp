@@ -4,6 +4,7 @@
 #include "mainwindow/MainWindowCommands.h"
 
 #include "auxwindows/HelpWindow.h"
+#include "find/FindDialog.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -61,6 +62,13 @@ MainWindowCommands::MainWindowCommands(MainWindow& w) : QObject(&w), w_(w) {
     buildPopups();
     buildToolbar();
     w_.askSaveOnClose = [this] { return askSaveBeforeClosing(); };
+    hooks.find = [this] { FindDialog::showFor(w_); };
+    // F3 repeats the last search while the Find dialog is closed.
+    auto* findAgain = new QAction(QStringLiteral("Find Next"), this);
+    findAgain->setObjectName(QStringLiteral("findAgain"));
+    findAgain->setShortcut(QKeySequence(Qt::Key_F3));
+    w_.addAction(findAgain);
+    connect(findAgain, &QAction::triggered, this, [this] { FindDialog::repeatFor(w_); });
 
     tmrChangeMenus = new QTimer(this);
     tmrChangeMenus->setObjectName(QStringLiteral("tmrChangeMenus"));
