@@ -3,6 +3,7 @@
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/MainWindowCommands.h"
 
+#include "auxwindows/AboutDialog.h"
 #include "auxwindows/HelpWindow.h"
 #include "find/FindDialog.h"
 
@@ -63,6 +64,7 @@ MainWindowCommands::MainWindowCommands(MainWindow& w) : QObject(&w), w_(w) {
     buildToolbar();
     w_.askSaveOnClose = [this] { return askSaveBeforeClosing(); };
     hooks.find = [this] { FindDialog::showFor(w_); };
+    hooks.about = [this] { frmAbout::showFor(w_); };
     // F3 repeats the last search while the Find dialog is closed.
     auto* findAgain = new QAction(QStringLiteral("Find Next"), this);
     findAgain->setObjectName(QStringLiteral("findAgain"));
@@ -288,6 +290,40 @@ void MainWindowCommands::refresh() {
     if (r.pasteCalculation) w_.mnuEditPasteArray[1]->setEnabled(*r.pasteCalculation);
     syncViewChecks();
     reapplyAvailability();
+}
+
+void MainWindowCommands::mEnableMainCommands(bool enabled) {
+    const MainMenus& m = menus;
+    for (QMenu* menu : {m.mnuFile, m.mnuEdit, m.mnuView, m.mnuTools, m.mnuHelp})
+        menu->setEnabled(enabled);
+    if (!enabled) {
+        tmrChangeMenus->stop();
+        for (QAction* a : w_.actions())
+            if (a->isEnabled()) switchedOff_.emplace_back(a);
+        for (QAction* a : w_.actions())
+            a->setEnabled(false);
+        for (const auto& [key, b] : buttons_)
+            b->setEnabled(false);
+        return;
+    }
+    for (const QPointer<QAction>& a : switchedOff_)
+        if (a) a->setEnabled(true);
+    switchedOff_.clear();
+    for (const char* key : {"Open", "SaveAs", "Print", "Find", "List", "Details", "SortTree",
+                            "SortList", "Calc", "Options", "Help", "Exit"})
+        setButtonEnabled(key, true);
+    reapplyAvailability(); // a command without its window stays off
+    tmrChangeMenus->start();
+    // The copy and paste buttons follow their menu items again at the next tick.
+    QTimer::singleShot(tmrChangeMenus->interval(), this, [this] {
+        if (!tmrChangeMenus->isActive()) return;
+        const std::pair<const char*, QAction*> mirrors[] = {{"Copy", w_.mnuEditCopyArray[0]},
+                                                            {"CopyCalc", w_.mnuEditCopyArray[1]},
+                                                            {"Paste", w_.mnuEditPasteArray[0]},
+                                                            {"PasteCalc", w_.mnuEditPasteArray[1]}};
+        for (const auto& [key, item] : mirrors)
+            setButtonEnabled(key, item->isEnabled());
+    });
 }
 
 void MainWindowCommands::syncViewChecks() {

@@ -3,9 +3,15 @@
 // switching the main window's commands off and on.
 #include "windowfixture.h"
 
+#include "auxwindows/AboutDialog.h"
 #include "find/FindDialog.h"
 
+#include "mainwindow/menustate.h"
+
 #include <QCheckBox>
+#include <QClipboard>
+#include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -16,6 +22,9 @@ class FindTest : public QObject, public test::WindowFixture {
 
   private:
     MainMenus& m() const { return w_->commands()->menus; }
+    QAction* button(const char* key) const {
+        return w_->commands()->button(QString::fromLatin1(key));
+    }
     QString currentRow() const {
         const QModelIndex i = w_->detailsView()->currentIndex();
         return i.isValid() ? w_->listRowText(i.row()) : QString();
@@ -82,6 +91,40 @@ class FindTest : public QObject, public test::WindowFixture {
         }
         d->findBox()->setText(QStringLiteral("  "));
         QVERIFY(!d->findButton()->isEnabled());
+    }
+
+    void aboutSwitchesTheCommandsOffAndOn() {
+        QGuiApplication::clipboard()->setText(QStringLiteral("12"));
+        w_->commands()->refresh();
+        QVERIFY(button("Paste")->isEnabled());
+        m().mnuHelpArray[2]->trigger();
+        auto* about = w_->findChild<frmAbout*>();
+        QVERIFY(about && about->isVisible());
+        // Only our own name, licence and Qt version: no address of anyone.
+        for (const QLabel* l : about->findChildren<QLabel*>())
+            QVERIFY2(!l->text().contains(QLatin1String("://")) && !l->text().contains(u'@'),
+                     qPrintable(l->text()));
+        const MainMenus& mm = m();
+        const QMenu* top[] = {mm.mnuFile, mm.mnuEdit, mm.mnuView, mm.mnuTools, mm.mnuHelp};
+        for (const QMenu* menu : top)
+            QVERIFY(!menu->isEnabled());
+        for (const ToolbarButton& b : toolbarButtons())
+            QVERIFY2(!button(b.key)->isEnabled(), b.key);
+        for (const QAction* a : w_->actions()) // the shortcuts
+            QVERIFY2(!a->isEnabled(), qPrintable(a->text()));
+        QVERIFY(!w_->commands()->refreshTimer()->isActive());
+
+        QTest::mouseClick(about->closeButton(), Qt::LeftButton);
+        for (const QMenu* menu : top)
+            QVERIFY(menu->isEnabled());
+        for (const char* key : {"Open", "SaveAs", "Find", "Help", "Exit"})
+            QVERIFY2(button(key)->isEnabled(), key);
+        QVERIFY(mm.mnuFileArray[0]->isEnabled() && mm.mnuEditArray[5]->isEnabled());
+        QVERIFY(w_->commands()->refreshTimer()->isActive());
+        // Paste waits for the next tick of the timer.
+        QVERIFY(!button("Paste")->isEnabled());
+        QTRY_VERIFY(button("Paste")->isEnabled());
+        QVERIFY(!button("Copy")->isEnabled()); // nothing converted
     }
 };
 
