@@ -6,12 +6,9 @@
 
 namespace qm {
 
-namespace {
-
-// Lower case for ASCII letters and for the two-byte UTF-8 capitals
-// U+00C0..U+00DE (except the multiplication sign), so "ÅNGSTRÖM" meets
-// "ångström".
-std::string foldCase(std::string_view s) {
+// ASCII letters and the two-byte UTF-8 capitals U+00C0..U+00DE (except the
+// multiplication sign), so "ÅNGSTRÖM" meets "ångström".
+std::string foldNameCase(std::string_view s) {
     std::string out(s);
     for (std::size_t i = 0; i < out.size(); ++i) {
         auto c = static_cast<unsigned char>(out[i]);
@@ -27,6 +24,8 @@ std::string foldCase(std::string_view s) {
     return out;
 }
 
+namespace {
+
 int16_t toShort(int v) {
     return static_cast<int16_t>(v);
 }
@@ -41,7 +40,7 @@ int firstCategory(const FindPosition& pos, int n) {
 
 bool findNameMatches(std::string_view name, std::string_view text, bool matchCase) {
     if (matchCase) return name.find(text) != std::string_view::npos;
-    return foldCase(name).find(foldCase(text)) != std::string::npos;
+    return foldNameCase(name).find(foldNameCase(text)) != std::string::npos;
 }
 
 int findCategoryCount(const ConversionTable& t) {

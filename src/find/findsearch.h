@@ -37,6 +37,9 @@ struct FindOutcome {
 
 // The name contains the text anywhere, blanks included. Without matchCase
 // letter case is ignored (ASCII and the accented Latin-1 letters).
+// Lower case for comparing names: ASCII and the accented Latin-1 capitals.
+std::string foldNameCase(std::string_view s);
+
 bool findNameMatches(std::string_view name, std::string_view text, bool matchCase);
 
 // The next unit whose name contains the text. A hit on the last unit of a
