@@ -11,7 +11,7 @@ namespace qm {
 namespace {
 
 struct Ranked {
-    int kind;         // 0 whole name, 1 start, 2 word start, 3 anywhere
+    int kind;         // 0 whole name, 1 first word, 2 start, 3 word start, 4 anywhere
     std::size_t at;   // where the text begins in the name
     std::size_t size; // length of the name
     int order;        // the category's place in the tree
@@ -21,10 +21,17 @@ struct Ranked {
     auto key() const { return std::tie(kind, at, size, order, unit); }
 };
 
+bool isWordChar(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
+           (static_cast<unsigned char>(c) >= 0x80);
+}
+
 int matchKind(const std::string& name, const std::string& text, std::size_t at) {
-    if (at == 0) return name.size() == text.size() ? 0 : 1;
-    const char before = name[at - 1];
-    return (before == ' ' || before == '(' || before == '-' || before == '/') ? 2 : 3;
+    if (at == 0) {
+        if (name.size() == text.size()) return 0;
+        return isWordChar(name[text.size()]) ? 2 : 1;
+    }
+    return isWordChar(name[at - 1]) ? 4 : 3;
 }
 
 } // namespace

@@ -22,8 +22,9 @@ struct QuickMatch {
 };
 
 // Letter case is ignored; surrounding blanks of the text are not part of it.
-// Ranking: the whole name, then names starting with the text, then a word
-// starting with it, then anywhere; within each, an earlier place, then a
+// Ranking: the whole name, then the name's whole first word ("Pound (troy)"),
+// then names starting with the text, then a word starting with it, then
+// anywhere; within each, an earlier place, then a
 // shorter name, then the tree's order. The constants are not units and are
 // left out. At most `limit` matches.
 std::vector<QuickMatch> quickSearch(const ConversionTable& t, std::string_view text,

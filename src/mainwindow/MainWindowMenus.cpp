@@ -6,6 +6,7 @@
 #include "auxwindows/AboutDialog.h"
 #include "auxwindows/HelpWindow.h"
 #include "find/FindDialog.h"
+#include "find/QuickSearchPopup.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -71,6 +72,11 @@ MainWindowCommands::MainWindowCommands(MainWindow& w) : QObject(&w), w_(w) {
     findAgain->setShortcut(QKeySequence(Qt::Key_F3));
     w_.addAction(findAgain);
     connect(findAgain, &QAction::triggered, this, [this] { FindDialog::repeatFor(w_); });
+    // The quick unit search, after the Edit menu's own items.
+    QAction* goTo = menus.mnuEdit->addAction(QStringLiteral("&Go to Unit..."));
+    goTo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
+    w_.addAction(goTo);
+    connect(goTo, &QAction::triggered, this, [this] { QuickSearchPopup::showFor(w_); });
 
     tmrChangeMenus = new QTimer(this);
     tmrChangeMenus->setObjectName(QStringLiteral("tmrChangeMenus"));

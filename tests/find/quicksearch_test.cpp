@@ -16,7 +16,7 @@ ConversionTable quickTable() {
         {"Number System", {"Decimal"}},
         {"Constants", {"metre stick"}},
         {"Length", {"kilometre", "metre", "centimetre", "mile"}},
-        {"Area", {"square metre", "metre squared"}},
+        {"Area", {"square metre", "metre squared", "metreage"}},
         {"Volume", {"cubic metre"}},
         {"Hidden", {"metre"}}};
     ConversionTable t;
@@ -39,19 +39,19 @@ TEST(QuickSearch, BestMatchesFirst) {
         std::vector<std::string> labels;
     };
     const std::vector<Row> rows{
-        // Whole name, start (shorter first), word start (earlier first),
-        // anywhere (earlier first); constants and hidden categories left out.
+        // Whole name, first word, start (shorter first), word start (earlier
+        // first), anywhere (earlier first); constants and hidden categories left out.
         {"m",
-         {"mile - Length", "metre - Length", "metre squared - Area", "cubic metre - Volume",
-          "square metre - Area", "Decimal - Number System", "kilometre - Length",
-          "centimetre - Length"}},
-        {" METRE ",
-         {"metre - Length", "metre squared - Area", "cubic metre - Volume", "square metre - Area",
+         {"mile - Length", "metre - Length", "metreage - Area", "metre squared - Area",
+          "cubic metre - Volume", "square metre - Area", "Decimal - Number System",
           "kilometre - Length", "centimetre - Length"}},
+        {" METRE ",
+         {"metre - Length", "metre squared - Area", "metreage - Area", "cubic metre - Volume",
+          "square metre - Area", "kilometre - Length", "centimetre - Length"}},
         {"re sq", {"metre squared - Area"}},
         {"etre",
-         {"metre - Length", "metre squared - Area", "kilometre - Length", "centimetre - Length",
-          "cubic metre - Volume", "square metre - Area"}},
+         {"metre - Length", "metreage - Area", "metre squared - Area", "kilometre - Length",
+          "centimetre - Length", "cubic metre - Volume", "square metre - Area"}},
         {"zz", {}},
         {"   ", {}},
     };

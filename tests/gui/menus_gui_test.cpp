@@ -91,8 +91,8 @@ class MenusTest : public QObject, public test::WindowFixture {
         QCOMPARE(m().mnuFileArray[1]->shortcut(), QKeySequence());
         QCOMPARE(m().mnuFileArray[2]->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
         QCOMPARE(m().mnuFileArray[4]->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
-        QCOMPARE(texts(m().mnuEdit->actions()),
-                 (QStringList{"&Copy", "&Paste", "-", "&History", "-", "&Find..."}));
+        QCOMPARE(texts(m().mnuEdit->actions()), (QStringList{"&Copy", "&Paste", "-", "&History",
+                                                             "-", "&Find...", "&Go to Unit..."}));
         QCOMPARE(m().mnuEditArray[5]->shortcut(), QKeySequence(QStringLiteral("Ctrl+F")));
         QCOMPARE(texts(m().mnuEditCopy->actions()),
                  (QStringList{"Con&version Result", "&Calculation Result", "&Unit Properties"}));
