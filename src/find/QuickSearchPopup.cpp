@@ -68,9 +68,6 @@ bool QuickSearchPopup::eventFilter(QObject* watched, QEvent* event) {
     case Qt::Key_Enter:
         choose(key->modifiers().testFlag(Qt::ShiftModifier));
         return true;
-    case Qt::Key_Escape:
-        close();
-        return true;
     default:
         return false;
     }

@@ -1,16 +1,18 @@
 // The Find and About windows on the real main window: Find Next walking the
-// hits and reporting the end, F3 with the dialog closed, and the About window
-// switching the main window's commands off and on.
+// hits and reporting the end, F3 with the dialog closed, the About window
+// switching the main window's commands off and on, and the quick unit search.
 #include "windowfixture.h"
 
 #include "auxwindows/AboutDialog.h"
 #include "find/FindDialog.h"
+#include "find/QuickSearchPopup.h"
 
 #include "mainwindow/menustate.h"
 
 #include <QCheckBox>
 #include <QClipboard>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
@@ -91,6 +93,38 @@ class FindTest : public QObject, public test::WindowFixture {
         }
         d->findBox()->setText(QStringLiteral("  "));
         QVERIFY(!d->findButton()->isEnabled());
+    }
+
+    void quickSearchChoosesUnitsOfAnotherCategory() {
+        struct Pick {
+            const char* text;
+            Qt::KeyboardModifiers mods;
+            const char* first; // the best match, highlighted
+            int panel;
+            const char* unit;
+        };
+        const Pick picks[] = {{"KILO", Qt::NoModifier, "kilogram - Mass", 2, "kilogram"},
+                              {"pou", Qt::ShiftModifier, "Pound - Mass", 4, "Pound"}};
+        for (const Pick& p : picks) {
+            QTest::keyClick(w_.get(), Qt::Key_U, Qt::ControlModifier);
+            auto* q = w_->findChild<QuickSearchPopup*>();
+            QVERIFY(q && q->isVisible());
+            QTest::keyClicks(q->textBox(), QString::fromLatin1(p.text));
+            QCOMPARE(q->matchList()->currentItem()->text(), QString::fromUtf8(p.first));
+            QTest::keyClick(q->textBox(), Qt::Key_Return, p.mods);
+            QVERIFY(!q->isVisible());
+            QCOMPARE(w_->program().sel.psSelGroupName, std::string("Mass"));
+            QCOMPARE(w_->panelText(p.panel), QString::fromUtf8(p.unit));
+        }
+        typeInput("1");
+        QCOMPARE(outputText(), QStringLiteral("2.20462"));
+        // Escape closes without choosing.
+        QTest::keyClick(w_.get(), Qt::Key_U, Qt::ControlModifier);
+        auto* q = w_->findChild<QuickSearchPopup*>();
+        QTest::keyClicks(q->textBox(), QStringLiteral("metre"));
+        QTest::keyClick(q->textBox(), Qt::Key_Escape);
+        QVERIFY(!q->isVisible());
+        QCOMPARE(w_->program().sel.psSelGroupName, std::string("Mass"));
     }
 
     void aboutSwitchesTheCommandsOffAndOn() {
