@@ -91,6 +91,13 @@ class FindTest : public QObject, public test::WindowFixture {
             QTest::mouseClick(d->findButton(), Qt::LeftButton);
             QCOMPARE(w_->program().sel.psSelGroupName, std::string(category));
         }
+        // Outside the text box a plain letter acts as an access key.
+        d->caseBox()->setFocus();
+        QTest::keyClick(d, Qt::Key_U);
+        QTest::keyClick(d, Qt::Key_C);
+        QVERIFY(d->kindButton(1)->isChecked() && d->caseBox()->isChecked());
+        QTest::keyClick(d, Qt::Key_N);
+        QCOMPARE(d->focusWidget(), d->findBox());
         d->findBox()->setText(QStringLiteral("  "));
         QVERIFY(!d->findButton()->isEnabled());
     }
