@@ -10,6 +10,7 @@
 
 #include <QObject>
 #include <QPoint>
+#include <QPointer>
 #include <QString>
 
 #include <array>
@@ -18,6 +19,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 class QAction;
 class QMenu;
@@ -100,6 +102,9 @@ class MainWindowCommands : public QObject {
 
     // One tick of the refresh timer.
     void refresh();
+    // Switches the menus, the toolbar and the shortcuts off (the About window
+    // is open) or on again; the refresh timer stops and starts with them.
+    void mEnableMainCommands(bool enabled);
     // The checked view and arrange items and pressed buttons follow the settings.
     void syncViewChecks();
     // Makes the history items show the history's entries.
@@ -167,6 +172,8 @@ class MainWindowCommands : public QObject {
     bool shown_ = false;           // the window has been shown once
     bool restoringLayout_ = false; // no saving while the stored layout is applied
     std::map<const QAction*, bool> planned_;
+    // Shortcuts switched off while the About window is open.
+    std::vector<QPointer<QAction>> switchedOff_;
     QPoint pressPos_;                          // where the last right press on the list was
     std::string savedToolbar_;                 // the toolbar layout last written
     std::shared_ptr<MainWindowFileUi> fileUi_; // made on first use

@@ -3,7 +3,10 @@
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/MainWindowCommands.h"
 
+#include "auxwindows/AboutDialog.h"
 #include "auxwindows/HelpWindow.h"
+#include "find/FindDialog.h"
+#include "find/QuickSearchPopup.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -61,6 +64,19 @@ MainWindowCommands::MainWindowCommands(MainWindow& w) : QObject(&w), w_(w) {
     buildPopups();
     buildToolbar();
     w_.askSaveOnClose = [this] { return askSaveBeforeClosing(); };
+    hooks.find = [this] { FindDialog::showFor(w_); };
+    hooks.about = [this] { frmAbout::showFor(w_); };
+    // F3 repeats the last search while the Find dialog is closed.
+    auto* findAgain = new QAction(QStringLiteral("Find Next"), this);
+    findAgain->setObjectName(QStringLiteral("findAgain"));
+    findAgain->setShortcut(QKeySequence(Qt::Key_F3));
+    w_.addAction(findAgain);
+    connect(findAgain, &QAction::triggered, this, [this] { FindDialog::repeatFor(w_); });
+    // The quick unit search, after the Edit menu's own items.
+    QAction* goTo = menus.mnuEdit->addAction(QStringLiteral("&Go to Unit..."));
+    goTo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
+    w_.addAction(goTo);
+    connect(goTo, &QAction::triggered, this, [this] { QuickSearchPopup::showFor(w_); });
 
     tmrChangeMenus = new QTimer(this);
     tmrChangeMenus->setObjectName(QStringLiteral("tmrChangeMenus"));
@@ -280,6 +296,40 @@ void MainWindowCommands::refresh() {
     if (r.pasteCalculation) w_.mnuEditPasteArray[1]->setEnabled(*r.pasteCalculation);
     syncViewChecks();
     reapplyAvailability();
+}
+
+void MainWindowCommands::mEnableMainCommands(bool enabled) {
+    const MainMenus& m = menus;
+    for (QMenu* menu : {m.mnuFile, m.mnuEdit, m.mnuView, m.mnuTools, m.mnuHelp})
+        menu->setEnabled(enabled);
+    if (!enabled) {
+        tmrChangeMenus->stop();
+        for (QAction* a : w_.actions())
+            if (a->isEnabled()) switchedOff_.emplace_back(a);
+        for (QAction* a : w_.actions())
+            a->setEnabled(false);
+        for (const auto& [key, b] : buttons_)
+            b->setEnabled(false);
+        return;
+    }
+    for (const QPointer<QAction>& a : switchedOff_)
+        if (a) a->setEnabled(true);
+    switchedOff_.clear();
+    for (const char* key : {"Open", "SaveAs", "Print", "Find", "List", "Details", "SortTree",
+                            "SortList", "Calc", "Options", "Help", "Exit"})
+        setButtonEnabled(key, true);
+    reapplyAvailability(); // a command without its window stays off
+    tmrChangeMenus->start();
+    // The copy and paste buttons follow their menu items again at the next tick.
+    QTimer::singleShot(tmrChangeMenus->interval(), this, [this] {
+        if (!tmrChangeMenus->isActive()) return;
+        const std::pair<const char*, QAction*> mirrors[] = {{"Copy", w_.mnuEditCopyArray[0]},
+                                                            {"CopyCalc", w_.mnuEditCopyArray[1]},
+                                                            {"Paste", w_.mnuEditPasteArray[0]},
+                                                            {"PasteCalc", w_.mnuEditPasteArray[1]}};
+        for (const auto& [key, item] : mirrors)
+            setButtonEnabled(key, item->isEnabled());
+    });
 }
 
 void MainWindowCommands::syncViewChecks() {

@@ -76,13 +76,13 @@ class MenusTest : public QObject, public test::WindowFixture {
 
     void itemsAndButtonsReachTheirCommands() {
         QVERIFY(m().mnuViewArray[1]->isChecked() && m().mnuLogArray[0]->isChecked());
-        QVERIFY(!m().mnuEditArray[5]->isEnabled()); // no find window: unavailable
-        int finds = 0;
-        c().hooks.find = [&] { ++finds; };
+        QVERIFY(!m().mnuFileArray[4]->isEnabled()); // no print window: unavailable
+        int prints = 0;
+        c().hooks.print = [&] { ++prints; };
         c().refresh();
-        button("Find")->trigger();
-        m().mnuEditArray[5]->trigger();
-        QCOMPARE(finds, 2);
+        button("Print")->trigger();
+        m().mnuFileArray[4]->trigger();
+        QCOMPARE(prints, 2);
         m().mnuViewArray[0]->trigger(); // List
         QCOMPARE(qobject_cast<QStackedWidget*>(w_->detailsView()->parentWidget())->currentWidget(),
                  static_cast<QWidget*>(w_->listModeView()));

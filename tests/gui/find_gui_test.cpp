@@ -1,0 +1,175 @@
+// The Find and About windows on the real main window: Find Next walking the
+// hits and reporting the end, F3 with the dialog closed, the About window
+// switching the main window's commands off and on, and the quick unit search.
+#include "windowfixture.h"
+
+#include "auxwindows/AboutDialog.h"
+#include "find/FindDialog.h"
+#include "find/QuickSearchPopup.h"
+
+#include "mainwindow/menustate.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace qm {
+
+class FindTest : public QObject, public test::WindowFixture {
+    Q_OBJECT
+
+  private:
+    MainMenus& m() const { return w_->commands()->menus; }
+    QAction* button(const char* key) const {
+        return w_->commands()->button(QString::fromLatin1(key));
+    }
+    QString currentRow() const {
+        const QModelIndex i = w_->detailsView()->currentIndex();
+        return i.isValid() ? w_->listRowText(i.row()) : QString();
+    }
+
+  private slots:
+    void init() {
+        setUp();
+        start();
+    }
+    void cleanup() { tearDown(); }
+
+    void findNextWalksTheHitsAndReportsTheEnd() {
+        m().mnuEditArray[5]->trigger();
+        auto* d = w_->findChild<FindDialog*>();
+        QVERIFY(d && d->isVisible());
+        QVERIFY(!d->findButton()->isEnabled()); // nothing to look for yet
+        QTest::keyClicks(d->findBox(), QStringLiteral("AR"));
+        struct Press {
+            const char* category;
+            const char* row;
+            const char* caption;
+        };
+        // Binary, Yard (the last unit of Length), square metre, then the end
+        // of the table, where the selection stays; the walk starts over.
+        const Press presses[] = {{"Number System", "Binary", "Find"},
+                                 {"Length", "Yard", "Find"},
+                                 {"Area", "square metre", "Find"},
+                                 {"Area", "square metre", "End of Search"},
+                                 {"Number System", "Binary", "Find"}};
+        for (const Press& p : presses) {
+            QTest::mouseClick(d->findButton(), Qt::LeftButton);
+            QCOMPARE(w_->program().sel.psSelGroupName, std::string(p.category));
+            QCOMPARE(currentRow(), QString::fromUtf8(p.row));
+            QCOMPARE(d->windowTitle(), QString::fromUtf8(p.caption));
+        }
+        // Matching case finds nothing and starts over.
+        d->caseBox()->setChecked(true);
+        QTest::mouseClick(d->findButton(), Qt::LeftButton);
+        QCOMPARE(d->windowTitle(), QStringLiteral("End of Search"));
+        d->caseBox()->setChecked(false);
+
+        // Closed, the dialog keeps its text and F3 goes on from the last hit;
+        // its place is kept in the settings.
+        d->move(140, 90);
+        QTest::keyClick(d, Qt::Key_Escape);
+        QVERIFY(!d->isVisible());
+        QCOMPARE(w_->program().settings.FindLeft, 140 * 15.0f);
+        for (const char* row : {"Binary", "Yard"}) {
+            QTest::keyClick(w_.get(), Qt::Key_F3);
+            QCOMPARE(currentRow(), QString::fromUtf8(row));
+        }
+        m().mnuEditArray[5]->trigger();
+        QCOMPARE(d->findBox()->text(), QStringLiteral("AR"));
+        QCOMPARE(d->pos(), QPoint(140, 90));
+
+        // Categories: the last one is found again while the text matches it.
+        d->findBox()->setText(QStringLiteral("t"));
+        d->kindButton(0)->setChecked(true);
+        for (const char* category :
+             {"Number System", "Constants", "Length", "Temperature", "Temperature"}) {
+            QTest::mouseClick(d->findButton(), Qt::LeftButton);
+            QCOMPARE(w_->program().sel.psSelGroupName, std::string(category));
+        }
+        // Outside the text box a plain letter acts as an access key.
+        d->caseBox()->setFocus();
+        QTest::keyClick(d, Qt::Key_U);
+        QTest::keyClick(d, Qt::Key_C);
+        QVERIFY(d->kindButton(1)->isChecked() && d->caseBox()->isChecked());
+        QTest::keyClick(d, Qt::Key_N);
+        QCOMPARE(d->focusWidget(), d->findBox());
+        d->findBox()->setText(QStringLiteral("  "));
+        QVERIFY(!d->findButton()->isEnabled());
+    }
+
+    void quickSearchChoosesUnitsOfAnotherCategory() {
+        struct Pick {
+            const char* text;
+            Qt::KeyboardModifiers mods;
+            const char* first; // the best match, highlighted
+            int panel;
+            const char* unit;
+        };
+        const Pick picks[] = {{"KILO", Qt::NoModifier, "kilogram - Mass", 2, "kilogram"},
+                              {"pou", Qt::ShiftModifier, "Pound - Mass", 4, "Pound"}};
+        for (const Pick& p : picks) {
+            QTest::keyClick(w_.get(), Qt::Key_U, Qt::ControlModifier);
+            auto* q = w_->findChild<QuickSearchPopup*>();
+            QVERIFY(q && q->isVisible());
+            QTest::keyClicks(q->textBox(), QString::fromLatin1(p.text));
+            QCOMPARE(q->matchList()->currentItem()->text(), QString::fromUtf8(p.first));
+            QTest::keyClick(q->textBox(), Qt::Key_Return, p.mods);
+            QVERIFY(!q->isVisible());
+            QCOMPARE(w_->program().sel.psSelGroupName, std::string("Mass"));
+            QCOMPARE(w_->panelText(p.panel), QString::fromUtf8(p.unit));
+        }
+        typeInput("1");
+        QCOMPARE(outputText(), QStringLiteral("2.20462"));
+        // Escape closes without choosing.
+        QTest::keyClick(w_.get(), Qt::Key_U, Qt::ControlModifier);
+        auto* q = w_->findChild<QuickSearchPopup*>();
+        QTest::keyClicks(q->textBox(), QStringLiteral("metre"));
+        QTest::keyClick(q->textBox(), Qt::Key_Escape);
+        QVERIFY(!q->isVisible());
+        QCOMPARE(w_->program().sel.psSelGroupName, std::string("Mass"));
+    }
+
+    void aboutSwitchesTheCommandsOffAndOn() {
+        QGuiApplication::clipboard()->setText(QStringLiteral("12"));
+        w_->commands()->refresh();
+        QVERIFY(button("Paste")->isEnabled());
+        m().mnuHelpArray[2]->trigger();
+        auto* about = w_->findChild<frmAbout*>();
+        QVERIFY(about && about->isVisible());
+        // Only our own name, licence and Qt version: no address of anyone.
+        for (const QLabel* l : about->findChildren<QLabel*>())
+            QVERIFY2(!l->text().contains(QLatin1String("://")) && !l->text().contains(u'@'),
+                     qPrintable(l->text()));
+        const MainMenus& mm = m();
+        const QMenu* top[] = {mm.mnuFile, mm.mnuEdit, mm.mnuView, mm.mnuTools, mm.mnuHelp};
+        for (const QMenu* menu : top)
+            QVERIFY(!menu->isEnabled());
+        for (const ToolbarButton& b : toolbarButtons())
+            QVERIFY2(!button(b.key)->isEnabled(), b.key);
+        for (const QAction* a : w_->actions()) // the shortcuts
+            QVERIFY2(!a->isEnabled(), qPrintable(a->text()));
+        QVERIFY(!w_->commands()->refreshTimer()->isActive());
+
+        QTest::mouseClick(about->closeButton(), Qt::LeftButton);
+        for (const QMenu* menu : top)
+            QVERIFY(menu->isEnabled());
+        for (const char* key : {"Open", "SaveAs", "Find", "Help", "Exit"})
+            QVERIFY2(button(key)->isEnabled(), key);
+        QVERIFY(mm.mnuFileArray[0]->isEnabled() && mm.mnuEditArray[5]->isEnabled());
+        QVERIFY(w_->commands()->refreshTimer()->isActive());
+        // Paste waits for the next tick of the timer.
+        QVERIFY(!button("Paste")->isEnabled());
+        QTRY_VERIFY(button("Paste")->isEnabled());
+        QVERIFY(!button("Copy")->isEnabled()); // nothing converted
+    }
+};
+
+} // namespace qm
+
+QTEST_MAIN(qm::FindTest)
+#include "find_gui_test.moc"
