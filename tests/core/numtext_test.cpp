@@ -8,7 +8,6 @@
 #include <cstring>
 #include <random>
 #include <string>
-#include <vector>
 
 using namespace qm;
 
@@ -35,7 +34,6 @@ TEST(PrefixValue, ReadsTheLongestLeadingNumber) {
 // Random texts on both sides of the quick reading's limits (15 digits, 10^22):
 // each reads as the correctly rounded value.
 TEST(PrefixValue, PlainDecimalsAreReadExactly) {
-    std::vector<std::string> texts;
     std::mt19937_64 rng(12345);
     for (int n = 0; n < 20000; ++n) {
         std::string t = rng() % 4 == 0 ? "-" : "";
@@ -47,14 +45,9 @@ TEST(PrefixValue, PlainDecimalsAreReadExactly) {
         for (int i = 0; i < fracDigits || (intDigits == 0 && i == 0); ++i)
             t += static_cast<char>('0' + rng() % 10);
         if (rng() % 3 == 0) t += "e" + std::to_string(static_cast<int>(rng() % 60) - 30);
-        texts.push_back(t);
-    }
-    for (const std::string& t : texts) {
-        const bool negative = t[0] == '-';
         double b = 0;
-        std::from_chars(t.data() + (negative ? 1 : 0), t.data() + t.size(), b);
+        std::from_chars(t.data(), t.data() + t.size(), b);
         const double a = pPrefixValue(t);
-        b = negative ? -b : b;
         ASSERT_EQ(std::memcmp(&a, &b, sizeof a), 0) << t << ": " << a << " vs " << b;
     }
 }
