@@ -17,18 +17,14 @@ enum Unit : int16_t { M = 1, KM = 2, INCH = 3, ZERO = 4, BAD = 5, HUGE_ = 6 };
 enum Temp : int16_t { K = 1, C = 2, F = 3, MK = 4 };
 enum Radix : int16_t { DEC = 3, HEX = 4 };
 
-struct Style {
-    int16_t digits = 6, sciDigits = 6, integer = 0, numFormat = 0;
-    bool showError = false;
-};
-const Style d4{4}, d7{7}, d8{8}, integer{6, 6, 1}, sci{6, 6, 0, 1}, err{6, 6, 0, 0, true};
+const NumberStyle d4{4}, d7{7}, d8{8}, integer{6, 6, 1}, sci{6, 6, 0, 1}, err{6, 6, 0, 0, true};
 
 enum Outcome { Plain, Hint, Factors }; // what is shown besides the result
 // Input and expected text are written with the period, and typed and shown
 // with the comma in comma mode.
 struct Case {
     const char *input, *expected;
-    Style style = {};
+    NumberStyle style = {};
     int16_t from = M, into = M, node = kLength;
     Outcome shown = Plain;
 };
@@ -89,11 +85,10 @@ class Driver : public ::testing::Test {
     }
 
     std::optional<std::string> run(int16_t node, int16_t from, int16_t into,
-                                   const std::string& input, const Style& s,
+                                   const std::string& input, NumberStyle style,
                                    const DecimalSettings& dec) {
         prompt = {};
         const ConversionInput in{input, from, into, node, static_cast<int16_t>(node - 2)};
-        NumberStyle style{s.digits, s.sciDigits, s.integer, s.numFormat, s.showError};
         style.deriveSciBounds();
         return pExecConversion(table, in, style, dec, state, prompt);
     }
@@ -125,7 +120,7 @@ TEST_F(Driver, UnexpectedFailuresReportTheLastLabel) {
     const struct {
         int16_t node, into;
         const char* input;
-        Style style;
+        NumberStyle style;
         const char* label;
         bool reported;
     } cases[] = {
