@@ -7,21 +7,19 @@
 using namespace qm;
 
 TEST(LocaleCheck, JudgesThePeriodFirstAndTellsOnlyWhileAsked) {
-    struct Case {
+    // The formatted 1.23, ShowCheckLocale before, the mode and name judged, told.
+    const struct {
         const char* formatted;
-        int16_t show; // ShowCheckLocale before
+        int16_t show;
         int mode;
         const char* name;
         bool told;
     } cases[] = {
-        {"1.23", 1, 0, "period", true},
-        {"1,23", 1, 1, "comma", true},
-        {"1.234,00", 1, 0, "period", true},
-        {"1,23", 0, 1, "comma", false},
-        {"1\xD9\xAB"
-         "23",
-         1, 0, "", false},
-        {"", 1, 0, "", false},
+        // clang-format off
+        {"1.23", 1, 0, "period", true}, {"1,23", 1, 1, "comma", true},
+        {"1.234,00", 1, 0, "period", true}, {"1,23", 0, 1, "comma", false},
+        {"1\xD9\xAB" "23", 1, 0, "", false}, {"", 1, 0, "", false},
+        // clang-format on
     };
     for (auto c : cases) {
         RecordingPrompt prompt;

@@ -12,78 +12,41 @@ namespace {
 
 const CalcOptions kDeg{0, 0}, kCommonLog{1, 0}, kRadians{0, 1};
 
-NumberStyle style(int16_t digits, int16_t integer = 0, int16_t numFormat = 0) {
-    NumberStyle s;
-    s.pnDigits = digits;
-    s.pnInteger = integer;
-    s.pnNumFormat = numFormat;
-    return s;
-}
-
+// Formula and result written with the period, typed and shown with the comma
+// in comma mode; six digits and degrees unless a row says otherwise.
 struct Case {
-    const char* formula; // with the period; typed with the comma in comma mode
-    CalcOptions options;
-    NumberStyle style;
-    const char* expected; // likewise
+    const char *formula, *expected;
+    NumberStyle style = {};
+    CalcOptions options = kDeg;
     bool hint = false;
 };
 
+// A leading sign belongs to the number and a sign after e is no operator; a
+// function name at the end takes the argument before it, a number before the
+// name is ignored, SQR takes the magnitude and an empty argument is 0; names
+// are replaced twice at most; "1,5" holds the other separator.
+// clang-format off
 const Case kCases[] = {
-    {"2+3", kDeg, style(6), "5.00000"},
-    {" -5*2 ", kDeg, style(6), "-10.0000"},   // the leading sign belongs to the number
-    {"1e-3*2", kDeg, style(6), "0.00200000"}, // the sign after e is no operator
-    {"1E+3-1", kDeg, style(6), "999.000"},
-    {"2^10", kDeg, style(6), "1024.00"},
-    {"10/4", kDeg, style(6), "2.50000"},
-    {" 2 * 3 ", kDeg, style(6), "6.00000"},
-    {"SIN30", kDeg, style(6), "0.500000"},
-    {"30SIN", kDeg, style(6), "0.500000"},  // the name at the end: argument before it
-    {"2SIN30", kDeg, style(6), "0.500000"}, // the 2 is ignored
-    {"cOs60", kDeg, style(6), "0.500000"},
-    {"TAN45", kDeg, style(6), "1.00000"},
-    {"SIN1.5707963267949", kRadians, style(6), "1.00000"},
-    {"SQR-16", kDeg, style(6), "4.00000"}, // the magnitude
-    {"LOG-1000", kCommonLog, style(6), "3.00000"},
-    {"LOG100", kDeg, style(6), "4.60517"},
-    {"SIN", kDeg, style(6), "0.00000E+00"}, // empty argument: sin 0
-    {"SIN30.5", kDeg, style(6), "0.507538"},
-    {"pi*PI", kDeg, style(12), "9.86960440109"},
-    {"PA*PA", kDeg, style(10), "9.872078305"},
-    {"PI*1", kDeg, style(12), "3.14159265359"},
-    {"PI", kDeg, style(6), "3.14159"},
-    {"5", kDeg, style(6), "5.00000"}, // a plain number is its own value
-    {"-2.5e3", kDeg, style(6), "-2500.00"},
-    {".5", kDeg, style(6), "0.500000"},
-    {"1000000*1", kDeg, style(6), "1.00000E+06"}, // in range, 7 integer digits
-    {"1000000*1", kDeg, style(7), "1000000"},
-    {"1000001*1", kDeg, style(7), "1.000001E+06"},   // beyond 10^6
-    {"0.000001*1", kDeg, style(6), "0.00000100000"}, // lower bound inclusive
-    {"0.0000009*1", kDeg, style(6), "9.00000E-07"},
-    {"0.000123456789*1", kDeg, style(10), "1.234567890E-04"}, // 15 characters
-    {"-0.000123456789*1", kDeg, style(8), "-0.00012345679"},  // 14: kept
-    {"2.7*1", kDeg, style(6, 1), "3"},
-    {"1e7*1", kDeg, style(6, 1), "1.00000E+07"},
-    {"12.5*1", kDeg, style(6, 0, 2), "1.25000E+01"}, // any NumFormat but 0
-    {"1e200*1e100", kDeg, style(6), "1.00000E+300"},
-    // no result
-    {"1,5+1", kDeg, style(6), "Input error", true}, // the other separator
-    {"2+3*4", kDeg, style(6), "Input error"},       // the right operand is no number
-    {"5+", kDeg, style(6), "Input error"},
-    {"3*", kDeg, style(6), "Input error"},
-    {"abc", kDeg, style(6), "Input error"},
-    {"2PI", kDeg, style(6), "Input error"},
-    {"", kDeg, style(6), "Input error"},
-    {"SINx", kDeg, style(6), "Input error"},
-    {"1e*2", kDeg, style(6), "Input error"},
-    {"PI*PIPI", kDeg, style(6), "Input error"}, // names are replaced twice at most
-    {"1.5.5+1", kDeg, style(6), "Input error"},
-    {"1e99999999999999999999+1", kDeg, style(6), "Input error"},
-    {"1/0", kDeg, style(6), "Input error"},
-    {"LOG0", kDeg, style(6), "Input error"},
-    {"0^-1", kDeg, style(6), "Input error"},
-    {"1e300*1e300", kDeg, style(6), "Input error"},
-    {"-8^0.5", kDeg, style(6), "Input error"},
+    {"2+3", "5.00000"}, {" -5*2 ", "-10.0000"}, {"1e-3*2", "0.00200000"}, {"1E+3-1", "999.000"},
+    {"2^10", "1024.00"}, {"10/4", "2.50000"}, {" 2 * 3 ", "6.00000"}, {"SIN30", "0.500000"},
+    {"30SIN", "0.500000"}, {"2SIN30", "0.500000"}, {"cOs60", "0.500000"}, {"TAN45", "1.00000"},
+    {"SIN1.5707963267949", "1.00000", {}, kRadians}, {"SQR-16", "4.00000"},
+    {"LOG-1000", "3.00000", {}, kCommonLog}, {"LOG100", "4.60517"}, {"SIN", "0.00000E+00"},
+    {"SIN30.5", "0.507538"}, {"pi*PI", "9.86960440109", {12}}, {"PA*PA", "9.872078305", {10}},
+    {"PI*1", "3.14159265359", {12}}, {"PI", "3.14159"}, {"5", "5.00000"}, {".5", "0.500000"},
+    {"-2.5e3", "-2500.00"}, {"1000000*1", "1.00000E+06"}, {"1000000*1", "1000000", {7}},
+    {"1000001*1", "1.000001E+06", {7}}, {"0.000001*1", "0.00000100000"},
+    {"0.0000009*1", "9.00000E-07"}, {"0.000123456789*1", "1.234567890E-04", {10}},
+    {"-0.000123456789*1", "-0.00012345679", {8}}, {"2.7*1", "3", {6, 6, 1}},
+    {"1e7*1", "1.00000E+07", {6, 6, 1}}, {"12.5*1", "1.25000E+01", {6, 6, 0, 2}},
+    {"1e200*1e100", "1.00000E+300"}, {"1,5+1", "Input error", {}, kDeg, true},
+    {"2+3*4", "Input error"}, {"5+", "Input error"}, {"3*", "Input error"},
+    {"abc", "Input error"}, {"2PI", "Input error"}, {"", "Input error"}, {"SINx", "Input error"},
+    {"1e*2", "Input error"}, {"PI*PIPI", "Input error"}, {"1.5.5+1", "Input error"},
+    {"1e99999999999999999999+1", "Input error"}, {"1/0", "Input error"}, {"LOG0", "Input error"},
+    {"0^-1", "Input error"}, {"1e300*1e300", "Input error"}, {"-8^0.5", "Input error"},
 };
+// clang-format on
 
 } // namespace
 
@@ -103,7 +66,7 @@ TEST(Evaluator, ResultTextUnderEveryDecimalSetting) {
 TEST(Evaluator, BlankGroupSeparator) {
     RecordingPrompt p;
     const DecimalSettings blank = test::allDecimalSettings()[2];
-    EXPECT_EQ(mCalcResultText("1 000,5+1", style(6), kDeg, blank, p), "1001,50");
-    EXPECT_EQ(mCalcResultText("1 000,5+1", style(6), kDeg, test::allDecimalSettings()[1], p),
+    EXPECT_EQ(mCalcResultText("1 000,5+1", {}, kDeg, blank, p), "1001,50");
+    EXPECT_EQ(mCalcResultText("1 000,5+1", {}, kDeg, test::allDecimalSettings()[1], p),
               "Input error");
 }

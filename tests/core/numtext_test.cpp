@@ -8,34 +8,31 @@
 #include <cstring>
 #include <random>
 #include <string>
-#include <vector>
 
 using namespace qm;
 
 TEST(PrefixValue, ReadsTheLongestLeadingNumber) {
     const double inf = INFINITY;
+    // Exponents of any length give an overflow, or 0.
     const std::pair<const char*, double> cases[] = {
+        // clang-format off
         {"", 0},        {"abc", 0},     {"12abc", 12},    {"  \t\n12", 12}, {"1 2 3", 123},
         {"-1.5", -1.5}, {".5", 0.5},    {"1.5.3", 1.5},   {"1E-3", 0.001},  {"2D2", 200},
         {"2d+2", 200},  {"1e", 1},      {"2.5e-", 2.5},   {"1,5", 1},       {"-x", 0},
         {"&HFF", 255},  {"&hA", 10},    {"&O17", 15},     {"&H", 0},        {"e5", 0},
         {"  - 4", -4},  {"1e400", inf}, {"-1e400", -inf}, {"1e-400", 0},    {"0.000e999", 0},
+        {"10e9223372036854775807", inf}, {"-0.1e99999999999999999999", -inf},
+        {"99999999999999999999e-9223372036854775807", 0}, {"1e-99999999999999999999", 0},
+        {"0e99999999999999999999", 0},
+        // clang-format on
     };
     for (const auto& [text, value] : cases)
-        EXPECT_DOUBLE_EQ(pPrefixValue(text), value) << text;
-    // Exponents of any length: an overflow, or 0.
-    const std::string huge = "9223372036854775807", huger = "99999999999999999999";
-    EXPECT_EQ(pPrefixValue("10e" + huge), inf);
-    EXPECT_EQ(pPrefixValue("-0.1e" + huger), -inf);
-    EXPECT_EQ(pPrefixValue(huger + "e-" + huge), 0);
-    EXPECT_EQ(pPrefixValue("1e-" + huger), 0);
-    EXPECT_EQ(pPrefixValue("0e" + huger), 0);
+        EXPECT_EQ(pPrefixValue(text), value) << text;
 }
 
 // Random texts on both sides of the quick reading's limits (15 digits, 10^22):
 // each reads as the correctly rounded value.
 TEST(PrefixValue, PlainDecimalsAreReadExactly) {
-    std::vector<std::string> texts;
     std::mt19937_64 rng(12345);
     for (int n = 0; n < 20000; ++n) {
         std::string t = rng() % 4 == 0 ? "-" : "";
@@ -47,14 +44,9 @@ TEST(PrefixValue, PlainDecimalsAreReadExactly) {
         for (int i = 0; i < fracDigits || (intDigits == 0 && i == 0); ++i)
             t += static_cast<char>('0' + rng() % 10);
         if (rng() % 3 == 0) t += "e" + std::to_string(static_cast<int>(rng() % 60) - 30);
-        texts.push_back(t);
-    }
-    for (const std::string& t : texts) {
-        const bool negative = t[0] == '-';
         double b = 0;
-        std::from_chars(t.data() + (negative ? 1 : 0), t.data() + t.size(), b);
+        std::from_chars(t.data(), t.data() + t.size(), b);
         const double a = pPrefixValue(t);
-        b = negative ? -b : b;
         ASSERT_EQ(std::memcmp(&a, &b, sizeof a), 0) << t << ": " << a << " vs " << b;
     }
 }

@@ -33,8 +33,9 @@ TEST(Conversion, FactorsTheTableTextsGive) {
         double value;
         ConvFailure failure;
     } cases[] = {
-        {unitOf("1,5"), unitOf("1"), 1, 3.0, ConvFailure::None},     // comma read as the period
-        {unitOf("1,000,5"), unitOf("1"), 1, 2.0, ConvFailure::None}, // only the first comma
+        // With mode 1 a comma reads as the period (only the first one).
+        {unitOf("1,5"), unitOf("1"), 1, 3.0, ConvFailure::None},
+        {unitOf("1,000,5"), unitOf("1"), 1, 2.0, ConvFailure::None},
         {unitOf("1,5"), unitOf("1"), 0, 2.0, ConvFailure::None},
         {unitOf("1"), unitOf("abc"), 0, 0, ConvFailure::InvalidFactors},
         {unitOf("1"), unitOf("1e400"), 0, 0, ConvFailure::InvalidFactors},
@@ -63,15 +64,16 @@ TEST(Conversion, SpecialTemperatureRuleComparesTheOffsetTexts) {
         int16_t digits;
         bool cleared;
     } cases[] = {
-        {fahrenheit, celsius, 0, 0.0000099, 6, true},
-        {fahrenheit, celsius, 0, 0.00001, 6, false}, // strictly below only
-        {celsius, fahrenheit, 0, 0.00018, 4, true},  // the other direction
-        {celsius, fahrenheit, 0, 0.00018, 6, false},
-        {fahrenheit, kelvin, 0, 0.0000001, 6, false}, // other offsets: untouched
-        {celsius, celsius, 0, 0.0000001, 6, false},
-        {fahrenheit, unitOf("1", "\t273.15"), 0, 0.0000001, 6, false}, // only blanks trimmed
-        {fahrenheitComma, celsiusComma, 1, -0.0000222, 4, true},       // comma texts match
-        {fahrenheitComma, celsiusComma, 0, -0.0000222, 4, false},      // in comma mode only
+        // Strictly below 1/10^(digits-1), in either direction; other offsets are
+        // untouched, only blanks are trimmed, and comma texts match in comma mode only.
+        // clang-format off
+        {fahrenheit, celsius, 0, 0.0000099, 6, true}, {fahrenheit, celsius, 0, 0.00001, 6, false},
+        {celsius, fahrenheit, 0, 0.00018, 4, true}, {celsius, fahrenheit, 0, 0.00018, 6, false},
+        {fahrenheit, kelvin, 0, 0.0000001, 6, false}, {celsius, celsius, 0, 0.0000001, 6, false},
+        {fahrenheit, unitOf("1", "\t273.15"), 0, 0.0000001, 6, false},
+        {fahrenheitComma, celsiusComma, 1, -0.0000222, 4, true},
+        {fahrenheitComma, celsiusComma, 0, -0.0000222, 4, false},
+        // clang-format on
     };
     for (const auto& c : cases) {
         double r = c.result;

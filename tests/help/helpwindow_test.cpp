@@ -62,15 +62,16 @@ class HelpWindowTest : public QObject {
     }
 
     void oneWindowOpensAtEachSectionOrTheContents() {
+        // Context 0 and an unknown one open the contents, at the top.
         const std::tuple<int, const char*, const char*> topics[] = {
-            {30, "ctx30", "The Options dialog"},
-            {0, "contents", "Quantimetrix Help"}, // back at the top
-            {31, "ctx31", "The Font and Color dialog"},
+            // clang-format off
+            {30, "ctx30", "The Options dialog"}, {0, "contents", "Quantimetrix Help"},
+            {31, "ctx31", "The Font and Color dialog"}, {999, "contents", "Quantimetrix Help"},
             {52, "ctx52", "The Category Properties dialog"},
             {53, "ctx53", "The Unit Properties dialog"},
-            {999, "contents", "Quantimetrix Help"},
             {57, "ctx57", "The List Properties dialog (column headers)"},
             {58, "ctx58", "The Constant Properties dialog"},
+            // clang-format on
         };
         HelpWindow* first = show(30);
         QVERIFY(QTest::qWaitForWindowExposed(first));

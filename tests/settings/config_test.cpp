@@ -156,17 +156,16 @@ TEST(SaveCfg, CapturesTheWindowWhenAskedAndNotMinimised) {
     for (auto [saveWindowSize, minimised, layout, captured] : cases) {
         const WindowCapture w{minimised,         105,   210, 8000, 6500, 2400, 2200, 2300,
                               {1800, 1500, 900}, layout};
-        Settings s, want;
-        s.SaveWindowSize = want.SaveWindowSize = saveWindowSize;
+        Settings s;
+        s.SaveWindowSize = saveWindowSize;
         s.pnSelNodeIndex = 4; // a group: the root is kept instead
-        s.ShowMessageFlag = want.ShowMessageFlag = {1, 0, 1, 0, 0, 1};
+        s.ShowMessageFlag = {1, 0, 1, 0, 0, 1};
+        Settings want = s;
         want.ShowMessage = "101001";
         want.pnSelNodeIndex = 1;
         if (captured) {
-            std::tie(want.Left, want.Top, want.Width, want.Height) =
-                std::tuple(105, 210, 8000, 6500);
-            std::tie(want.TreeWidth, want.InputWidth, want.OutputWidth) =
-                std::tuple(2400, 2200, 2300);
+            std::tie(want.Left, want.Top, want.Width, want.Height, want.TreeWidth, want.InputWidth,
+                     want.OutputWidth) = std::tuple(105, 210, 8000, 6500, 2400, 2200, 2300);
             if (layout >= 0 && layout < 4) want.HeaderWidth[layout] = {1800, 1500, 900};
         }
         struct RefusingStore : MemoryStore {

@@ -16,16 +16,10 @@ namespace {
 // the error the read raises.
 std::string readAndWrite(char type, const char* text) {
     try {
-        switch (type) {
-        case 'I':
-            return writeInteger(readInteger(text));
-        case 'L':
-            return writeInteger(readLong(text));
-        case 'S':
-            return writeSingle(readSingle(text));
-        default:
-            return writeBoolean(readBoolean(text));
-        }
+        if (type == 'I') return writeInteger(readInteger(text));
+        if (type == 'L') return writeInteger(readLong(text));
+        if (type == 'S') return writeSingle(readSingle(text));
+        return writeBoolean(readBoolean(text));
     } catch (const RunError& e) {
         return e.kind() == RunErrorKind::Overflow ? "Overflow" : "TypeMismatch";
     }
