@@ -148,21 +148,19 @@ class UsabilityTest : public QObject, public test::WindowFixture {
             QStringList marks; // name:1 from, name:2 into, name:3 both
             QString input, output;
         };
+        // clang-format off
         const std::vector<Step> steps = {
             {"start", [] {}, {}, left, right},
-            {"left-click metre", [this] { clickRow(0, Qt::LeftButton); }, {"metre:1"}, "", right},
-            {"right-click Yard",
-             [this] { clickRow(4, Qt::RightButton); },
-             {"metre:1", "Yard:2"},
-             "",
-             ""},
+            {"left metre", [this] { clickRow(0, Qt::LeftButton); }, {"metre:1"}, "", right},
+            {"right Yard", [this] { clickRow(4, Qt::RightButton); }, {"metre:1", "Yard:2"}, "", ""},
             {"swap", [this] { w_->swapUnits(); }, {"metre:2", "Yard:1"}, "", ""},
             {"arrange by name", [this] { w_->mChangeSortType(1); }, {"metre:2", "Yard:1"}, "", ""},
-            {"right-click Yard", [this] { clickRow(4, Qt::RightButton); }, {"Yard:3"}, "", ""},
+            {"right Yard", [this] { clickRow(4, Qt::RightButton); }, {"Yard:3"}, "", ""},
             {"another category", [this] { clickNode(7); }, {}, left, right},
             {"Constants", [this] { clickNode(5); }, {}, "", ""},
             {"back to Length", [this] { clickNode(6); }, {}, left, right},
         };
+        // clang-format on
         for (const Step& s : steps) {
             s.act();
             QCOMPARE(marks(), s.marks);
