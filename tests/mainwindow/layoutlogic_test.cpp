@@ -305,18 +305,20 @@ TEST_F(Layout, BoxesAreRealignedWhenBothAreNarrowOrTheyNoLongerFit) {
 
 TEST_F(Layout, SplitterKeepsBothPanesAtLeast300) {
     struct Case {
-        double d;
+        double first, d; // a first move, then the one tested, both from the press
         bool applied;
         double tree;
     };
     const std::vector<Case> cases = {
-        {-1460, true, 1300}, {-2460, true, 300},  {-2461, false, 2760},
-        {3840, true, 6600},  {3841, false, 2760}, {0, true, 2760},
+        {0, -1460, true, 1300},      {0, -2460, true, 300},  {0, -2461, false, 2760},
+        {0, 3840, true, 6600},       {0, 3841, false, 2760}, {0, 0, true, 2760},
+        {-1000, -2461, false, 1760}, // stops at the last valid position
     };
     for (const Case& c : cases) {
         s = Settings{};
         begin();
         f.splitterDown(1000);
+        ASSERT_TRUE(f.splitterMove(1000 + c.first, s));
         EXPECT_EQ(f.splitterMove(1000 + c.d, s), c.applied) << c.d;
         EXPECT_EQ(std::tuple(f.treeWidth(), f.listWidth(), double(s.TreeWidth)),
                   std::tuple(c.tree, 7095 - c.tree - 195, c.tree))
@@ -324,16 +326,13 @@ TEST_F(Layout, SplitterKeepsBothPanesAtLeast300) {
     }
 }
 
-TEST_F(Layout, SplitterStopsAtTheLastValidPosition) {
+TEST_F(Layout, SplitterMovesOnlyWhilePressed) {
     begin();
     EXPECT_FALSE(f.splitterMove(500, s)) << "no drag without a press";
     f.splitterDown(0);
-    EXPECT_TRUE(f.splitterMove(-1000, s));
-    EXPECT_FALSE(f.splitterMove(-2461, s)); // tree would be 299
-    EXPECT_FLOAT_EQ(s.TreeWidth, 1760);
     f.splitterUp();
-    EXPECT_FALSE(f.splitterMove(0, s));
-    EXPECT_DOUBLE_EQ(f.treeWidth(), 1760);
+    EXPECT_FALSE(f.splitterMove(500, s));
+    EXPECT_DOUBLE_EQ(f.treeWidth(), 2760);
 }
 
 TEST_F(Layout, ArrowDragKeepsBothBoxesAtLeast600) {
