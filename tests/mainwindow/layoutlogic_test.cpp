@@ -301,6 +301,10 @@ TEST_F(Layout, BoxesAreRealignedWhenBothAreNarrowOrTheyNoLongerFit) {
                   std::tuple(c.want, c.want, 75.0, c.want / c.width))
             << c.input;
     }
+    // A drag afterwards returns the input to its own left edge.
+    f.boxDragDown(0);
+    EXPECT_TRUE(f.boxDragMove(-2, 15, s));
+    EXPECT_EQ(std::tuple(f.inputLeft(), f.inputWidth()), std::tuple(90.0, 2617.0 - 30));
 }
 
 TEST_F(Layout, SplitterKeepsBothPanesAtLeast300) {
@@ -326,13 +330,16 @@ TEST_F(Layout, SplitterKeepsBothPanesAtLeast300) {
     }
 }
 
-TEST_F(Layout, SplitterMovesOnlyWhilePressed) {
+TEST_F(Layout, SplitterAndArrowMoveOnlyWhilePressed) {
     begin();
     EXPECT_FALSE(f.splitterMove(500, s)) << "no drag without a press";
+    EXPECT_FALSE(f.boxDragMove(150, 15, s));
     f.splitterDown(0);
     f.splitterUp();
-    EXPECT_FALSE(f.splitterMove(500, s));
-    EXPECT_DOUBLE_EQ(f.treeWidth(), 2760);
+    f.boxDragDown(100);
+    f.boxDragUp();
+    EXPECT_FALSE(f.splitterMove(500, s) || f.boxDragMove(150, 15, s));
+    EXPECT_EQ(widths(), std::tuple(2760.0, 2039.0, 2039.0, 90.0, 2760.0, 2039.0, 2039.0));
 }
 
 TEST_F(Layout, ArrowDragKeepsBothBoxesAtLeast600) {
@@ -356,19 +363,6 @@ TEST_F(Layout, ArrowDragKeepsBothBoxesAtLeast600) {
             << c.x;
         EXPECT_DOUBLE_EQ(f.inputRatio(), c.input / 7095) << c.x;
     }
-}
-
-TEST_F(Layout, ArrowDragAfterARealignmentReturnsTheInputToItsEdge) {
-    std::tie(s.InputWidth, s.OutputWidth) = std::tuple(605.f, 605.f);
-    begin();
-    ASSERT_EQ(resize(7095), ResizeResult::Applied);
-    f.boxDragDown(0);
-    EXPECT_TRUE(f.boxDragMove(-2, 15, s));
-    EXPECT_EQ(std::tuple(f.inputLeft(), f.inputWidth(), f.outputWidth()),
-              std::tuple(90.0, 3135.0, 3195.0));
-    f.boxDragUp();
-    EXPECT_FALSE(f.boxDragMove(50, 15, s));
-    EXPECT_DOUBLE_EQ(f.inputWidth(), 3135);
 }
 
 } // namespace
