@@ -142,17 +142,14 @@ class MainWindowTest : public QObject, public test::WindowFixture {
         QCOMPARE(units(), QStringLiteral("|"));
     }
 
-    void numberSystemConvertsAndASecondClickKeepsTheChoice() {
+    void numberSystemConvertsAndASecondClickKeepsTheRow() {
         clickNode(4);
         chooseUnits(2, 0); // Decimal into Binary
         typeInput("10");
         QCOMPARE(outputText(), QStringLiteral("0000000000001010")); // sixteen binary digits
-        clickNode(4); // the same category again: nothing is rebuilt or cleared
-        QCOMPARE(w_->panelText(2), QStringLiteral("Decimal"));
-        QVERIFY(!outputText().isEmpty());
         clickNode(5);
         clickRow(0, Qt::LeftButton);
-        clickNode(5);
+        clickNode(5); // the same category again: the list is not refilled
         QVERIFY(w_->detailsView()->currentIndex().isValid());
     }
 
@@ -279,7 +276,7 @@ class MainWindowTest : public QObject, public test::WindowFixture {
         QCOMPARE(outputText(), QStringLiteral("273.1")); // 0 Celsius in Kelvin, four digits
     }
 
-    void failedReadThenOpenShowsTheTitleAloneAndTheStoredGrid() {
+    void failedReadClosesAtOnceThenOpenShowsTheTitleAloneAndTheStoredGrid() {
         closeWindow();
         put("File", "SaveFilePath", path("missing.dat"));
         put("Option", "ShowGridLines", "0");
@@ -288,6 +285,11 @@ class MainWindowTest : public QObject, public test::WindowFixture {
         QCOMPARE(prompt_.messages.size(), std::size_t{1});
         QCOMPARE(w_->treeView()->topLevelItemCount(), 0);
         QCOMPARE(w_->windowTitle(), QStringLiteral(" Quantimetrix"));
+        put("View", "SelNodeIndex", "77");
+        QVERIFY(w_->close());
+        QCOMPARE(stored("View", "SelNodeIndex"), std::string("77")); // nothing saved
+        QVERIFY(!QFile::exists(QString::fromStdString(path("missing.dat"))));
+        start();
         w_->commands()->fileDialogHook = [this](const FileDialogSpec&) {
             return std::optional<std::string>(dataPath().toStdString());
         };
@@ -296,16 +298,6 @@ class MainWindowTest : public QObject, public test::WindowFixture {
         clickNode(6);
         QCOMPARE(w_->listRowCount(), 5);
         QVERIFY(!w_->detailsView()->showGrid());
-    }
-
-    void failedReadClosesAtOnceAndSavesNothing() {
-        closeWindow();
-        put("File", "SaveFilePath", path("missing.dat"));
-        start();
-        put("View", "SelNodeIndex", "77");
-        QVERIFY(w_->close());
-        QCOMPARE(stored("View", "SelNodeIndex"), std::string("77"));
-        QVERIFY(!QFile::exists(QString::fromStdString(path("missing.dat"))));
     }
 };
 
