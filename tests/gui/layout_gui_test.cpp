@@ -55,14 +55,12 @@ class LayoutTest : public QObject, public test::WindowFixture {
     void cleanup() { tearDown(); }
 
     void storedGeometryReachesTheWidgets() {
-        for (const auto& [key, value] : {std::pair{"Left", "600"},
-                                         {"Top", "900"},
-                                         {"Width", "7200"},
-                                         {"Height", "6000"},
-                                         {"TreeWidth", "2400"},
-                                         {"InputWidth", "1800"},
-                                         {"OutputWidth", "2400"}})
+        // clang-format off
+        for (const auto& [key, value] : {std::pair{"Left", "600"}, {"Top", "900"},
+                 {"Width", "7200"}, {"Height", "6000"}, {"TreeWidth", "2400"},
+                 {"InputWidth", "1800"}, {"OutputWidth", "2400"}})
             put("Form", key, value);
+        // clang-format on
         start();
         QCOMPARE(w_->frameGeometry(), QRect(px(600), px(900), px(7200), px(6000)));
         const ControlRects r = w_->formLayout().rects();
@@ -75,8 +73,7 @@ class LayoutTest : public QObject, public test::WindowFixture {
         QCOMPARE(w_->inputBox()->geometry(), pixels(r.input));
         QCOMPARE(w_->outputBox()->geometry(), pixels(r.output));
         QCOMPARE(arrow()->pos(), QPoint(px(r.arrow.left), px(r.arrow.top)));
-        QCOMPARE(r.tree.width, 2400.0);
-        QCOMPARE(r.input.width, 1800.0);
+        QCOMPARE(QPointF(r.tree.width, r.input.width), QPointF(2400, 1800));
         QCOMPARE(r.list.right(), innerWidth() - 75);
     }
 

@@ -61,7 +61,6 @@ class WindowFixture {
         QFile f(QString::fromStdString(p));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
     }
-    QByteArray dataBytes() const { return fileBytes(dataPath().toStdString()); }
     static QByteArray sampleBytes() { return QByteArray::fromStdString(sampleTableText()); }
     static void writeFile(const std::string& p, const std::string& text) {
         QFile::remove(QString::fromStdString(p));

@@ -106,19 +106,17 @@ TEST_F(ViewLogic, LayoutsAndColumns) {
     s.HeaderWidth[0][2] = 100;
     s.HeaderWidth[1][0] = 239.5f;
     s.HeaderWidth[2][0] = 240;
-    const auto units = prepareColumns(s, 0);
-    ASSERT_EQ(units.size(), 3u);
-    EXPECT_EQ(units[0].text, "Unit Name");
-    EXPECT_EQ(units[1].text, " ");
-    EXPECT_FLOAT_EQ(units[2].widthTwips, 240);
+    const auto texts = [&](int layout) {
+        std::string out;
+        for (const ColumnSpec& c : prepareColumns(s, layout))
+            out += c.text + "|";
+        return out;
+    };
+    EXPECT_EQ(texts(0) + texts(1) + texts(2) + texts(3),
+              "Unit Name| |Offset|Quantity|Value|Unit|Numerical Notation| | |");
+    EXPECT_FLOAT_EQ(prepareColumns(s, 0)[2].widthTwips, 240);
     EXPECT_FLOAT_EQ(s.HeaderWidth[1][0], 240); // every layout is mended
-    const auto numbers = prepareColumns(s, 2);
-    EXPECT_EQ(numbers[0].text, "Numerical Notation");
-    EXPECT_EQ(numbers[1].text, " ");
-    EXPECT_EQ(numbers[2].text, " ");
-    EXPECT_FLOAT_EQ(numbers[0].widthTwips, 240);
-    EXPECT_EQ(prepareColumns(s, 1)[2].text, "Unit");
-    EXPECT_TRUE(prepareColumns(s, 3).empty());
+    EXPECT_FLOAT_EQ(s.HeaderWidth[2][0], 240);
 }
 
 TEST(ColumnRebuild, OnlyWhenTheLayoutShownIsAnother) {
@@ -256,13 +254,12 @@ TEST(RenameClicks, OnlyASecondSingleClickOnTheSelectedItemAfterTheInterval) {
 TEST_F(ViewLogic, RenamingTreeNodesAndUnits) {
     p.sel.psSelGroupName = "Length";
     EXPECT_FALSE(renameTreeNode(p, 2, -1, "Geometry").has_value());
-    EXPECT_EQ(p.table.psCatGroupName[1], "Geometry");
     EXPECT_TRUE(p.table.pbTableChanged);
     EXPECT_FALSE(renameTreeNode(p, 1, -1, "root text").has_value());
-    EXPECT_EQ(p.table.psCatGroupName[0], "root text");
     EXPECT_EQ(renameTreeNode(p, 6, 3, "Distance").value_or(""), " Quantimetrix - Distance");
-    EXPECT_EQ(p.table.psCategoryName[3], "Distance");
-    EXPECT_EQ(p.sel.psSelGroupName, "Distance");
+    EXPECT_EQ(p.table.psCatGroupName[0] + "|" + p.table.psCatGroupName[1] + "|" +
+                  p.table.psCategoryName[3] + "|" + p.sel.psSelGroupName,
+              "root text|Geometry|Distance|Distance");
 
     p.table.pbTableChanged = false;
     renameUnit(p, 3, 4, "Survey foot");
@@ -301,19 +298,16 @@ TEST(History, NewestFirstAndAtMostEight) {
     ConversionHistory h;
     for (const char* t : {"a", "b", "c", "d", "e", "f", "g", "h"})
         h.add(t);
-    EXPECT_EQ(h.count, 8);
-    EXPECT_EQ(h.entries[7], "a");
     h.add("i"); // the ninth drops the oldest
-    EXPECT_EQ(h.count, 8);
-    const std::array<std::string, 8> want{"i", "h", "g", "f", "e", "d", "c", "b"};
+    h.add("");  // an empty text is an entry too
+    const std::array<std::string, 8> want{"", "i", "h", "g", "f", "e", "d", "c"};
     EXPECT_EQ(h.entries, want);
-    h.add(""); // an empty text is an entry too
-    EXPECT_EQ(h.entries[0], "");
-    EXPECT_EQ(h.entries[7], "c");
+    EXPECT_EQ(h.count, 8);
 }
 
 TEST(Hints, Texts) {
     EXPECT_EQ(pHintText(0, ""), "The category tree can be scrolled by mouse only when not sorted.");
+    EXPECT_EQ(pHintText(2, ""), "The tree item can be moved only when the tree is not sorted.");
     EXPECT_EQ(pHintText(3, ""), "The list item can be moved only when the list is not sorted.");
     EXPECT_EQ(pHintText(4, ""), "Rename the new item immediately after added.");
     EXPECT_EQ(pHintText(5, ""), "Only a  is recognized as decimal separator.");
@@ -323,14 +317,11 @@ TEST(Hints, Texts) {
 }
 
 TEST(Colors, StoredValuesDecode) {
-    const ColorValue c = decodeColor(0x123456); // blue 0x12, green 0x34, red 0x56
-    EXPECT_FALSE(c.system);
-    EXPECT_EQ(c.red, 0x56);
-    EXPECT_EQ(c.green, 0x34);
-    EXPECT_EQ(c.blue, 0x12);
-    const ColorValue menu = decodeColor(kSystemMenuColor);
-    EXPECT_TRUE(menu.system);
-    EXPECT_EQ(menu.index, 4);
+    const auto tie = [](const ColorValue& c) {
+        return std::tuple(c.system, c.index, c.red, c.green, c.blue);
+    };
+    EXPECT_EQ(tie(decodeColor(0x123456)), std::tuple(false, 0, 0x56, 0x34, 0x12)); // blue first
+    EXPECT_EQ(tie(decodeColor(kSystemMenuColor)), std::tuple(true, 4, 0, 0, 0));
 }
 
 TEST_F(ViewLogic, RowsNamingTheChosenUnitsAreMarked) {
