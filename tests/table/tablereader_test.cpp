@@ -81,26 +81,31 @@ TEST(TableReader, FilesThatCannotBeReadAreRefusedWithTheirPath) {
     const std::string notFound = "This file cannot be found. Open the correct file.";
     const std::string notAFile =
         "This is not a file (a folder, a pipe or a device). Open the correct file.";
-    struct Case {
+    const struct {
         std::string name;
         std::string message; // empty: reads
+        bool aboutShown;     // the about window is up and gives way to the message
     } cases[] = {
-        {"32767.dat", ""},
-        {"32768.dat", "PRTB03" + kCorrect},
-        {"gone.dat", notFound},
-        {"pipe.dat", notAFile},  // would wait for a writer
-        {"", notAFile},          // the folder
-        {"/dev/zero", notAFile}, // would never end
-        {"16mb.dat", "PRTB04" + kCorrect},
+        {"32767.dat", "", true},
+        {"32768.dat", "PRTB03" + kCorrect, true},
+        {"gone.dat", notFound, false},
+        {"pipe.dat", notAFile, true},  // would wait for a writer
+        {"", notAFile, false},         // the folder
+        {"/dev/zero", notAFile, true}, // would never end
+        {"16mb.dat", "PRTB04" + kCorrect, false},
         {"huge.dat",
-         "This file is larger than 16 MB, far larger than any data file. Open the correct file."},
+         "This file is larger than 16 MB, far larger than any data file. Open the correct file.",
+         true},
     };
     for (const auto& c : cases) {
         RecordingPrompt prompt;
         ConversionTable t;
         t.psTableFile = dir.file(c.name);
-        ReadContext ctx{prompt, {}, dir.folder()};
+        ReadContext ctx{prompt, {}, dir.folder(), 15, c.aboutShown};
         EXPECT_EQ(pReadTable(t, ctx), c.message.empty() ? 0 : 1) << c.name;
+        const bool shown = c.aboutShown && !c.message.empty();
+        const std::vector<bool> about = shown ? std::vector{false, true} : std::vector<bool>{};
+        EXPECT_EQ(prompt.aboutTopmostCalls, about) << c.name;
         ASSERT_EQ(prompt.messages.size(), c.message.empty() ? 0u : 1u) << c.name;
         if (c.message.empty()) continue;
         const bool reader = c.message.starts_with("PRTB");
@@ -124,16 +129,5 @@ TEST(TableReader, DefaultFileNameFollowsTheDecimalMode) {
         ReadContext ctx{prompt, dec, folder};
         EXPECT_EQ(pReadTable(t, ctx), 0) << name;
         EXPECT_EQ(t.psTableFile, dir.file(name));
-    }
-}
-
-TEST(TableReader, AboutWindowLeavesTheTopForTheMessage) {
-    for (bool shown : {false, true}) {
-        RecordingPrompt prompt;
-        ConversionTable t;
-        ReadContext ctx{prompt, {}, "/nowhere/", 15, shown};
-        EXPECT_EQ(pReadTableLines(t, splitFileLines(""), ctx), 1);
-        const std::vector<bool> expected = shown ? std::vector{false, true} : std::vector<bool>{};
-        EXPECT_EQ(prompt.aboutTopmostCalls, expected);
     }
 }
