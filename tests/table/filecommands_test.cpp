@@ -143,9 +143,9 @@ TEST(FileCommands, SaveOpenAndTheSaveQuestion) {
             f.ui.paths.push_back(p ? std::optional(f.dir.file(*p)) : std::nullopt);
         EXPECT_EQ(f.run(c.command), c.result) << c.outcome;
         EXPECT_EQ(f.outcome(), c.outcome);
-        const std::string spec = c.command == Open ? " Open|t.dat|/elsewhere/|01" : " Save As|t.dat|/elsewhere/|11";
+        const std::string dialog = c.command == Open ? " Open|t.dat|/elsewhere/|01" : " Save As|t.dat|/elsewhere/|11";
         if (c.command != Ask) {
-            EXPECT_EQ(f.ui.dialogs, std::vector<std::string>(f.ui.dialogs.size(), spec));
+            EXPECT_EQ(f.ui.dialogs, std::vector<std::string>(f.ui.dialogs.size(), dialog));
         }
     }
 }
