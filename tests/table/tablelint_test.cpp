@@ -114,6 +114,7 @@ TEST(TableLint, WarnsOfWhatReadsOtherThanItLooksAndWhereTheReadStops) {
         {14, ";Metre;1;0;0;0;", false, 14, {}},
         {13, "x;Length;2", false, 13, {}},
         {13, "3;Length;40000", false, 13, {}},
+        {13, "3;Length;2x", false, 13, {}},
         {1, "G;99999", false, 1, {}},
         {3, "99999;1;Number System", false, 3, {}},
         {1, repeat("G;1\r\n", 29) + "G;1", false, 0, {}},
