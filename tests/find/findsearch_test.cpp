@@ -1,9 +1,9 @@
 #include "find/findsearch.h"
+#include "find/quicksearch.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -12,14 +12,10 @@ namespace qm {
 namespace {
 
 using Names = std::vector<std::string>;
+using Categories = std::vector<std::pair<std::string, Names>>;
 
-// Categories 1..4 with their units, every one in the tree unless hidden.
-ConversionTable makeTable(const std::vector<int>& hidden) {
-    const std::vector<std::pair<std::string, Names>> cats{
-        {"Length", {"metre", "Foot", "kilometre"}},
-        {"Mass", {"kilogram", "gram", "KG"}},
-        {"Area", {"square metre", "acre"}},
-        {"Time", {"second", "minute"}}};
+// The categories with their units; `nodes` lists the categories in the tree, in order.
+ConversionTable tableOf(const Categories& cats, const std::vector<int16_t>& nodes) {
     ConversionTable t;
     t.pnCategoryCount = static_cast<int16_t>(cats.size());
     for (std::size_t c = 1; c <= cats.size(); ++c) {
@@ -28,102 +24,99 @@ ConversionTable makeTable(const std::vector<int>& hidden) {
         t.pnUnitCount[c] = static_cast<int16_t>(units.size());
         for (std::size_t u = 1; u <= units.size(); ++u)
             t.unit(static_cast<int>(c), static_cast<int>(u)).Name = units[u - 1];
-        if (std::find(hidden.begin(), hidden.end(), static_cast<int>(c)) != hidden.end()) continue;
-        t.pnNodeCategory[static_cast<std::size_t>(++t.pnNodeCount)] = static_cast<int16_t>(c);
     }
+    for (int16_t c : nodes)
+        t.pnNodeCategory[static_cast<std::size_t>(++t.pnNodeCount)] = c;
     return t;
 }
 
-// One press of Find Next: the hit (category 0: none), the end report and
-// where the next search starts.
-struct Step {
-    int category, unit;
-    bool end;
-    int groupStart, unitStart;
-};
+const Categories kFindCategories{{"Length", {"metre", "Foot", "kilometre"}},
+                                 {"Mass", {"kilogram", "gram", "KG"}},
+                                 {"Area", {"square metre", "acre"}},
+                                 {"Time", {"second", "minute"}}};
 
-struct WalkCase {
-    const char* name;
-    bool units; // unit search, else category search
-    std::string text;
-    bool matchCase;
-    std::vector<int> hidden;
-    FindPosition start;
-    std::vector<Step> steps;
-};
+} // namespace
 
-void PrintTo(const WalkCase& w, std::ostream* os) {
-    *os << w.name;
-}
-
-class FindWalk : public ::testing::TestWithParam<WalkCase> {};
-
-TEST_P(FindWalk, EachPressGoesOnFromTheLastHit) {
-    const WalkCase& w = GetParam();
-    const ConversionTable t = makeTable(w.hidden);
-    FindPosition pos = w.start;
-    for (std::size_t i = 0; i < w.steps.size(); ++i) {
-        const Step& s = w.steps[i];
-        const FindOutcome got = w.units ? mFindUnit(t, pos, w.text, w.matchCase)
-                                        : mFindCategory(t, pos, w.text, w.matchCase);
-        SCOPED_TRACE("press " + std::to_string(i + 1));
-        EXPECT_EQ(got.hit ? got.hit->category : 0, s.category);
-        EXPECT_EQ(got.hit ? got.hit->unit : 0, s.unit);
-        EXPECT_EQ(got.endOfSearch, s.end);
-        EXPECT_EQ(pos.pnFindGroupStart, s.groupStart);
-        EXPECT_EQ(pos.pnFindUnitStart, s.unitStart);
+// Each press of Find Next goes on from the last hit. A press shows as its hit
+// ("category.unit", "-" for none), "!" when it reports the end, and "@" the
+// place the next search starts from.
+TEST(FindWalk, EachPressGoesOnFromTheLastHit) {
+    const struct {
+        bool units; // unit search, else category search
+        std::string text;
+        bool matchCase;
+        std::vector<int16_t> nodes;
+        FindPosition start;
+        std::string presses;
+    } walks[] = {
+        // clang-format off
+        {true, "metre", false, {1, 2, 3, 4}, {}, "1.1@1.2 1.3@2.1 3.1@3.2 -!@1.1 1.1@1.2"},
+        {true, "kg", false, {1, 2, 3, 4}, {}, "2.3@3.1 -!@1.1"},
+        {true, "kg", true, {1, 2, 3, 4}, {}, "-!@1.1"},
+        {true, "MINUTE", false, {1, 2, 3, 4}, {}, "4.2!@1.1 4.2!@1.1"}, // the last category ends
+        {true, "e ", false, {1, 2, 3, 4}, {}, "3.1@3.2 -!@1.1"},         // a trailing blank counts
+        {true, "  ", false, {1, 2, 3, 4}, {2, 3}, "-!@2.3"},
+        {false, "", false, {1, 2, 3, 4}, {3, 1}, "-!@3.1"},
+        {true, "metre", false, {1, 2, 3, 4}, {9, 1}, "1.1@1.2"},         // starts over
+        {true, "metre", false, {1, 2, 4}, {}, "1.1@1.2 1.3@2.1 -!@1.1"}, // hidden: skipped
+        {false, "m", false, {1, 2, 3, 4}, {}, "2.0@3.1 4.0@4.1 4.0@4.1"}, // the last found again
+        {false, "A", false, {1, 2, 3, 4}, {}, "2.0@3.1 3.0@4.1 -!@1.1 2.0@3.1"},
+        {false, "l", true, {1, 2, 3, 4}, {}, "-!@1.1"},
+        {false, "m", false, {1, 2, 3}, {}, "2.0@3.1 -!@1.1"},
+        // clang-format on
+    };
+    for (const auto& w : walks) {
+        const ConversionTable t = tableOf(kFindCategories, w.nodes);
+        FindPosition pos = w.start;
+        std::string got;
+        for (auto n = std::count(w.presses.begin(), w.presses.end(), ' '); n >= 0; --n) {
+            const FindOutcome o = w.units ? mFindUnit(t, pos, w.text, w.matchCase)
+                                          : mFindCategory(t, pos, w.text, w.matchCase);
+            got += std::string(got.empty() ? "" : " ") +
+                   (o.hit ? std::to_string(o.hit->category) + "." + std::to_string(o.hit->unit)
+                          : "-") +
+                   (o.endOfSearch ? "!@" : "@") + std::to_string(pos.pnFindGroupStart) + "." +
+                   std::to_string(pos.pnFindUnitStart);
+        }
+        EXPECT_EQ(got, w.presses) << w.text;
     }
 }
 
-const FindPosition kFresh{};
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(
-    Walks, FindWalk,
-    ::testing::Values(
-        // The last unit of a category moves the start to the next category.
-        WalkCase{"UnitsWrapAfterTheEnd", true, "metre", false, {}, kFresh,
-                 {{1, 1, false, 1, 2}, {1, 3, false, 2, 1},
-                  {3, 1, false, 3, 2}, {0, 0, true, 1, 1}, {1, 1, false, 1, 2}}},
-        WalkCase{"UnitsIgnoreCase", true, "kg", false, {}, kFresh,
-                 {{2, 3, false, 3, 1}, {0, 0, true, 1, 1}}},
-        WalkCase{"UnitsMatchCase", true, "kg", true, {}, kFresh, {{0, 0, true, 1, 1}}},
-        WalkCase{"UnitHitInTheLastCategoryEnds", true, "MINUTE", false, {}, kFresh,
-                 {{4, 2, true, 1, 1}, {4, 2, true, 1, 1}}},
-        WalkCase{"TrailingBlankCounts", true, "e ", false, {}, kFresh,
-                 {{3, 1, false, 3, 2}, {0, 0, true, 1, 1}}},
-        WalkCase{"BlankTextEndsAndKeepsThePlace", true, "  ", false, {}, {2, 3},
-                 {{0, 0, true, 2, 3}}},
-        WalkCase{"EmptyCategoryTextEnds", false, "", false, {}, {3, 1}, {{0, 0, true, 3, 1}}},
-        WalkCase{"StartOutsideTheTableStartsOver", true, "metre", false, {}, {9, 1},
-                 {{1, 1, false, 1, 2}}},
-        WalkCase{"UnitsOfHiddenCategoriesAreSkipped", true, "metre", false, {3}, kFresh,
-                 {{1, 1, false, 1, 2}, {1, 3, false, 2, 1}, {0, 0, true, 1, 1}}},
-        // The last category is found again while the text matches it.
-        WalkCase{"LastCategoryFoundAgain", false, "m", false, {}, kFresh,
-                 {{2, 0, false, 3, 1}, {4, 0, false, 4, 1}, {4, 0, false, 4, 1}}},
-        WalkCase{"CategoriesWrapAfterTheEnd", false, "A", false, {}, kFresh,
-                 {{2, 0, false, 3, 1}, {3, 0, false, 4, 1},
-                  {0, 0, true, 1, 1}, {2, 0, false, 3, 1}}},
-        WalkCase{"CategoriesMatchCase", false, "l", true, {}, kFresh, {{0, 0, true, 1, 1}}},
-        WalkCase{"HiddenLastCategoryEnds", false, "m", false, {4}, kFresh,
-                 {{2, 0, false, 3, 1}, {0, 0, true, 1, 1}}}),
-    [](const auto& info) { return std::string(info.param.name); });
-// clang-format on
-
 TEST(FindNameMatches, CaseAndBlanks) {
-    struct Row {
-        const char* name;
-        const char* text;
-        bool matchCase, expected;
-    };
-    const Row rows[] = {{"ångström", "ÅNGSTRÖM", false, true},
-                        {"ångström", "ÅNGSTRÖM", true, false},
-                        {"×", "÷", false, false}};
-    for (const Row& r : rows)
-        EXPECT_EQ(findNameMatches(r.name, r.text, r.matchCase), r.expected)
-            << r.name << " / " << r.text << " / " << r.matchCase;
+    EXPECT_TRUE(findNameMatches("ångström", "ÅNGSTRÖM", false));
+    EXPECT_FALSE(findNameMatches("ångström", "ÅNGSTRÖM", true));
+    EXPECT_FALSE(findNameMatches("×", "÷", false));
 }
 
-} // namespace
+// Whole name, first word, start (shorter first), word start (earlier first),
+// anywhere (earlier first); constants and categories outside the tree left out.
+TEST(QuickSearch, BestMatchesFirst) {
+    const ConversionTable t = tableOf({{"Number System", {"Decimal"}},
+                                       {"Constants", {"metre stick"}},
+                                       {"Length", {"kilometre", "metre", "centimetre", "mile"}},
+                                       {"Area", {"square metre", "metre squared", "metreage"}},
+                                       {"Volume", {"cubic metre"}},
+                                       {"Hidden", {"metre"}}},
+                                      {1, 2, 3, 5, 4});
+    const std::pair<const char*, const char*> rows[] = {
+        // clang-format off
+        {"m", "mile - Length, metre - Length, metreage - Area, metre squared - Area, cubic metre - Volume, square metre - Area, Decimal - Number System, kilometre - Length, centimetre - Length"},
+        {" METRE ", "metre - Length, metre squared - Area, metreage - Area, cubic metre - Volume, square metre - Area, kilometre - Length, centimetre - Length"},
+        {"re sq", "metre squared - Area"},
+        {"etre", "metre - Length, metreage - Area, metre squared - Area, kilometre - Length, centimetre - Length, cubic metre - Volume, square metre - Area"},
+        {"zz", ""},
+        {"   ", ""},
+        // clang-format on
+    };
+    for (auto [text, labels] : rows) {
+        std::string got;
+        for (const QuickMatch& m : quickSearch(t, text))
+            got += (got.empty() ? "" : ", ") + m.label;
+        EXPECT_EQ(got, labels) << text;
+    }
+    const std::vector<QuickMatch> two = quickSearch(t, "metre", 2);
+    ASSERT_EQ(two.size(), 2U);
+    EXPECT_EQ(two[1], (QuickMatch{4, 2, "metre squared - Area"}));
+}
+
 } // namespace qm

@@ -16,11 +16,12 @@ namespace {
 class FakeUi : public FileCommandUi {
   public:
     std::deque<std::optional<std::string>> paths;
-    std::vector<FileDialogSpec> dialogs;
+    std::vector<std::string> dialogs; // title, file name, folder and the two flags of each
     int settingsSaved = 0, replaced = 0, rootChanged = 0;
     bool onTop = true; // the main window's always-on-top state as left by the command
-    std::optional<std::string> fileDialog(const FileDialogSpec& spec) override {
-        dialogs.push_back(spec);
+    std::optional<std::string> fileDialog(const FileDialogSpec& d) override {
+        dialogs.push_back(d.title + "|" + d.initialFileName + "|" + d.initialFolder + "|" +
+                          std::to_string(d.overwritePrompt) + std::to_string(d.hideReadOnly));
         if (paths.empty()) return std::nullopt;
         auto p = paths.front();
         paths.pop_front();
@@ -36,14 +37,19 @@ class FakeUi : public FileCommandUi {
 
 const std::string kTable = crlf({"G;0", ";E;", "1;2;C", ";E;", "1;C;1", "1;U;2;0;;;", ";E;"});
 const std::string kSaved = crlf({"G;1", ";E;", "1;2;C", ";E;", "1;C;1", "1;U;2;0;;;", ";E;"});
+const std::string kOverwrite = "Do you really want to overwrite the existing file?";
+const std::string kChanges =
+    "The file 't.dat' has changed.\r\n\r\nDo you want to save the changes?";
+
+enum class Command { Save, SaveAs, Ask, Open };
 
 struct Fixture {
     qmtest::TempDir dir;
     ConversionTable table;
     std::string root = "t.dat";
-    std::string folder;
+    std::string folder = "/elsewhere/";
     int16_t sel = 3;
-    int16_t readError = 0;
+    int16_t readError = 1;
     RecordingPrompt prompt;
     FakeUi ui;
     FileCommandState state{table, root, folder, sel, readError, "/prog/"};
@@ -52,138 +58,95 @@ struct Fixture {
     Fixture() {
         qmtest::writeBytes(dir.file("t.dat"), kTable);
         qmtest::writeBytes(dir.file("bad.dat"), "not a table");
+        qmtest::writeBytes(dir.file("other.dat"), crlf({"A;1", "B;0", ";E;", ";E;"}));
         table.psTableFile = dir.file("t.dat");
-        folder = dir.folder();
         EXPECT_EQ(pReadTable(table, read), 0);
+    }
+
+    int run(Command c) {
+        switch (c) {
+        case Command::Save:
+            return mSaveTable(state, prompt, ui);
+        case Command::SaveAs:
+            return mSaveTableAs(state, prompt, ui);
+        case Command::Ask:
+            return static_cast<int>(mAskSaveChanges(state, prompt, ui));
+        case Command::Open:
+            return mOpenTable(state, read, prompt, ui);
+        }
+        return -1;
+    }
+
+    // The working file and root text, the folder ("@": the test's), the changed
+    // flag, the files holding the saved table, the dialogs and messages shown,
+    // the window calls (tree rebuilt, root text, settings saved), the selected
+    // node, the read error and the table's group and category counts.
+    std::string outcome() const {
+        std::string s = table.psTableFile.substr(dir.folder().size()) + " " + root + " " +
+                        (folder == dir.folder() ? "@" : folder) +
+                        (table.pbTableChanged ? " changed" : "") + " saved:";
+        for (const std::string& name : dir.names())
+            if (qmtest::readBytes(dir.file(name)) == kSaved) s += " " + name;
+        s += " dialogs:" + std::to_string(ui.dialogs.size()) + " messages:";
+        for (const auto& m : prompt.messages)
+            s += m.text == kOverwrite                                         ? " overwrite"
+                 : m.text == kChanges && m.buttons == MsgButtons::YesNoCancel ? " changes"
+                                                                              : " other";
+        return s + (ui.onTop ? " ui:" : " below ui:") + std::to_string(ui.replaced) +
+               std::to_string(ui.rootChanged) + std::to_string(ui.settingsSaved) +
+               " sel:" + std::to_string(sel) + " err:" + std::to_string(readError) +
+               " table:" + std::to_string(table.pnCatGroupCount) + "/" +
+               std::to_string(table.pnCategoryCount);
     }
 };
 
 } // namespace
 
-TEST(FileCommands, SaveWritesOnlyAChangedTableAndOnlyAfterYes) {
-    struct Case {
+// clang-format off
+TEST(FileCommands, SaveOpenAndTheSaveQuestion) {
+    using enum Command;
+    using R = MsgResult;
+    const int cancel = 0, yesCancel = 1, yesSave = 2, no = 3; // SaveAnswer
+    const struct {
+        Command command;
         bool changed;
-        MsgResult answer;
-        bool written;
+        std::vector<MsgResult> answers;                 // to the questions, in turn
+        std::vector<std::optional<std::string>> paths; // of the dialog, in turn
+        int result;
+        std::string outcome;
     } cases[] = {
-        {false, MsgResult::Yes, false}, {true, MsgResult::No, false}, {true, MsgResult::Yes, true}};
-    for (auto c : cases) {
+        // Save writes only a changed table, and only after Yes.
+        {Save, false, {R::Yes}, {}, 0, "t.dat t.dat /elsewhere/ saved: dialogs:0 messages: ui:000 sel:3 err:1 table:1/1"},
+        {Save, true, {R::No}, {}, 0, "t.dat t.dat /elsewhere/ changed saved: dialogs:0 messages: overwrite ui:000 sel:3 err:1 table:1/1"},
+        {Save, true, {R::Yes}, {}, 1, "t.dat t.dat /elsewhere/ saved: t.dat dialogs:0 messages: overwrite ui:000 sel:3 err:1 table:1/1"},
+        // Save As writes even an unchanged table, or keeps everything when it fails.
+        {SaveAs, false, {}, {"copy.dat"}, 1, "copy.dat copy.dat @ saved: copy.dat dialogs:1 messages: ui:010 sel:3 err:1 table:1/1"},
+        {SaveAs, false, {}, {std::nullopt}, 0, "t.dat t.dat /elsewhere/ saved: dialogs:1 messages: ui:000 sel:3 err:1 table:1/1"},
+        {SaveAs, false, {}, {"no/folder/x.dat"}, 0, "t.dat t.dat /elsewhere/ saved: dialogs:1 messages: other ui:000 sel:3 err:1 table:1/1"},
+        // The save question: No writes the group states into the file.
+        {Ask, true, {R::Cancel}, {}, cancel, "t.dat t.dat /elsewhere/ changed saved: dialogs:0 messages: changes ui:000 sel:3 err:1 table:1/1"},
+        {Ask, true, {R::Yes}, {std::nullopt}, yesCancel, "t.dat t.dat /elsewhere/ changed saved: dialogs:1 messages: changes ui:000 sel:3 err:1 table:1/1"},
+        {Ask, true, {R::Yes}, {"new.dat"}, yesSave, "new.dat t.dat @ changed saved: new.dat dialogs:1 messages: changes ui:001 sel:3 err:1 table:1/1"},
+        {Ask, true, {R::Yes}, {"no/folder/x.dat"}, yesCancel, "t.dat t.dat /elsewhere/ changed saved: dialogs:1 messages: changes other ui:000 sel:3 err:1 table:1/1"},
+        {Ask, true, {R::No}, {}, no, "t.dat t.dat /elsewhere/ changed saved: t.dat dialogs:0 messages: changes ui:001 sel:3 err:1 table:1/1"},
+        // Open: the save question is asked once, however often the dialog comes back.
+        {Open, false, {}, {"other.dat"}, 1, "other.dat other.dat @ saved: dialogs:1 messages: ui:100 sel:1 err:0 table:2/0"},
+        {Open, true, {R::No}, {"bad.dat", std::nullopt}, 0, "t.dat t.dat /elsewhere/ changed saved: t.dat dialogs:2 messages: changes other ui:001 sel:3 err:1 table:1/1"},
+        {Open, false, {}, {"missing.dat", "other.dat"}, 1, "other.dat other.dat @ saved: dialogs:2 messages: other ui:100 sel:1 err:0 table:2/0"},
+        {Open, true, {R::Cancel}, {"other.dat"}, 0, "t.dat t.dat /elsewhere/ changed saved: dialogs:0 messages: changes ui:000 sel:3 err:1 table:1/1"},
+    };
+    for (const auto& c : cases) {
         Fixture f;
         f.table.pbTableChanged = c.changed;
-        f.prompt.answers = {c.answer};
-        EXPECT_EQ(mSaveTable(f.state, f.prompt, f.ui), c.written);
-        ASSERT_EQ(f.prompt.messages.size(), c.changed ? 1u : 0u);
-        if (c.changed) {
-            EXPECT_EQ(f.prompt.messages[0].text,
-                      "Do you really want to overwrite the existing file?");
+        f.prompt.answers = {c.answers.begin(), c.answers.end()};
+        for (const auto& p : c.paths)
+            f.ui.paths.push_back(p ? std::optional(f.dir.file(*p)) : std::nullopt);
+        EXPECT_EQ(f.run(c.command), c.result) << c.outcome;
+        EXPECT_EQ(f.outcome(), c.outcome);
+        const std::string dialog = c.command == Open ? " Open|t.dat|/elsewhere/|01" : " Save As|t.dat|/elsewhere/|11";
+        if (c.command != Ask) {
+            EXPECT_EQ(f.ui.dialogs, std::vector<std::string>(f.ui.dialogs.size(), dialog));
         }
-        EXPECT_EQ(qmtest::readBytes(f.table.psTableFile), c.written ? kSaved : kTable);
-        EXPECT_EQ(f.table.pbTableChanged, c.changed && !c.written);
     }
 }
-
-TEST(FileCommands, SaveAsWritesEvenAnUnchangedTableOrKeepsEverythingWhenItFails) {
-    struct Case {
-        const char* what;
-        std::optional<std::string> name; // the dialog's answer
-        bool written;
-    } cases[] = {{"written", "copy.dat", true},
-                 {"cancelled", std::nullopt, false},
-                 {"cannot be written", "no/folder/x.dat", false}};
-    for (const auto& c : cases) {
-        Fixture f;
-        f.folder = "/elsewhere/";
-        if (c.name) f.ui.paths = {f.dir.file(*c.name)};
-        EXPECT_EQ(mSaveTableAs(f.state, f.prompt, f.ui), c.written) << c.what;
-        ASSERT_EQ(f.ui.dialogs.size(), 1u);
-        const FileDialogSpec& d = f.ui.dialogs[0];
-        EXPECT_EQ(d.title, " Save As");
-        EXPECT_EQ(d.initialFileName, "t.dat");
-        EXPECT_EQ(d.initialFolder, "/elsewhere/");
-        EXPECT_TRUE(d.overwritePrompt && d.hideReadOnly);
-        EXPECT_TRUE(f.ui.onTop) << c.what;
-        EXPECT_EQ(f.ui.rootChanged, c.written ? 1 : 0) << c.what;
-        EXPECT_EQ(f.folder, c.written ? f.dir.folder() : "/elsewhere/") << c.what;
-        const std::string name = c.written ? "copy.dat" : "t.dat";
-        EXPECT_EQ(f.table.psTableFile, f.dir.file(name)) << c.what;
-        EXPECT_EQ(f.root, name) << c.what;
-        EXPECT_EQ(qmtest::readBytes(f.dir.file("copy.dat")), c.written ? kSaved : "") << c.what;
-    }
-}
-
-TEST(FileCommands, SaveQuestionHasFourOutcomes) {
-    struct Case {
-        const char* what;
-        MsgResult answer;
-        std::optional<std::string> path; // the Save As dialog's answer
-        SaveAnswer expected;
-        int settingsSaved;
-    } cases[] = {
-        {"cancel", MsgResult::Cancel, std::nullopt, SaveAnswer::Cancel, 0},
-        {"yes, dialog cancelled", MsgResult::Yes, std::nullopt, SaveAnswer::YesCancel, 0},
-        {"yes, saved", MsgResult::Yes, "new.dat", SaveAnswer::YesSave, 1},
-        {"yes, cannot be written", MsgResult::Yes, "no/folder/x.dat", SaveAnswer::YesCancel, 0},
-        {"no", MsgResult::No, std::nullopt, SaveAnswer::No, 1},
-    };
-    for (const auto& c : cases) {
-        Fixture f;
-        f.table.pbTableChanged = true;
-        f.prompt.answers = {c.answer};
-        if (c.path) f.ui.paths = {f.dir.file(*c.path)};
-        EXPECT_EQ(mAskSaveChanges(f.state, f.prompt, f.ui), c.expected) << c.what;
-        EXPECT_EQ(f.ui.settingsSaved, c.settingsSaved) << c.what;
-        EXPECT_EQ(f.prompt.messages[0].text,
-                  "The file 't.dat' has changed.\r\n\r\nDo you want to save the changes?");
-        EXPECT_EQ(f.prompt.messages[0].buttons, MsgButtons::YesNoCancel) << c.what;
-        // No writes the group states into the file.
-        EXPECT_EQ(qmtest::readBytes(f.dir.file("t.dat")),
-                  c.expected == SaveAnswer::No ? kSaved : kTable)
-            << c.what;
-        const bool saved = c.expected == SaveAnswer::YesSave;
-        EXPECT_EQ(f.table.psTableFile, f.dir.file(saved ? "new.dat" : "t.dat")) << c.what;
-        EXPECT_EQ(qmtest::readBytes(f.dir.file("new.dat")).empty(), !saved) << c.what;
-    }
-}
-
-TEST(FileCommands, OpenReadsAnotherTableOrKeepsTheWorkingOne) {
-    struct Case {
-        const char* what;
-        std::vector<std::optional<std::string>> answers; // of the dialog, in turn
-        bool changed;                                    // the working table
-        std::vector<MsgResult> questions;                // answers to the save question
-        bool opened;
-        std::size_t dialogs, messages; // messages: questions and the reader's
-    } cases[] = {
-        {"another table", {"other.dat"}, false, {}, true, 1, 0},
-        {"not a table, cancelled", {"bad.dat", std::nullopt}, true, {MsgResult::No}, false, 2, 2},
-        {"missing, then another table", {"missing.dat", "other.dat"}, false, {}, true, 2, 1},
-        {"changed, question cancelled", {"other.dat"}, true, {MsgResult::Cancel}, false, 0, 1},
-    };
-    for (const auto& c : cases) {
-        Fixture f;
-        qmtest::writeBytes(f.dir.file("other.dat"), crlf({"A;1", "B;0", ";E;", ";E;"}));
-        for (const auto& a : c.answers)
-            f.ui.paths.push_back(a ? std::optional(f.dir.file(*a)) : std::nullopt);
-        f.table.pbTableChanged = c.changed;
-        f.prompt.answers = {c.questions.begin(), c.questions.end()};
-        f.readError = 1;
-        f.folder = "/elsewhere/";
-        EXPECT_EQ(mOpenTable(f.state, f.read, f.prompt, f.ui), c.opened) << c.what;
-        ASSERT_EQ(f.ui.dialogs.size(), c.dialogs) << c.what;
-        for (const FileDialogSpec& d : f.ui.dialogs)
-            EXPECT_TRUE(d.title == " Open" && d.hideReadOnly && d.initialFileName == "t.dat");
-        EXPECT_TRUE(f.ui.onTop) << c.what;
-        EXPECT_EQ(f.ui.replaced, c.opened ? 1 : 0) << c.what;
-        // The save question is asked once, however often the dialog comes back.
-        EXPECT_EQ(f.prompt.messages.size(), c.messages) << c.what;
-        const std::string path = f.dir.file(c.opened ? "other.dat" : "t.dat");
-        EXPECT_EQ(f.table.psTableFile, path) << c.what;
-        EXPECT_EQ(f.table.pnCatGroupCount, c.opened ? 2 : 1) << c.what;
-        EXPECT_EQ(f.table.pnCategoryCount, c.opened ? 0 : 1) << c.what;
-        EXPECT_EQ(f.table.pbTableChanged, c.changed && !c.opened) << c.what;
-        EXPECT_EQ(f.root, c.opened ? "other.dat" : "t.dat") << c.what;
-        EXPECT_EQ(f.folder, c.opened ? f.dir.folder() : "/elsewhere/") << c.what;
-        EXPECT_EQ(f.sel, c.opened ? 1 : 3) << c.what; // no category node left
-        EXPECT_EQ(f.readError, c.opened ? 0 : 1) << c.what;
-    }
-}
+// clang-format on

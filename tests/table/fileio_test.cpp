@@ -10,20 +10,17 @@ using namespace qm;
 namespace fs = std::filesystem;
 
 TEST(FileIo, PathParts) {
-    struct Case {
-        const char* path;
-        const char* name;
-        const char* folder;
-    } cases[] = {
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        // the path, its file name and its folder
         {"", "default.dat", "/prog/"},
         {"/home/u/t.dat", "t.dat", "/home/u/"},
         {"C:\\data\\t.dat", "t.dat", "C:\\data\\"},
         {"t.dat", "t.dat", "/prog/"},
         {"/home/u/", "", "/home/u/"},
     };
-    for (auto c : cases) {
-        EXPECT_EQ(mGetFileName(c.path), c.name) << c.path;
-        EXPECT_EQ(folderPart(c.path, "/prog"), c.folder) << c.path;
+    for (auto [path, name, folder] : cases) {
+        EXPECT_EQ(mGetFileName(path), name) << path;
+        EXPECT_EQ(folderPart(path, "/prog"), folder) << path;
     }
 }
 

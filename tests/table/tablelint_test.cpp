@@ -1,5 +1,5 @@
-// Checks of data files: broken inputs against the warnings they give and the
-// line at which the reader stops (the reader itself must agree).
+// Checks of data files: broken inputs against the warnings they give, the line
+// at which the reader stops and the message the reader then shows.
 #include "core/recordingprompt.h"
 #include "table/encoding.h"
 #include "table/tablelint.h"
@@ -10,22 +10,13 @@
 
 namespace {
 
-const std::vector<std::string> kBase = {"G;1",
-                                        ";E;",
-                                        "1;1;Number System",
-                                        "2;1;Constants",
-                                        "3;1;Length",
-                                        ";E;",
-                                        "1;Number System;1",
-                                        "1;Hexadecimal;16;;;;",
-                                        ";E;",
-                                        "2;Constants;1",
-                                        "1;Speed of light;299792458;m/s;0;0;",
-                                        ";E;",
-                                        "3;Length;2",
-                                        "1;Metre;1;0;0;0;",
-                                        "1;Foot;0.3048;0;;;",
-                                        ";E;"};
+// clang-format off
+const std::vector<std::string> kBase = {
+    "G;1", ";E;", "1;1;Number System", "2;1;Constants", "3;1;Length", ";E;",
+    "1;Number System;1", "1;Hexadecimal;16;;;;", ";E;",
+    "2;Constants;1", "1;Speed of light;299792458;m/s;0;0;", ";E;",
+    "3;Length;2", "1;Metre;1;0;0;0;", "1;Foot;0.3048;0;;;", ";E;"};
+// clang-format on
 
 std::string repeat(const std::string& s, int n) {
     std::string out;
@@ -49,15 +40,22 @@ qm::DecimalSettings decimal(bool comma) {
     return d;
 }
 
-bool readerAccepts(const std::string& text, bool comma) {
+// The reader's result, title, icon and text (without its common ending), or "throws".
+std::string readerSays(const std::string& text, bool comma) {
     qm::RecordingPrompt prompt;
     qm::ReadContext ctx{prompt, decimal(comma), ""};
     qm::ConversionTable t;
+    std::string out;
     try {
-        return qm::pReadTableLines(t, qm::splitFileLines(text), ctx) == 0;
+        out = std::to_string(qm::pReadTableLines(t, qm::splitFileLines(text), ctx));
     } catch (const std::exception&) {
-        return false; // too many lines
+        return "throws";
     }
+    for (const auto& m : prompt.messages) {
+        const bool critical = m.icon == qm::MsgIcon::Critical;
+        out += m.title + (critical ? "!" : "?") + m.text;
+    }
+    return out;
 }
 
 std::vector<std::string> shown(const qm::LintReport& r) {
@@ -70,21 +68,30 @@ std::vector<std::string> shown(const qm::LintReport& r) {
 const std::string kBeyond = ": unit line beyond the header's count of ";
 const std::string kDropped = ": not shown, and dropped by the next save";
 const std::string kNoSection3 = "5: allocation entry names Category# 3, which has no section";
+const std::string kGroups = "Too many category groups were entered.";
+const std::string kCats = "Too many categories were entered.";
+const std::string kUnits = "Too many unit data were entered.";
+const std::string kUnit = "1;U;1;0;;;\r\n";
+const std::string kNone = ";E;\r\n;E;\r\n"; // no groups, no allocation
+
+// A category header that counts `count` units, `units` unit lines and its end line.
+std::string cat(int count, int units) {
+    return "1;C;" + std::to_string(count) + "\r\n" + repeat(kUnit, units) + ";E;\r\n";
+}
 
 } // namespace
 
 // clang-format off
 TEST(TableLint, WarnsOfWhatReadsOtherThanItLooksAndWhereTheReadStops) {
-    const std::string unit = "1;U;1;0;;;\r\n";
     // 98 full categories: the next category header is line 9,902.
-    const std::string full =
-        "G;1\r\n;E;\r\n;E;\r\n" + repeat("1;C;99\r\n" + repeat(unit, 99) + ";E;\r\n", 98);
+    const std::string full = "G;1\r\n;E;\r\n;E;\r\n" + repeat(cat(99, 99), 98);
     const struct Case {
         int line;
         std::string text;
         bool comma;
         int failed;
         std::vector<std::string> warnings;
+        std::string reader = "PRTB04"; // the reader's message when it fails
     } cases[] = {
         {1, "G;1", false, 0, {}},
         {15, "1;Foot;0,3048;0;;;", false, 0, {"15: ratio \"0,3048\" is not a number: it reads as 0 (a file with decimal commas? use --comma)"}},
@@ -101,26 +108,40 @@ TEST(TableLint, WarnsOfWhatReadsOtherThanItLooksAndWhereTheReadStops) {
         {16, "; E;;", false, 0, {kNoSection3, "13: 4 line(s) after the last end line: never read, and dropped by the next save", "16: \"; E;;\" is not an end line (\";E;\")"}},
         {12, "\t;e;", false, 12, {kNoSection3, "12: \"\t;e;\" is not an end line (\";E;\")"}},
         {0, "G;1\r\n;E;\r\n", false, 3, {}},
+        {0, "Group;1", false, 2, {}},
+        {0, "", false, 1, {}},
         {14, "x;Metre;1;0;0;0;", false, 14, {}},
+        {14, ";Metre;1;0;0;0;", false, 14, {}},
         {13, "x;Length;2", false, 13, {}},
-        {13, "3;Length;100", false, 13, {}},
+        {13, "3;Length;40000", false, 13, {}},
+        {13, "3;Length;2x", false, 13, {}},
+        {1, "G;99999", false, 1, {}},
         {3, "99999;1;Number System", false, 3, {}},
-        {1, repeat("G;1\r\n", 30) + "G;1", false, 31, {}},
-        {1, repeat("G;1\r\n", 100) + "G;1", false, 101, {}},
-        {3, repeat("1;1;N\r\n", 100) + "1;1;N", false, 103, {}},
-        {14, repeat(unit, 5) + "1;U;1;0;;;", false, 19, {"16" + kBeyond + "2" + kDropped, "17" + kBeyond + "2" + kDropped, "18" + kBeyond + "2" + kDropped}},
-        {13, "3;Length;99\r\n" + repeat(unit, 99) + "1;U;1;0;;;", false, 113, {}},
-        {16, repeat(";E;\r\n", 100), false, 114, {}},
-        {16, ";E;" + repeat("\r\n", 32767), false, 32768, {}},
-        {0, full + "1;C;98\r\n" + repeat(unit, 98) + ";E;", false, 10001, {}},
-        {0, full + "1;C;99\r\n" + repeat(unit, 99) + ";E;", false, 10001, {}},
+        {1, repeat("G;1\r\n", 29) + "G;1", false, 0, {}},
+        {1, repeat("G;1\r\n", 30) + "G;1", false, 31, {}, kGroups},
+        {1, repeat("G;1\r\n", 100) + "G;1", false, 101, {}, kGroups},
+        {5, repeat("3;1;L\r\n", 97) + "3;1;L", false, 0, {}},
+        {5, repeat("3;1;L\r\n", 98) + "3;1;L", false, 103, {}, kCats},
+        {0, kNone + repeat(cat(0, 0), 101), false, 204, {}, kCats},
+        {14, repeat(kUnit, 5) + "1;U;1;0;;;", false, 19, {"16" + kBeyond + "2" + kDropped, "17" + kBeyond + "2" + kDropped, "18" + kBeyond + "2" + kDropped}},
+        {0, kNone + cat(99, 99), false, 0, {}},
+        {0, kNone + cat(99, 100), false, 103, {}, kUnits},
+        {0, kNone + cat(20, 100), false, 25, {"24" + kBeyond + "20" + kDropped}},
+        {0, kNone + cat(100, 0), false, 3, {}, kUnits},
+        {16, repeat(";E;\r\n", 100), false, 114, {}, kCats},
+        {16, ";E;" + repeat("\r\n", 32767), false, 32768, {}, "throws"},
+        {0, kNone + repeat(cat(97, 97), 100), false, 0, {}},
+        {0, kNone + repeat(cat(99, 99), 100), false, 10001, {}, kUnits},
+        {0, full + cat(98, 98), false, 10001, {}, kUnits},
+        {0, full + cat(99, 99), false, 10001, {}, kUnits},
     };
     for (const Case& c : cases) {
         const std::string text = edited(c.line, c.text);
         const qm::LintReport r = qm::lintTableText(text, decimal(c.comma));
         EXPECT_EQ(r.failedLine, c.failed) << c.text;
         EXPECT_EQ(shown(r), c.warnings) << c.text;
-        EXPECT_EQ(readerAccepts(text, c.comma), c.failed == 0) << c.text;
+        const std::string message = c.reader == "throws" ? c.reader : "1 Quantimetrix!" + c.reader + "\r\n\r\nOpen the file containing correct data.";
+        EXPECT_EQ(readerSays(text, c.comma), c.failed ? message : "0") << c.text;
     }
 }
 // clang-format on

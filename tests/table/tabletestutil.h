@@ -1,14 +1,12 @@
 // Helpers for the table tests: temporary folders and data files built in code.
 #pragma once
 
-#include <csignal>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <random>
 #include <set>
 #include <string>
-#include <sys/resource.h>
 
 namespace qmtest {
 
@@ -16,10 +14,8 @@ namespace qmtest {
 class TempDir {
   public:
     TempDir() {
-        std::random_device rd;
-        path_ = std::filesystem::temp_directory_path() /
-                ("qmtest-" + std::to_string(rd()) + std::to_string(rd()));
-        std::filesystem::create_directories(path_);
+        std::string t = (std::filesystem::temp_directory_path() / "qmtest-XXXXXX").string();
+        path_ = mkdtemp(t.data());
     }
     ~TempDir() {
         std::error_code ec;
@@ -27,7 +23,6 @@ class TempDir {
     }
     std::string file(const std::string& name) const { return (path_ / name).string(); }
     std::string folder() const { return path_.string() + "/"; }
-    // The names in the folder.
     std::set<std::string> names() const {
         std::set<std::string> out;
         for (const auto& e : std::filesystem::directory_iterator(path_))
@@ -40,8 +35,7 @@ class TempDir {
 };
 
 inline void writeBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << bytes;
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
 }
 
 inline std::string readBytes(const std::string& path) {
@@ -56,23 +50,6 @@ inline std::string crlf(std::initializer_list<std::string> lines) {
         s += l + "\r\n";
     return s;
 }
-
-// While it lives, a file this process writes cannot grow beyond `bytes`: the
-// write fails (the signal that would end the process is ignored).
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &old_);
-        rlimit r = old_;
-        r.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &r);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &old_); }
-
-  private:
-    rlimit old_{};
-};
 
 inline unsigned modeOf(const std::string& path) {
     return static_cast<unsigned>(std::filesystem::status(path).permissions() &
