@@ -79,6 +79,7 @@ const Case kCases[] = {
     {"1.5.5+1", kDeg, style(6), "Input error"},
     {"1e99999999999999999999+1", kDeg, style(6), "Input error"},
     {"1/0", kDeg, style(6), "Input error"},
+    {"1e400", kDeg, style(6), "Input error"},
     {"LOG0", kDeg, style(6), "Input error"},
     {"0^-1", kDeg, style(6), "Input error"},
     {"1e300*1e300", kDeg, style(6), "Input error"},
