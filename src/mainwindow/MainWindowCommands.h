@@ -107,6 +107,8 @@ class MainWindowCommands : public QObject {
     void mEnableMainCommands(bool enabled);
     // The checked view and arrange items and pressed buttons follow the settings.
     void syncViewChecks();
+    // The calculator window switches its copy (and paste) commands.
+    void enableCalculationCommands(bool copy, std::optional<bool> paste = std::nullopt);
     // Makes the history items show the history's entries.
     void updateHistoryItems();
 

@@ -5,6 +5,7 @@
 
 #include "auxwindows/AboutDialog.h"
 #include "auxwindows/HelpWindow.h"
+#include "calculator/CalculatorDialog.h"
 #include "find/FindDialog.h"
 #include "find/QuickSearchPopup.h"
 
@@ -66,6 +67,8 @@ MainWindowCommands::MainWindowCommands(MainWindow& w) : QObject(&w), w_(w) {
     w_.askSaveOnClose = [this] { return askSaveBeforeClosing(); };
     hooks.find = [this] { FindDialog::showFor(w_); };
     hooks.about = [this] { frmAbout::showFor(w_); };
+    hooks.calculator = [this] { CalculatorDialog::mShowCalculator(w_, w_.prompt_); };
+    hooks.calculatorShown = [this] { return CalculatorDialog::shownFor(w_); };
     // F3 repeats the last search while the Find dialog is closed.
     auto* findAgain = new QAction(QStringLiteral("Find Next"), this);
     findAgain->setObjectName(QStringLiteral("findAgain"));
@@ -330,6 +333,11 @@ void MainWindowCommands::mEnableMainCommands(bool enabled) {
         for (const auto& [key, item] : mirrors)
             setButtonEnabled(key, item->isEnabled());
     });
+}
+
+void MainWindowCommands::enableCalculationCommands(bool copy, std::optional<bool> paste) {
+    w_.mnuEditCopyArray[1]->setEnabled(copy);
+    if (paste) w_.mnuEditPasteArray[1]->setEnabled(*paste);
 }
 
 void MainWindowCommands::syncViewChecks() {
