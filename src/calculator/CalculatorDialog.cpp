@@ -86,6 +86,7 @@ CalculatorDialog::CalculatorDialog(MainWindow& w, UserPrompt& prompt)
     connect(txtCalcResult, &QLineEdit::textChanged, this, &CalculatorDialog::resultChanged);
     connect(cboInput, &QComboBox::editTextChanged, this, &CalculatorDialog::formulaChanged);
     cmdExecCalc->installEventFilter(this);
+    cboInput->installEventFilter(this); // the keys reach the box before its line
     cboInput->lineEdit()->installEventFilter(this);
     txtCalcResult->installEventFilter(this);
 
@@ -212,7 +213,8 @@ bool CalculatorDialog::eventFilter(QObject* watched, QEvent* event) {
             w_.commands()->menus.mnuMath->popup(e->globalPosition().toPoint());
             return true;
         }
-    } else if (watched == cboInput->lineEdit() && event->type() == QEvent::KeyPress) {
+    } else if ((watched == cboInput || watched == cboInput->lineEdit()) &&
+               event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             evaluate();
