@@ -8,6 +8,7 @@
 #include "calculator/CalculatorDialog.h"
 #include "find/FindDialog.h"
 #include "find/QuickSearchPopup.h"
+#include "settings/frmListProp.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -245,7 +246,8 @@ bool MainWindowCommands::available(const QAction* item) const {
         return bool(h.options);
     if (item == m.mnuHelpArray[2]) return bool(h.about);
     if (item == m.mnuShowMemoArray[0]) return bool(h.showMemo);
-    if (item == m.mnuEditUnitArray[0]) return true; // copies the unit's properties
+    if (item == m.mnuEditUnitArray[0]) return true;                 // copies the unit's properties
+    if (item == m.mnuEditUnitArray[5] && !pressOnRow_) return true; // the column headers
     for (const QAction* a : m.mnuEditCategoryArray)
         if (a == item) return bool(h.editCategory);
     for (const QAction* a : m.mnuEditGroupArray)
@@ -445,7 +447,10 @@ void MainWindowCommands::editUnitClick(int i) {
         w_.mCopy(2);
         return;
     }
-    if (hooks.editUnit) hooks.editUnit(i);
+    if (i == 5 && !pressOnRow_)
+        frmListProp::showFor(w_);
+    else if (hooks.editUnit)
+        hooks.editUnit(i);
 }
 
 void MainWindowCommands::showMemoClick(int i) {
@@ -500,6 +505,7 @@ void MainWindowCommands::treePressed(QMouseEvent* e) {
 
 void MainWindowCommands::listPressed(QMouseEvent* e, bool onRow) {
     if (e->button() != Qt::RightButton) return;
+    pressOnRow_ = onRow;
     Program& p = w_.program_;
     w_.guarded([&] {
         w_.progress_.set("LVMD03");
