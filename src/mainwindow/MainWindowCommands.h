@@ -107,6 +107,8 @@ class MainWindowCommands : public QObject {
     void mEnableMainCommands(bool enabled);
     // The checked view and arrange items and pressed buttons follow the settings.
     void syncViewChecks();
+    // The calculator window switches its copy (and paste) commands.
+    void enableCalculationCommands(bool copy, std::optional<bool> paste = std::nullopt);
     // Makes the history items show the history's entries.
     void updateHistoryItems();
 
@@ -175,6 +177,7 @@ class MainWindowCommands : public QObject {
     // Shortcuts switched off while the About window is open.
     std::vector<QPointer<QAction>> switchedOff_;
     QPoint pressPos_;                          // where the last right press on the list was
+    bool pressOnRow_ = true;                   // and whether it hit a unit row
     std::string savedToolbar_;                 // the toolbar layout last written
     std::shared_ptr<MainWindowFileUi> fileUi_; // made on first use
 };

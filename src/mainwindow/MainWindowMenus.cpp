@@ -5,8 +5,10 @@
 
 #include "auxwindows/AboutDialog.h"
 #include "auxwindows/HelpWindow.h"
+#include "calculator/CalculatorDialog.h"
 #include "find/FindDialog.h"
 #include "find/QuickSearchPopup.h"
+#include "settings/frmListProp.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -66,6 +68,8 @@ MainWindowCommands::MainWindowCommands(MainWindow& w) : QObject(&w), w_(w) {
     w_.askSaveOnClose = [this] { return askSaveBeforeClosing(); };
     hooks.find = [this] { FindDialog::showFor(w_); };
     hooks.about = [this] { frmAbout::showFor(w_); };
+    hooks.calculator = [this] { CalculatorDialog::mShowCalculator(w_, w_.prompt_); };
+    hooks.calculatorShown = [this] { return CalculatorDialog::shownFor(w_); };
     // F3 repeats the last search while the Find dialog is closed.
     auto* findAgain = new QAction(QStringLiteral("Find Next"), this);
     findAgain->setObjectName(QStringLiteral("findAgain"));
@@ -242,7 +246,8 @@ bool MainWindowCommands::available(const QAction* item) const {
         return bool(h.options);
     if (item == m.mnuHelpArray[2]) return bool(h.about);
     if (item == m.mnuShowMemoArray[0]) return bool(h.showMemo);
-    if (item == m.mnuEditUnitArray[0]) return true; // copies the unit's properties
+    if (item == m.mnuEditUnitArray[0]) return true;                 // copies the unit's properties
+    if (item == m.mnuEditUnitArray[5] && !pressOnRow_) return true; // the column headers
     for (const QAction* a : m.mnuEditCategoryArray)
         if (a == item) return bool(h.editCategory);
     for (const QAction* a : m.mnuEditGroupArray)
@@ -330,6 +335,11 @@ void MainWindowCommands::mEnableMainCommands(bool enabled) {
         for (const auto& [key, item] : mirrors)
             setButtonEnabled(key, item->isEnabled());
     });
+}
+
+void MainWindowCommands::enableCalculationCommands(bool copy, std::optional<bool> paste) {
+    w_.mnuEditCopyArray[1]->setEnabled(copy);
+    if (paste) w_.mnuEditPasteArray[1]->setEnabled(*paste);
 }
 
 void MainWindowCommands::syncViewChecks() {
@@ -437,7 +447,10 @@ void MainWindowCommands::editUnitClick(int i) {
         w_.mCopy(2);
         return;
     }
-    if (hooks.editUnit) hooks.editUnit(i);
+    if (i == 5 && !pressOnRow_)
+        frmListProp::showFor(w_);
+    else if (hooks.editUnit)
+        hooks.editUnit(i);
 }
 
 void MainWindowCommands::showMemoClick(int i) {
@@ -492,6 +505,7 @@ void MainWindowCommands::treePressed(QMouseEvent* e) {
 
 void MainWindowCommands::listPressed(QMouseEvent* e, bool onRow) {
     if (e->button() != Qt::RightButton) return;
+    pressOnRow_ = onRow;
     Program& p = w_.program_;
     w_.guarded([&] {
         w_.progress_.set("LVMD03");

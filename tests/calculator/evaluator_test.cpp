@@ -43,7 +43,7 @@ const Case kCases[] = {
     {"2+3*4", "Input error"}, {"5+", "Input error"}, {"3*", "Input error"},
     {"abc", "Input error"}, {"2PI", "Input error"}, {"", "Input error"}, {"SINx", "Input error"},
     {"1e*2", "Input error"}, {"PI*PIPI", "Input error"}, {"1.5.5+1", "Input error"},
-    {"1e99999999999999999999+1", "Input error"}, {"1/0", "Input error"}, {"LOG0", "Input error"},
+    {"1e99999999999999999999+1", "Input error"}, {"1/0", "Input error"}, {"1e400", "Input error"}, {"LOG0", "Input error"},
     {"0^-1", "Input error"}, {"1e300*1e300", "Input error"}, {"-8^0.5", "Input error"},
 };
 // clang-format on

@@ -1,0 +1,86 @@
+#include "calculator/calcwindow.h"
+#include "calculator/evaluator.h"
+
+#include "common/decimalsettings.h"
+#include "core/recordingprompt.h"
+
+#include <gtest/gtest.h>
+
+using namespace qm;
+
+TEST(CalcWindow, HistoryKeepsTheSevenNewestFormulasNewestFirst) {
+    CalcHistory h;
+    for (const char* f : {"1", "2", "", "4", "4", "6", "7", "8"})
+        h.add(f);
+    EXPECT_EQ(h.entries, (std::vector<std::string>{"8", "7", "6", "4", "4", "", "2"}));
+    EXPECT_EQ(h.counter, 8);
+    h.clear();
+    h.add("9");
+    EXPECT_EQ(h.entries, std::vector<std::string>{"9"});
+}
+
+TEST(CalcWindow, StartTextDropsTheErrorPart) {
+    const struct {
+        const char* into;
+        bool showError;
+        const char* expected;
+    } rows[] = {
+        {"12.3456 \xC2\xB1"
+         "5.00E-05",
+         true, "12.3456"},
+        {"12.3456 \xC2\xB1"
+         "5.00E-05",
+         false,
+         "12.3456 \xC2\xB1"
+         "5.00E-05"},
+        {" FF ", true, "FF"},
+        {"", true, ""},
+        {"\xC2\xB1"
+         "1",
+         true, ""},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(calcStartText(r.into, r.showError), r.expected) << r.into;
+}
+
+TEST(CalcWindow, LaunchPlanAndFirstProgramFound) {
+    const struct {
+        int16_t type;
+        const char* path;
+        bool windows;
+        const char* installed; // the one program the test says exists
+        const char* chosen;
+        const char* message;
+    } rows[] = {
+        {0, "", false, "kcalc", "", "'' cannot be found."},
+        {1, "", true, "calc.exe", "calc.exe", "'Calc.exe' cannot be found."},
+        {1, "", false, "galculator", "galculator",
+         "'gnome-calculator, kcalc, qalculate-qt, qalculate-gtk, galculator, mate-calc, xcalc' "
+         "cannot be found."},
+        {1, "", false, "none", "", nullptr},
+        {1, "", false, "xcalc", "xcalc", nullptr}, // the last one tried
+        {2, "/opt/tools/mycalc", false, "/opt/tools/mycalc", "/opt/tools/mycalc",
+         "'mycalc' cannot be found."},
+        {2, "C:\\Tools\\My Calc.exe", true, "none", "", "'My Calc.exe' cannot be found."},
+        {2, "  ", false, "  ", "", nullptr},
+    };
+    for (const auto& r : rows) {
+        const CalcLaunchPlan plan = calcLaunchPlan(r.type, r.path, r.windows);
+        const std::string installed = r.installed;
+        EXPECT_EQ(firstFound(plan, [&](const std::string& p) { return p == installed; }), r.chosen)
+            << r.type << r.path;
+        if (r.message) {
+            EXPECT_EQ(calcMissingMessage(plan.failName), r.message) << r.path;
+        }
+    }
+}
+
+TEST(CalcWindow, AVeryLongFormulaIsAnInputError) {
+    RecordingPrompt p;
+    const std::string formula = "1+" + std::string(10000, '9');
+    EXPECT_EQ(mCalcResultText(formula, NumberStyle{}, CalcOptions{}, DecimalSettings{}, p),
+              "Input error");
+    EXPECT_EQ(mCalcResultText(std::string(10000, '*'), NumberStyle{}, CalcOptions{},
+                              DecimalSettings{}, p),
+              "Input error");
+}

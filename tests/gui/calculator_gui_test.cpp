@@ -1,0 +1,104 @@
+// The calculator window on the real main window: a calculation typed,
+// evaluated, copied and pasted back, bad formulas, its history, and a missing
+// external calculator.
+#include "windowfixture.h"
+
+#include "calculator/CalculatorDialog.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QPushButton>
+#include <QScreen>
+
+namespace qm {
+
+class CalculatorTest : public QObject, public test::WindowFixture {
+    Q_OBJECT
+
+  private:
+    QAction* button(const char* key) const {
+        return w_->commands()->button(QString::fromLatin1(key));
+    }
+    CalculatorDialog* open() {
+        QAction* item = w_->commands()->menus.mnuToolsArray[0];
+        if (!item->isEnabled() || !button("Calc")->isEnabled()) return nullptr;
+        item->trigger();
+        w_->commands()->refresh();
+        return w_->findChild<CalculatorDialog*>();
+    }
+    static void type(CalculatorDialog* d, const QString& formula) {
+        d->formulaBox()->setEditText(QString());
+        QTest::keyClicks(d->formulaBox(), formula); // as the keyboard sends them
+        QTest::keyClick(d->formulaBox(), Qt::Key_Return);
+    }
+
+  private slots:
+    void init() {
+        setUp();
+        start();
+    }
+    void cleanup() { tearDown(); }
+
+    void calculationTypedCopiedAndPastedBack() {
+        CalculatorDialog* d = open();
+        QVERIFY(d && d->isVisible());
+        QVERIFY(!button("CopyCalc")->isEnabled());
+        type(d, QStringLiteral("2^10"));
+        QCOMPARE(d->resultBox()->text(), QStringLiteral("1024.00"));
+        QVERIFY(button("CopyCalc")->isEnabled());
+        button("CopyCalc")->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("1024.00"));
+        QCOMPARE(program_->history.entries[0], std::string("2^10 = 1024.00"));
+
+        QGuiApplication::clipboard()->setText(QStringLiteral("1024.00/4"));
+        w_->commands()->refresh();
+        QVERIFY(button("PasteCalc")->isEnabled());
+        button("PasteCalc")->trigger();
+        QCOMPARE(d->formulaBox()->currentText(), QStringLiteral("1024.00/4"));
+        QTest::mouseClick(d->execButton(), Qt::LeftButton);
+        QCOMPARE(d->resultBox()->text(), QStringLiteral("256.000"));
+        QTest::mouseClick(d->replaceButton(), Qt::LeftButton);
+        QCOMPARE(d->formulaBox()->currentText(), QStringLiteral("256.000"));
+
+        // Bad formulas: the result box says so and the window stays on the screen.
+        const int room = d->screen()->availableGeometry().width();
+        for (const QString& bad : {QStringLiteral("1/0"), QStringLiteral("1e400"),
+                                   QStringLiteral("2+3*4"), QString(10000, QLatin1Char('9'))}) {
+            d->formulaBox()->setEditText(bad);
+            d->evaluate();
+            QCOMPARE(d->resultBox()->text(), QStringLiteral("Input error"));
+            QVERIFY(d->sizeHint().width() <= room);
+        }
+    }
+
+    void historyKeepsSevenAndEndsWithTheWindow() {
+        CalculatorDialog* d = open();
+        QVERIFY(d);
+        for (int i = 1; i <= 8; ++i)
+            type(d, QString::number(i) + QStringLiteral("*2"));
+        QCOMPARE(d->formulaBox()->count(), 7);
+        QCOMPARE(d->formulaBox()->itemText(0), QStringLiteral("8*2"));
+        QCOMPARE(d->formulaBox()->itemText(6), QStringLiteral("2*2"));
+        QVERIFY(w_->commands()->hooks.calculatorShown());
+
+        QTest::keyClick(d, Qt::Key_Escape);
+        QVERIFY(!d->isVisible());
+        QVERIFY(!w_->commands()->hooks.calculatorShown());
+        QVERIFY(!button("CopyCalc")->isEnabled());
+        QVERIFY(!button("PasteCalc")->isEnabled());
+        QCOMPARE(open(), d);
+        QCOMPARE(d->formulaBox()->count(), 0);
+    }
+
+    void aMissingExternalCalculatorIsNamed() {
+        restart({{"Option", "CalcType", "2"}, {"Option", "CalcPath", "/nowhere/mycalc"}});
+        QVERIFY(!open()); // no window of its own
+        QCOMPARE(prompt_.messages.size(), std::size_t{1});
+        QCOMPARE(prompt_.messages[0].text, std::string("'mycalc' cannot be found."));
+    }
+};
+
+} // namespace qm
+
+QTEST_MAIN(qm::CalculatorTest)
+#include "calculator_gui_test.moc"

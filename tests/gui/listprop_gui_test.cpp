@@ -1,0 +1,60 @@
+// The list properties dialog on the real main window: a column header
+// renamed from the unit list's menu, seen in the list and after a restart.
+#include "windowfixture.h"
+
+#include "settings/frmListProp.h"
+
+#include <QMenu>
+#include <QMouseEvent>
+
+namespace qm {
+
+class ListPropTest : public QObject, public test::WindowFixture {
+    Q_OBJECT
+
+  private:
+    QString header(int column) const {
+        return w_->listModel()->headerData(column, Qt::Horizontal).toString();
+    }
+
+  private slots:
+    void init() {
+        setUp();
+        put("Option", "Modify", "1");
+        start();
+    }
+    void cleanup() { tearDown(); }
+
+    void renamedHeaderShowsAndOutlivesARestart() {
+        // A right press beside the rows: Properties edits the column headers.
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::RightButton,
+                          Qt::RightButton, Qt::NoModifier);
+        w_->commands()->listPressed(&press, false);
+        w_->commands()->menus.mnuEditUnit->hide();
+        QAction* properties = w_->commands()->menus.mnuEditUnitArray[5];
+        QVERIFY(properties->isEnabled());
+        bool seen = false;
+        QTimer::singleShot(0, [&] {
+            auto* d = qobject_cast<frmListProp*>(QApplication::activeModalWidget());
+            if (!d) return;
+            seen = true;
+            d->headerBox(0)->setText(QStringLiteral("Name of the unit"));
+            d->headerBox(1)->clear();
+            d->accept();
+        });
+        properties->trigger();
+        QVERIFY(seen);
+        QCOMPARE(header(0), QStringLiteral("Name of the unit"));
+        QCOMPARE(header(1), QStringLiteral(" ")); // an empty text shows as a blank
+        QVERIFY(w_->listRowCount() > 0);
+
+        restart();
+        QCOMPARE(header(0), QStringLiteral("Name of the unit"));
+        QCOMPARE(header(2), QStringLiteral("Offset"));
+    }
+};
+
+} // namespace qm
+
+QTEST_MAIN(qm::ListPropTest)
+#include "listprop_gui_test.moc"
