@@ -17,7 +17,7 @@ for f in bin/quantimetrix-cli share/quantimetrix/default.dat share/quantimetrix/
 done
 if [ -f "$usr/bin/quantimetrix" ]; then
     for f in share/applications/quantimetrix.desktop \
-        share/metainfo/io.github.quantimetrix.Quantimetrix.metainfo.xml \
+        share/metainfo/io.github.quantimetrix.quantimetrix.metainfo.xml \
         share/icons/hicolor/scalable/apps/quantimetrix.svg \
         share/icons/hicolor/48x48/apps/quantimetrix.png; do
         test -f "$usr/$f" || { echo "missing: $f"; exit 1; }
