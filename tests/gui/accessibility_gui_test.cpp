@@ -1,5 +1,6 @@
 // What a screen reader finds: every control of the main window and of each
-// window it opens has a name, and Tab walks the main window in reading order.
+// window it opens has a name, Tab walks the main window in reading order, and
+// the menu key opens the popup menus of the tree and the list.
 #include "windowfixture.h"
 
 #include "auxwindows/AboutDialog.h"
@@ -12,9 +13,11 @@
 #include <QAccessible>
 #include <QLabel>
 #include <QListView>
+#include <QMenu>
 #include <QStatusBar>
 
 #include <functional>
+#include <tuple>
 
 namespace qm {
 
@@ -86,6 +89,21 @@ class AccessibilityTest : public QObject, public test::WindowFixture {
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
                 QCOMPARE(QApplication::focusWidget(), next);
             }
+        }
+    }
+
+    void theMenuKeyOpensThePopupMenus() {
+        program_->settings.Modify = 1;
+        MainMenus& m = w_->commands()->menus;
+        w_->treeView()->setCurrentItem(w_->nodeItem(6));
+        w_->detailsView()->setCurrentIndex(w_->listModel()->index(1, 0));
+        const std::tuple<QAbstractItemView*, Qt::Key, Qt::KeyboardModifier, QMenu*> rows[] = {
+            {w_->treeView(), Qt::Key_Menu, Qt::NoModifier, m.mnuEditGroup},
+            {w_->detailsView(), Qt::Key_F10, Qt::ShiftModifier, m.mnuEditUnit}};
+        for (const auto& [view, key, modifier, menu] : rows) {
+            QTest::keyClick(view, key, modifier);
+            QTRY_VERIFY(menu->isVisible());
+            menu->close();
         }
     }
 };
