@@ -13,7 +13,7 @@ DESTDIR=$dest cmake --install "$build" --prefix /usr >/dev/null
 
 usr=$dest/usr
 for f in bin/quantimetrix-cli share/quantimetrix/default.dat share/quantimetrix/default_e.dat \
-    share/quantimetrix/Qmtrxdoc.hlp share/man/man1/quantimetrix-cli.1; do
+    share/quantimetrix/Qmtrxdoc.hlp share/man/man1/quantimetrix-cli.1 share/doc/quantimetrix/LICENSE; do
     test -f "$usr/$f" || { echo "missing: $f"; exit 1; }
 done
 if [ -f "$usr/bin/quantimetrix" ]; then
