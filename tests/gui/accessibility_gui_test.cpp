@@ -56,11 +56,7 @@ class AccessibilityTest : public QObject, public test::WindowFixture {
         Settings settings;
         const std::pair<const char*, std::function<QWidget*()>> windows[] = {
             {"main", [&] { return w_.get(); }},
-            {"main, list mode",
-             [&] {
-                 w_->mSetListView(0);
-                 return w_.get();
-             }},
+            {"main, list mode", [&] { return w_->mSetListView(0), w_.get(); }},
             {"find", [&] { return FindDialog::showFor(*w_); }},
             {"quick search", [&] { return QuickSearchPopup::showFor(*w_); }},
             {"about", [&] { return frmAbout::showFor(*w_); }},
@@ -80,8 +76,7 @@ class AccessibilityTest : public QObject, public test::WindowFixture {
         QVERIFY(QTest::qWaitForWindowActive(w_.get()));
         for (int mode : {1, 0}) { // Details, then List
             w_->mSetListView(mode);
-            QWidget* list = w_->detailsView();
-            if (mode == 0) list = w_->listModeView();
+            QWidget* list = mode ? static_cast<QWidget*>(w_->detailsView()) : w_->listModeView();
             const QList<QWidget*> order{w_->treeView(), list, w_->inputBox(), w_->outputBox(),
                                         w_->treeView()};
             order[0]->setFocus();
