@@ -5,6 +5,8 @@
 
 #include <QApplication>
 
+#include <cstdio>
+
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Quantimetrix"));
@@ -18,5 +20,12 @@ int main(int argc, char** argv) {
     });
     qm::MainWindow window(program, prompt, store);
     prompt.setParent(&window);
+    // --check-startup: starts, reads the table, prints the file it read and
+    // quits (status 1 when the table could not be read), for install checks.
+    if (QCoreApplication::arguments().contains(QStringLiteral("--check-startup"))) {
+        std::printf("%s\n", program.table.psTableFile.c_str());
+        window.close();
+        return program.mnReadError == 0 ? 0 : 1;
+    }
     return QApplication::exec();
 }

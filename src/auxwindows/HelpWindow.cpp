@@ -45,6 +45,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
         b->setAutoDefault(false);
 
     browser_ = new QTextBrowser(this);
+    browser_->setAccessibleName(tr("Help text"));
     browser_->setOpenLinks(true);
     browser_->setOpenExternalLinks(true);
 

@@ -18,8 +18,12 @@ QuickSearchPopup::QuickSearchPopup(MainWindow& w) : QFrame(&w, Qt::Popup), w_(w)
     txt_ = new QLineEdit(this);
     txt_->setPlaceholderText(QStringLiteral("Unit name"));
     txt_->setClearButtonEnabled(true);
+    txt_->setAccessibleName(QStringLiteral("Quick unit search"));
+    txt_->setAccessibleDescription(
+        QStringLiteral("Up and Down choose a unit, Enter converts from it, Shift+Enter into it."));
     list_ = new QListWidget(this);
     list_->setFocusPolicy(Qt::NoFocus);
+    list_->setAccessibleName(QStringLiteral("Matching units"));
     list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list_->setTextElideMode(Qt::ElideMiddle);
     auto* box = new QVBoxLayout(this);

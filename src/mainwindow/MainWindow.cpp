@@ -31,6 +31,7 @@ MainWindow::MainWindow(Program& program, UserPrompt& prompt, SettingsStore& stor
     initIconResources();
     buildWidgets();
     buildMenus();
+    installAccessibility();
     startUp();
 }
 

@@ -180,6 +180,10 @@ class MainWindow : public QMainWindow {
     UnitChoice unitChoice() const;
     void pasteIntoInput(const QString& clip, bool replaceAll);
 
+    // Names for screen readers (MainWindowAccessibility.cpp).
+    void installAccessibility();
+    void namePanel(int panel);
+
     // Menus (MainWindowMenus.cpp).
     void buildMenus();
     friend class MainWindowCommands;

@@ -81,6 +81,7 @@ class InputPasteFilter : public QObject {
 void MainWindow::setPanel(int panel, const QString& text) {
     if (panel < 1 || panel > 4) return;
     panels_[static_cast<std::size_t>(panel - 1)]->setText(text);
+    namePanel(panel);
     if (panel == 2 || panel == 4) {
         showUnitMarks();
         showBoxPlaceholders();
