@@ -57,6 +57,7 @@ CalculatorDialog::CalculatorDialog(MainWindow& w, UserPrompt& prompt)
     cboInput->setInsertPolicy(QComboBox::NoInsert);
     cboInput->setToolTip(QStringLiteral("Enter a calculation formula here."));
     cboInput->setAccessibleName(QStringLiteral("Formula"));
+    cboInput->lineEdit()->setAccessibleName(QStringLiteral("Formula"));
     cmdExecCalc = new QPushButton(QStringLiteral("="), this);
     cmdExecCalc->setObjectName(QStringLiteral("cmdExecCalc"));
     cmdExecCalc->setToolTip(QStringLiteral("Right-click here to show the option menu."));

@@ -6,8 +6,10 @@
 #include "auxwindows/AboutDialog.h"
 #include "auxwindows/HelpWindow.h"
 #include "auxwindows/frmHint.h"
+#include "calculator/CalculatorDialog.h"
 #include "find/FindDialog.h"
 #include "find/QuickSearchPopup.h"
+#include "settings/frmListProp.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -62,6 +64,8 @@ class AccessibilityTest : public QObject, public test::WindowFixture {
             {"about", [&] { return frmAbout::showFor(*w_); }},
             {"help", [&] { return HelpWindow::showHelp(w_.get(), dir_->path(), 0, prompt_); }},
             {"tip", [&] { return new frmHint(settings, 0, "period", w_.get()); }},
+            {"calculator", [&] { return CalculatorDialog::showFor(*w_, prompt_); }},
+            {"list properties", [&] { return new frmListProp(*w_); }},
         };
         for (const auto& [name, open] : windows) {
             QWidget* window = open();
