@@ -47,6 +47,11 @@ int findCategoryCount(const ConversionTable& t) {
     return std::clamp<int>(t.pnCategoryCount, 0, kMaxSlot);
 }
 
+// The number of categories to walk, or 0 when there is nothing to look for.
+static int searchableCount(const ConversionTable& t, std::string_view text) {
+    return trimSpaces(text).empty() ? 0 : findCategoryCount(t);
+}
+
 bool categoryInTree(const ConversionTable& t, int category) {
     const int orders = std::clamp<int>(t.pnNodeCount, 0, kMaxSlot);
     for (int j = 1; j <= orders; ++j)
@@ -57,11 +62,8 @@ bool categoryInTree(const ConversionTable& t, int category) {
 FindOutcome mFindUnit(const ConversionTable& t, FindPosition& pos, std::string_view text,
                       bool matchCase) {
     FindOutcome out;
-    const int n = findCategoryCount(t);
-    if (trimSpaces(text).empty() || n == 0) {
-        out.endOfSearch = true;
-        return out;
-    }
+    const int n = searchableCount(t, text);
+    if (n == 0) return FindOutcome{{}, true};
     const int first = firstCategory(pos, n);
     for (int c = first; c <= n && !out.hit; ++c) {
         const int count = std::min<int>(t.pnUnitCount[static_cast<std::size_t>(c)], t.unitDim());
@@ -86,11 +88,8 @@ FindOutcome mFindUnit(const ConversionTable& t, FindPosition& pos, std::string_v
 FindOutcome mFindCategory(const ConversionTable& t, FindPosition& pos, std::string_view text,
                           bool matchCase) {
     FindOutcome out;
-    const int n = findCategoryCount(t);
-    if (trimSpaces(text).empty() || n == 0) {
-        out.endOfSearch = true;
-        return out;
-    }
+    const int n = searchableCount(t, text);
+    if (n == 0) return FindOutcome{{}, true};
     for (int c = firstCategory(pos, n); c <= n; ++c) {
         if (categoryInTree(t, c) &&
             findNameMatches(t.psCategoryName[static_cast<std::size_t>(c)], text, matchCase)) {
