@@ -37,6 +37,7 @@ namespace qm {
 
 class MainWindowCommands;
 class MainWindowFileUi;
+struct OptionValues;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -75,6 +76,12 @@ class MainWindow : public QMainWindow {
     void mChangeSortType(int n); // 0 categories, 1 units
     void mPreserveTreeNodeStatus();
     void pSetViewFont();
+    // Options (MainWindowOptions.cpp): opens the dialog; takes its values on
+    // OK and shows them at once; gives the window and the open tool windows
+    // their own on-top state back.
+    void mShowOptions();
+    void applyOptions(const OptionValues& v);
+    void pRestoreTopmost();
     // Selects tree node n as a mouse press on it would.
     void selectNode(int node);
 

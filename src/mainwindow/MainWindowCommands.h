@@ -109,6 +109,8 @@ class MainWindowCommands : public QObject {
     void syncViewChecks();
     // The calculator window switches its copy (and paste) commands.
     void enableCalculationCommands(bool copy, std::optional<bool> paste = std::nullopt);
+    // Shows or hides the menu bar and the toolbar as the settings say.
+    void applyBars();
     // Makes the history items show the history's entries.
     void updateHistoryItems();
 

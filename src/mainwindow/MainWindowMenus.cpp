@@ -68,6 +68,7 @@ MainWindowCommands::MainWindowCommands(MainWindow& w) : QObject(&w), w_(w) {
     w_.askSaveOnClose = [this] { return askSaveBeforeClosing(); };
     hooks.find = [this] { FindDialog::showFor(w_); };
     hooks.about = [this] { frmAbout::showFor(w_); };
+    hooks.options = [this] { w_.mShowOptions(); };
     hooks.calculator = [this] { CalculatorDialog::mShowCalculator(w_, w_.prompt_); };
     hooks.calculatorShown = [this] { return CalculatorDialog::shownFor(w_); };
     // F3 repeats the last search while the Find dialog is closed.

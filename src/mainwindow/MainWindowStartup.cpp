@@ -1,4 +1,4 @@
-// Start-up, fonts and colours, and closing of the main window.
+// Start-up and closing of the main window.
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/layoutlogic.h"
 
@@ -29,69 +29,6 @@
 namespace qm {
 
 namespace {
-
-// The palette role that stands in for a system colour of the stored settings.
-QPalette::ColorRole systemColorRole(int index) {
-    switch (index) {
-    case 0:
-    case 12:
-        return QPalette::Mid; // scroll bar, application workspace
-    case 1:
-    case 16:
-        return QPalette::Dark; // desktop, button shadow
-    case 2:
-    case 13:
-        return QPalette::Highlight; // active caption, highlight
-    case 9:
-    case 14:
-        return QPalette::HighlightedText;
-    case 5:
-        return QPalette::Base; // window background
-    case 7:
-    case 8:
-        return QPalette::Text; // menu text, window text
-    case 18:
-        return QPalette::ButtonText;
-    case 20:
-        return QPalette::Light;
-    case 21:
-        return QPalette::Shadow;
-    case 22:
-        return QPalette::Midlight;
-    case 23:
-        return QPalette::ToolTipText;
-    case 24:
-        return QPalette::ToolTipBase;
-    case 17:
-        return QPalette::PlaceholderText; // grey text
-    default:
-        return QPalette::Window; // menu (4), button face (15) and the rest
-    }
-}
-
-QColor toQColor(int32_t value) {
-    const ColorValue c = decodeColor(value);
-    if (c.system) return QApplication::palette().color(systemColorRole(c.index));
-    return QColor(c.red, c.green, c.blue);
-}
-
-QFont areaFont(const Settings& s, int area, int styleArea) {
-    QFont f(QString::fromStdString(s.FontName[static_cast<std::size_t>(area)]));
-    const int size = s.FontSize[static_cast<std::size_t>(area)];
-    f.setPointSize(size > 0 ? size : 8);
-    const auto& style = s.FontStyle[static_cast<std::size_t>(styleArea)];
-    f.setBold(style[0] != 0);
-    f.setItalic(style[1] != 0);
-    f.setUnderline(style[2] != 0);
-    return f;
-}
-
-void setColours(QWidget* w, int32_t text, int32_t back) {
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Base, toQColor(back));
-    pal.setColor(QPalette::Text, toQColor(text));
-    w->setPalette(pal);
-}
 
 std::string executableFolder() {
     return QDir::toNativeSeparators(QCoreApplication::applicationDirPath()).toStdString();
@@ -207,35 +144,6 @@ void MainWindow::startUp() {
         mSetListView(s.View == 2 ? 0 : 1);
         progress_.set("FMFL33");
         applyGridLines();
-    });
-}
-
-void MainWindow::pSetViewFont() {
-    const Settings& s = program_.settings;
-    guarded([&] {
-        progress_.set("PSVF01");
-        setColours(TreeView1, s.TextColor[0], s.BackColor[0]);
-        TreeView1->setFont(areaFont(s, 0, 0));
-        progress_.set("PSVF02");
-        for (QAbstractItemView* v : {static_cast<QAbstractItemView*>(listDetails_),
-                                     static_cast<QAbstractItemView*>(listList_)}) {
-            setColours(v, s.TextColor[1], s.BackColor[1]);
-            v->setFont(areaFont(s, 1, 1));
-        }
-        const int rowHeight = QFontMetrics(areaFont(s, 1, 1)).height() + 4;
-        listDetails_->verticalHeader()->setDefaultSectionSize(std::max(rowHeight, 18));
-        progress_.set("PSVF03");
-        setColours(txtInput, s.TextColor[2], s.BackColor[2]);
-        txtInput->setFont(areaFont(s, 2, 2));
-        progress_.set("PSVF04");
-        setColours(txtOutput, s.TextColor[4], s.BackColor[4]);
-        txtOutput->setFont(areaFont(s, 2, 2));
-        progress_.set("PSVF05");
-        const QFont barFont = areaFont(s, 3, 3);
-        for (QLabel* l : panels_)
-            l->setFont(barFont);
-        // A new box font changes the boxes' height: place the controls again.
-        if (layout_.started()) placeControls();
     });
 }
 
