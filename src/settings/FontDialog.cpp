@@ -151,6 +151,7 @@ void frmFont::buildControls() {
     lblSample = new QLabel(QStringLiteral("AaBbYyZz0123"), picFontSample);
     lblSample->setObjectName(QStringLiteral("lblSample"));
     lblSample->setAlignment(Qt::AlignCenter);
+    picFontSample->setAccessibleName(QStringLiteral("Sample"));
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);

@@ -94,6 +94,7 @@ QWidget* frmOptions::buildDigitsFrame() {
     sliDigits->setTickPosition(QSlider::TicksBelow);
     sliDigits->setTickInterval(1);
     sliDigits->setMinimumWidth(fontMetrics().averageCharWidth() * 24);
+    sliDigits->setAccessibleName(QStringLiteral("Significant digits"));
     auto* grid = new QGridLayout(frame);
     grid->addWidget(sliDigits, 0, 0, 1, 3);
     grid->addWidget(new QLabel(QStringLiteral("4"), frame), 1, 0, Qt::AlignLeft);
@@ -119,6 +120,7 @@ QWidget* frmOptions::buildNumberPage() {
     for (const char* item : kPowerItems)
         cboPower->addItem(QString::fromLatin1(item));
     powerLabel->setBuddy(cboPower);
+    cboPower->setAccessibleName(QStringLiteral("Scientific notation beyond 10 to the power N"));
     auto* powerRow = new QHBoxLayout;
     powerRow->addWidget(new QLabel(QStringLiteral("N ="), page));
     powerRow->addWidget(cboPower);
@@ -130,6 +132,7 @@ QWidget* frmOptions::buildNumberPage() {
     lblPreview->setObjectName(QStringLiteral("lblPreview"));
     lblPreview->setTextFormat(Qt::PlainText);
     lblPreview->setAlignment(Qt::AlignCenter);
+    lblPreview->setAccessibleName(QStringLiteral("Preview"));
     auto* previewBox = new QVBoxLayout(previewFrame);
     previewBox->addWidget(lblPreview);
 
@@ -177,6 +180,7 @@ QWidget* frmOptions::buildGeneralPage() {
     Frame5->setObjectName(QStringLiteral("Frame5"));
     txtCalcPath = new QLineEdit(Frame5);
     txtCalcPath->setObjectName(QStringLiteral("txtCalcPath"));
+    txtCalcPath->setAccessibleName(QStringLiteral("Full path to custom executable file"));
     cmdBrowse = new QPushButton(QStringLiteral("Browse..."), Frame5);
     cmdBrowse->setObjectName(QStringLiteral("cmdBrowse"));
     cmdBrowse->setAutoDefault(false);
@@ -335,8 +339,10 @@ void frmOptions::editFont(int item) {
 
 bool frmOptions::fontsKey(QKeyEvent* e) {
     const int key = e->key();
-    if ((key == Qt::Key_Up || key == Qt::Key_Down) && !(e->modifiers() & Qt::AltModifier))
-        arrowKeys_ = true;
+    const bool arrow = key == Qt::Key_Up || key == Qt::Key_Down;
+    if (arrow && !(e->modifiers() & Qt::AltModifier)) arrowKeys_ = true;
+    if ((arrow && (e->modifiers() & Qt::AltModifier)) || key == Qt::Key_F4 || key == Qt::Key_Space)
+        arrowKeys_ = false; // the list opens: a choice there counts
     if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
     editFont(cboFonts->currentIndex());
     return true;
