@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 
 packages=(qt6-base-dev qt6-svg-dev cmake g++ make libgtest-dev libbenchmark-dev
           xvfb xauth xdotool imagemagick x11-apps fonts-dejavu-core
-          clang-format desktop-file-utils appstream)
+          clang-format desktop-file-utils appstream poppler-utils)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -54,6 +54,8 @@ struct MainMenus {
     QMenu* mnuEditHistory = nullptr;
     QMenu* mnuViewArrange = nullptr;
     std::array<QAction*, 7> mnuFileArray{};
+    // "Print Pre&view..." and "E&xport as PDF...", after "&Print...".
+    std::array<QAction*, 2> mnuFilePrintArray{};
     std::array<QAction*, 6> mnuEditArray{};
     std::array<QAction*, 8> mnuEditHistoryArray{};
     std::array<QAction*, 4> mnuViewArray{};
@@ -97,6 +99,10 @@ class MainWindowCommands : public QObject {
     void mOpenTable();
     void mSaveTable();
     void mSaveTableAs();
+    // Printing (MainWindowPrint.cpp): the printer dialog, the preview, a PDF file.
+    void mPrint();
+    void mPrintPreview();
+    void mExportPdf();
     // Asks to save a changed table before closing; true lets the window close.
     bool askSaveBeforeClosing();
 
@@ -151,6 +157,11 @@ class MainWindowCommands : public QObject {
     bool available(const QAction* item) const;
     void reapplyAvailability();
     void applyAtShow();
+
+    // MainWindowPrint.cpp
+    void buildPrintItems();
+    void filePrintClick(int i);
+    std::optional<std::string> pdfFileDialog(const FileDialogSpec& spec);
 
     // MainWindowToolbar.cpp
     void buildToolbar();

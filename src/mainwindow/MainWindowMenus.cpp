@@ -110,6 +110,7 @@ void MainWindowCommands::buildMenuBar() {
     m.mnuFileArray[2]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     m.mnuFileArray[4]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     connectArray(this, m.mnuFileArray, [this](int i) { fileClick(i); });
+    buildPrintItems();
 
     m.mnuEdit = bar->addMenu(QStringLiteral("&Edit"));
     m.mnuEditCopy = m.mnuEdit->addMenu(QStringLiteral("&Copy"));
