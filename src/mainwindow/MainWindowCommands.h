@@ -54,7 +54,7 @@ struct MainMenus {
     QMenu* mnuEditHistory = nullptr;
     QMenu* mnuViewArrange = nullptr;
     std::array<QAction*, 7> mnuFileArray{};
-    // "Print Pre&view..." and "E&xport as PDF...", after "&Print...".
+    // "Print Pre&view..." and "Export as P&DF...", after "&Print...".
     std::array<QAction*, 2> mnuFilePrintArray{};
     std::array<QAction*, 6> mnuEditArray{};
     std::array<QAction*, 8> mnuEditHistoryArray{};

@@ -85,7 +85,7 @@ void setMainTopmost(QWidget& w, bool on) {
 
 void MainWindowCommands::buildPrintItems() {
     MainMenus& m = menus;
-    const char* captions[] = {"Print Pre&view...", "E&xport as PDF..."};
+    const char* captions[] = {"Print Pre&view...", "Export as P&DF..."};
     for (std::size_t i = 0; i < m.mnuFilePrintArray.size(); ++i) {
         auto* item = new QAction(QString::fromLatin1(captions[i]), m.mnuFile);
         m.mnuFile->insertAction(m.mnuFileArray[5], item); // after "&Print..."
