@@ -81,6 +81,7 @@ class MainWindow : public QMainWindow {
     // their own on-top state back.
     void mShowOptions();
     void applyOptions(const OptionValues& v);
+    void pSetTopmost(bool on);
     void pRestoreTopmost();
     // Selects tree node n as a mouse press on it would.
     void selectNode(int node);

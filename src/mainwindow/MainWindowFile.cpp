@@ -50,8 +50,8 @@ class MainWindowFileUi : public FileCommandUi {
         return item && item->isExpanded();
     }
 
-    void leaveTopmost() override { setTopmost(false); }
-    void restoreTopmost() override { setTopmost(w_.program_.settings.StayTop == 1); }
+    void leaveTopmost() override { w_.pSetTopmost(false); }
+    void restoreTopmost() override { w_.pRestoreTopmost(); }
 
     void tableReplaced() override {
         Program& p = w_.program_;
@@ -81,14 +81,6 @@ class MainWindowFileUi : public FileCommandUi {
     }
 
   private:
-    // Only a change of the flag touches the window (which re-shows it).
-    void setTopmost(bool on) {
-        if (w_.windowFlags().testFlag(Qt::WindowStaysOnTopHint) == on) return;
-        const bool visible = w_.isVisible();
-        w_.setWindowFlag(Qt::WindowStaysOnTopHint, on);
-        if (visible) w_.show();
-    }
-
     MainWindow& w_;
     MainWindowCommands& c_;
 };

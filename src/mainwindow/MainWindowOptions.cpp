@@ -30,14 +30,6 @@ void setColours(QWidget* w, int32_t text, int32_t back) {
     w->setPalette(pal);
 }
 
-// Changing the flag re-creates the window: only a change touches it.
-void setTopmost(QWidget& w, bool on) {
-    if (w.windowFlags().testFlag(Qt::WindowStaysOnTopHint) == on) return;
-    const bool visible = w.isVisible();
-    w.setWindowFlag(Qt::WindowStaysOnTopHint, on);
-    if (visible) w.show();
-}
-
 } // namespace
 
 void MainWindow::pSetViewFont() {
@@ -70,7 +62,7 @@ void MainWindow::pSetViewFont() {
 }
 
 void MainWindow::mShowOptions() {
-    setTopmost(*this, false);
+    pSetTopmost(false);
     frmOptions::showFor(*this);
 }
 
@@ -91,8 +83,16 @@ void MainWindow::applyOptions(const OptionValues& v) {
     if (bothUnitsChosen()) pExecConversion();
 }
 
+// Changing the flag re-creates the window: only a change touches it.
+void MainWindow::pSetTopmost(bool on) {
+    if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == on) return;
+    const bool visible = isVisible();
+    setWindowFlag(Qt::WindowStaysOnTopHint, on);
+    if (visible) show();
+}
+
 void MainWindow::pRestoreTopmost() {
-    setTopmost(*this, program_.settings.StayTop == 1);
+    pSetTopmost(program_.settings.StayTop == 1);
     for (QDialog* d : {static_cast<QDialog*>(findChild<FindDialog*>()),
                        static_cast<QDialog*>(frmOptions::openFor(*this))})
         if (d && d->isVisible()) d->raise();

@@ -71,18 +71,6 @@ void setPdfOutput(QPrinter& printer, const QString& path) {
     printer.setDocName(QFileInfo(path).fileName());
 }
 
-namespace {
-
-// Takes the main window out of, or back into, the always-on-top state.
-void setMainTopmost(QWidget& w, bool on) {
-    if (w.windowFlags().testFlag(Qt::WindowStaysOnTopHint) == on) return;
-    const bool visible = w.isVisible();
-    w.setWindowFlag(Qt::WindowStaysOnTopHint, on);
-    if (visible) w.show();
-}
-
-} // namespace
-
 void MainWindowCommands::buildPrintItems() {
     MainMenus& m = menus;
     const char* captions[] = {"Print Pre&view...", "Export as P&DF..."};
@@ -102,7 +90,7 @@ void MainWindowCommands::filePrintClick(int i) {
 }
 
 void MainWindowCommands::mPrint() {
-    setMainTopmost(w_, false);
+    w_.pSetTopmost(false);
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, &w_);
     dialog.setWindowTitle(QStringLiteral(" Print"));
@@ -111,11 +99,11 @@ void MainWindowCommands::mPrint() {
                        printoutFont(w_.program_.settings)))
         w_.prompt_.message("The printer cannot be started. Check the printer and try again.",
                            kDataTitle, MsgIcon::Exclamation, MsgButtons::OK);
-    setMainTopmost(w_, w_.program_.settings.StayTop == 1);
+    w_.pRestoreTopmost();
 }
 
 void MainWindowCommands::mPrintPreview() {
-    setMainTopmost(w_, false);
+    w_.pSetTopmost(false);
     QPrinter printer(QPrinter::HighResolution);
     QPrintPreviewDialog dialog(&printer, &w_);
     dialog.setObjectName(QStringLiteral("dlgPrintPreview"));
@@ -135,7 +123,7 @@ void MainWindowCommands::mPrintPreview() {
                       printoutFont(w_.program_.settings));
     });
     dialog.exec();
-    setMainTopmost(w_, w_.program_.settings.StayTop == 1);
+    w_.pRestoreTopmost();
 }
 
 void MainWindowCommands::mExportPdf() {
@@ -151,7 +139,7 @@ void MainWindowCommands::mExportPdf() {
                                .toStdString() +
                            ".pdf";
     spec.overwritePrompt = true;
-    setMainTopmost(w_, false);
+    w_.pSetTopmost(false);
     const std::optional<std::string> path = pdfFileDialog(spec);
     if (path) {
         QPrinter printer(QPrinter::HighResolution);
@@ -162,7 +150,7 @@ void MainWindowCommands::mExportPdf() {
                                    "folder or file name.",
                                kDataTitle, MsgIcon::Exclamation, MsgButtons::OK);
     }
-    setMainTopmost(w_, p.settings.StayTop == 1);
+    w_.pRestoreTopmost();
 }
 
 std::optional<std::string> MainWindowCommands::pdfFileDialog(const FileDialogSpec& spec) {

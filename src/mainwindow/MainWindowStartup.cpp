@@ -109,6 +109,7 @@ void MainWindow::startUp() {
         progress_.set("FMFL10");
         progress_.set("FMFL11");
         const QSize assumedFrame = frameExtra_;
+        pSetTopmost(s.StayTop == 1); // a stored "always on top" holds from the first show
         show();
         // The frame is known once the window is shown: lay out again if it differs.
         frameExtra_ = frameGeometry().size() - geometry().size();
