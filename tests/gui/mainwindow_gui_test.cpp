@@ -189,17 +189,11 @@ class MainWindowTest : public QObject, public test::WindowFixture {
         QTest::keyClick(w_->treeView(), Qt::Key_Up); // the highlight moves away
         clickNode(7);                                // and back with a first click
         QVERIFY(!editorAfterAWhile(w_->treeView()));
-        // A double-click on a group or a unit opens no editor.
-        clickNode(3);
-        const QPoint group = w_->treeView()->visualItemRect(w_->nodeItem(3)).center();
-        QTest::mouseDClick(w_->treeView()->viewport(), Qt::LeftButton, Qt::NoModifier, group);
-        QTest::mouseRelease(w_->treeView()->viewport(), Qt::LeftButton, Qt::NoModifier, group);
-        clickNode(6);
+        clickNode(6); // a double-click on a unit opens no editor
         clickRow(4, Qt::LeftButton);
         QTest::mouseDClick(listViewport(), Qt::LeftButton, Qt::NoModifier, rowPoint(4));
         QTest::mouseRelease(listViewport(), Qt::LeftButton, Qt::NoModifier, rowPoint(4));
-        QVERIFY(!editorAfterAWhile(w_->treeView()) && !editorIn(w_->detailsView()));
-        QVERIFY(w_->inputBox()->hasFocus());
+        QVERIFY(!editorAfterAWhile(w_->detailsView()) && w_->inputBox()->hasFocus());
         // Moved away with the keyboard and clicked again: a first click.
         QTest::keyClick(w_->detailsView(), Qt::Key_Up);
         clickRow(4, Qt::LeftButton);
