@@ -100,7 +100,6 @@ class UsabilityTest : public QObject, public test::WindowFixture {
             QApplication::sendEvent(w_->inputBox(), &e);
         };
         const std::vector<Case> cases = {
-            {"", "12.5\n", editMenu, "12.5", "13.6702"},
             {"7", "  12.5 \r\n", editMenu, "12.5", "13.6702"}, // the menu replaces the whole box
             {"", "12.5\r\n", ctrlV, "12.5", "13.6702"},
             {"1", "2\n3\n", ctrlV, "12", "13.1234"}, // the keys insert at the caret
@@ -129,13 +128,12 @@ class UsabilityTest : public QObject, public test::WindowFixture {
             closeTips(); // a modal tip would still be waiting here
         });
         typeInput("1,");
-        QCOMPARE(tips_.hints, std::vector<int>{5});
-        QCOMPARE(visibleTips().size(), 1);
+        QVERIFY(tips_.hints == std::vector<int>{5} && visibleTips().size() == 1);
         QTest::qWait(400);
         QCOMPARE(w_->inputBox()->text(), QStringLiteral("1,5"));
         typeInput(","); // the tip again: still one window
-        QCOMPARE(visibleTips().size(), 1);
-        QCOMPARE(outputText(), QStringLiteral("Input error"));
+        QCOMPARE(QString::number(visibleTips().size()) + outputText(),
+                 QStringLiteral("1Input error"));
     }
 
     void chosenUnitsAreMarkedAndTheBoxesSayWhatIsMissing() {
@@ -163,10 +161,10 @@ class UsabilityTest : public QObject, public test::WindowFixture {
         // clang-format on
         for (const Step& s : steps) {
             s.act();
-            QCOMPARE(marks(), s.marks);
-            QCOMPARE(w_->inputBox()->placeholderText(), s.input);
-            QCOMPARE(w_->outputBox()->placeholderText(), s.output);
-            QCOMPARE(w_->inputBox()->toolTip() + w_->outputBox()->toolTip(), s.input + s.output);
+            QCOMPARE(QStringList({marks().join(','), w_->inputBox()->placeholderText(),
+                                  w_->outputBox()->placeholderText(),
+                                  w_->inputBox()->toolTip() + w_->outputBox()->toolTip()}),
+                     QStringList({s.marks.join(','), s.input, s.output, s.input + s.output}));
         }
     }
 

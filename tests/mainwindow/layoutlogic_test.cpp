@@ -260,6 +260,7 @@ TEST_F(Layout, MinimisingKeepsTheGeometryFromBefore) {
         s.SaveWindowSize = save;
         begin();
         ASSERT_EQ(resize(9000), ResizeResult::Applied);
+        EXPECT_FLOAT_EQ(s.Width, save ? 9000 : 7095);
         s.Width = 1234; // whatever happened since
         EXPECT_EQ(f.formResize(2400, 0, {0, 11000, 2400, 400}, true, s), ResizeResult::Minimised);
         EXPECT_EQ(std::tuple(s.Width, s.Left), std::tuple(save ? 9000.f : 1234.f, 450.f));
