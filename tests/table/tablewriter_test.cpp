@@ -137,12 +137,8 @@ TEST(TableWriter, AFailedSaveNamesItsStepAndLeavesTheFile) {
     std::signal(SIGXFSZ, SIG_IGN); // a file beyond the size limit: the write fails
     rlimit unlimited{};
     getrlimit(RLIMIT_FSIZE, &unlimited);
-    const struct {
-        std::string path;
-        bool table; // pSaveTable, else pSaveNodeStatus
-        rlim_t sizeLimit;
-        const char* label;
-    } cases[] = {
+    // The path, pSaveTable (else pSaveNodeStatus), the file size limit, the message label.
+    const std::tuple<std::string, bool, rlim_t, const char*> cases[] = {
         {dir.file("none/t.dat"), true, RLIM_INFINITY, "PSTB01"}, // missing folder
         {dir.file(longName), true, RLIM_INFINITY, "PSTB01"},     // no room for the new file
         {dir.file("t.dat"), true, 100, "PSTB04"},                // disk full
@@ -151,19 +147,19 @@ TEST(TableWriter, AFailedSaveNamesItsStepAndLeavesTheFile) {
         {dir.file(longName), false, RLIM_INFINITY, "PSNS05"},
         {dir.file("t.dat"), false, 5, "PSNS06"},
     };
-    for (const auto& c : cases) {
+    for (const auto& [path, table, sizeLimit, label] : cases) {
         RecordingPrompt prompt;
-        t.psTableFile = c.path;
+        t.psTableFile = path;
         rlimit limited = unlimited;
-        limited.rlim_cur = c.sizeLimit;
+        limited.rlim_cur = sizeLimit;
         setrlimit(RLIMIT_FSIZE, &limited);
-        const bool saved = c.table ? pSaveTable(t, kExpandedFirst, prompt) : pSaveNodeStatus(c.path, collapse, prompt);
+        const bool saved = table ? pSaveTable(t, kExpandedFirst, prompt) : pSaveNodeStatus(path, collapse, prompt);
         setrlimit(RLIMIT_FSIZE, &unlimited);
-        EXPECT_FALSE(saved) << c.label;
-        ASSERT_EQ(prompt.messages.size(), 1u) << c.label;
-        EXPECT_EQ(prompt.messages[0].text + "/" + prompt.messages[0].title, std::string("Error Code = ") + c.label + "/Quantimetrix");
-        EXPECT_EQ(qmtest::readBytes(dir.file("t.dat")), old) << c.label;
-        EXPECT_EQ(dir.names(), (std::set<std::string>{"t.dat", longName, "folder.dat"})) << c.label;
+        EXPECT_FALSE(saved) << label;
+        ASSERT_EQ(prompt.messages.size(), 1u) << label;
+        EXPECT_EQ(prompt.messages[0].text + "/" + prompt.messages[0].title, std::string("Error Code = ") + label + "/Quantimetrix");
+        EXPECT_EQ(qmtest::readBytes(dir.file("t.dat")), old) << label;
+        EXPECT_EQ(dir.names(), (std::set<std::string>{"t.dat", longName, "folder.dat"})) << label;
     }
 }
 // clang-format on
