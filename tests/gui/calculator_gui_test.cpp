@@ -16,9 +16,6 @@ class CalculatorTest : public QObject, public test::WindowFixture {
     Q_OBJECT
 
   private:
-    QAction* button(const char* key) const {
-        return w_->commands()->button(QString::fromLatin1(key));
-    }
     CalculatorDialog* open() {
         QAction* item = w_->commands()->menus.mnuToolsArray[0];
         if (!item->isEnabled() || !button("Calc")->isEnabled()) return nullptr;

@@ -23,10 +23,6 @@ class FindTest : public QObject, public test::WindowFixture {
     Q_OBJECT
 
   private:
-    MainMenus& m() const { return w_->commands()->menus; }
-    QAction* button(const char* key) const {
-        return w_->commands()->button(QString::fromLatin1(key));
-    }
     QString currentRow() const {
         const QModelIndex i = w_->detailsView()->currentIndex();
         return i.isValid() ? w_->listRowText(i.row()) : QString();

@@ -30,8 +30,6 @@ class MenusTest : public QObject, public test::WindowFixture {
     std::deque<std::optional<std::string>> dialogAnswers_;
 
     MainWindowCommands& c() const { return *w_->commands(); }
-    MainMenus& m() const { return w_->commands()->menus; }
-    QAction* button(const char* key) const { return c().button(QString::fromLatin1(key)); }
     static QString ticks(std::initializer_list<const QAction*> actions) {
         QString out;
         for (const QAction* a : actions)
