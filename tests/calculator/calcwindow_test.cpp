@@ -20,11 +20,7 @@ TEST(CalcWindow, HistoryKeepsTheSevenNewestFormulasNewestFirst) {
 }
 
 TEST(CalcWindow, StartTextDropsTheErrorPart) {
-    const struct {
-        const char* into;
-        bool showError;
-        const char* expected;
-    } rows[] = {
+    const std::tuple<const char*, bool, const char*> rows[] = {
         {"12.3456 \xC2\xB1"
          "5.00E-05",
          true, "12.3456"},
@@ -39,19 +35,13 @@ TEST(CalcWindow, StartTextDropsTheErrorPart) {
          "1",
          true, ""},
     };
-    for (const auto& r : rows)
-        EXPECT_EQ(calcStartText(r.into, r.showError), r.expected) << r.into;
+    for (const auto& [into, showError, expected] : rows)
+        EXPECT_EQ(calcStartText(into, showError), expected) << into;
 }
 
 TEST(CalcWindow, LaunchPlanAndFirstProgramFound) {
-    const struct {
-        int16_t type;
-        const char* path;
-        bool windows;
-        const char* installed; // the one program the test says exists
-        const char* chosen;
-        const char* message;
-    } rows[] = {
+    // Type, path, on Windows, the one program the test says exists, the one chosen, the message.
+    const std::tuple<int16_t, const char*, bool, const char*, const char*, const char*> rows[] = {
         {0, "", false, "kcalc", "", "'' cannot be found."},
         {1, "", true, "calc.exe", "calc.exe", "'Calc.exe' cannot be found."},
         {1, "", false, "galculator", "galculator",
@@ -64,13 +54,13 @@ TEST(CalcWindow, LaunchPlanAndFirstProgramFound) {
         {2, "C:\\Tools\\My Calc.exe", true, "none", "", "'My Calc.exe' cannot be found."},
         {2, "  ", false, "  ", "", nullptr},
     };
-    for (const auto& r : rows) {
-        const CalcLaunchPlan plan = calcLaunchPlan(r.type, r.path, r.windows);
-        const std::string installed = r.installed;
-        EXPECT_EQ(firstFound(plan, [&](const std::string& p) { return p == installed; }), r.chosen)
-            << r.type << r.path;
-        if (r.message) {
-            EXPECT_EQ(calcMissingMessage(plan.failName), r.message) << r.path;
+    for (const auto& [type, path, windows, installed, chosen, message] : rows) {
+        const CalcLaunchPlan plan = calcLaunchPlan(type, path, windows);
+        const std::string program = installed;
+        EXPECT_EQ(firstFound(plan, [&](const std::string& p) { return p == program; }), chosen)
+            << type << path;
+        if (message) {
+            EXPECT_EQ(calcMissingMessage(plan.failName), message) << path;
         }
     }
 }

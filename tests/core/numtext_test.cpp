@@ -53,12 +53,7 @@ TEST(PrefixValue, PlainDecimalsAreReadExactly) {
 
 TEST(StrictNumber, WholeTextInTheLocale) {
     const NumberLocale period{'.', U','}, comma{',', U'.'}, narrow{',', U'\u202F'}, none{',', 0};
-    const struct {
-        const char* text;
-        const NumberLocale& locale;
-        bool ok;
-        double value;
-    } cases[] = {
+    const std::tuple<const char*, const NumberLocale&, bool, double> cases[] = {
         {" 1.5 ", period, true, 1.5},    {"1,000.5", period, true, 1000.5},
         {"1e5", period, true, 1e5},      {"-1E-2", period, true, -0.01},
         {"1.", period, true, 1},         {".5", period, true, 0.5},
@@ -73,12 +68,12 @@ TEST(StrictNumber, WholeTextInTheLocale) {
         {"1\u202F,5", narrow, false, 0}, {"1.000", none, false, 0},
         {"1,5", none, true, 1.5},
     };
-    for (const auto& c : cases) {
-        const auto v = pStrictNumber(c.text, c.locale);
-        EXPECT_EQ(v.has_value(), c.ok) << c.text;
-        EXPECT_EQ(isStrictNumber(c.text, c.locale), c.ok) << c.text;
-        if (v && c.ok) {
-            EXPECT_DOUBLE_EQ(*v, c.value) << c.text;
+    for (const auto& [text, locale, ok, value] : cases) {
+        const auto v = pStrictNumber(text, locale);
+        EXPECT_EQ(v.has_value(), ok) << text;
+        EXPECT_EQ(isStrictNumber(text, locale), ok) << text;
+        if (v && ok) {
+            EXPECT_DOUBLE_EQ(*v, value) << text;
         }
     }
 }

@@ -27,12 +27,7 @@ TEST(Conversion, RoundErrorIsHalfAUnitOfTheLastDigit) {
 // The driver's tests decide the common cases; these are the factors that the
 // shared table does not hold.
 TEST(Conversion, FactorsTheTableTextsGive) {
-    const struct {
-        UnitRecord from, into;
-        int16_t mode;
-        double value;
-        ConvFailure failure;
-    } cases[] = {
+    const std::tuple<UnitRecord, UnitRecord, int16_t, double, ConvFailure> cases[] = {
         // With mode 1 a comma reads as the period (only the first one).
         {unitOf("1,5"), unitOf("1"), 1, 3.0, ConvFailure::None},
         {unitOf("1,000,5"), unitOf("1"), 1, 2.0, ConvFailure::None},
@@ -43,12 +38,12 @@ TEST(Conversion, FactorsTheTableTextsGive) {
         {unitOf("1", "1e308"), unitOf("1", "-1e308"), 0, 0, ConvFailure::InvalidFactors},
         {unitOf("1e300"), unitOf("1e-300"), 0, 0, ConvFailure::InputOverflow},
     };
-    for (const auto& c : cases) {
+    for (const auto& [from, into, mode, value, failure] : cases) {
         RecordingPrompt p;
-        const ConvValue v = pConvert("2", {c.from, c.into, c.mode}, p);
-        EXPECT_EQ(v.value, c.value) << c.from.Ratio << " into " << c.into.Ratio;
-        EXPECT_EQ(v.failure, c.failure) << c.from.Ratio << " into " << c.into.Ratio;
-        EXPECT_EQ(p.messages.size(), c.failure == ConvFailure::InvalidFactors ? 1u : 0u);
+        const ConvValue v = pConvert("2", {from, into, mode}, p);
+        EXPECT_EQ(v.value, value) << from.Ratio << " into " << into.Ratio;
+        EXPECT_EQ(v.failure, failure) << from.Ratio << " into " << into.Ratio;
+        EXPECT_EQ(p.messages.size(), failure == ConvFailure::InvalidFactors ? 1u : 0u);
     }
 }
 
@@ -57,13 +52,7 @@ TEST(Conversion, SpecialTemperatureRuleComparesTheOffsetTexts) {
                      fahrenheit = unitOf("0.5555555555555556", "255.3722"),
                      celsiusComma = unitOf("1", "273,15"),
                      fahrenheitComma = unitOf("0,5555555555555556", " 255,3722 ");
-    const struct {
-        UnitRecord from, into;
-        int16_t mode;
-        double result;
-        int16_t digits;
-        bool cleared;
-    } cases[] = {
+    const std::tuple<UnitRecord, UnitRecord, int16_t, double, int16_t, bool> cases[] = {
         // Strictly below 1/10^(digits-1), in either direction; other offsets are
         // untouched, only blanks are trimmed, and comma texts match in comma mode only.
         // clang-format off
@@ -75,11 +64,11 @@ TEST(Conversion, SpecialTemperatureRuleComparesTheOffsetTexts) {
         {fahrenheitComma, celsiusComma, 0, -0.0000222, 4, false},
         // clang-format on
     };
-    for (const auto& c : cases) {
-        double r = c.result;
+    for (const auto& [from, into, mode, result, digits, cleared] : cases) {
+        double r = result;
         std::string err = "±1.00E-05";
-        pSpecialTempConv(r, err, {c.from, c.into, c.mode}, c.digits);
-        EXPECT_EQ(r, c.cleared ? 0 : c.result) << c.result << " digits " << c.digits;
-        EXPECT_EQ(err, c.cleared ? "±0" : "±1.00E-05");
+        pSpecialTempConv(r, err, {from, into, mode}, digits);
+        EXPECT_EQ(r, cleared ? 0 : result) << result << " digits " << digits;
+        EXPECT_EQ(err, cleared ? "±0" : "±1.00E-05");
     }
 }

@@ -117,28 +117,23 @@ TEST_F(Driver, ConvertsUnderEveryDecimalSetting) {
 
 TEST_F(Driver, UnexpectedFailuresReportTheLastLabel) {
     load(test::allDecimalSettings()[0]);
-    const struct {
-        int16_t node, into;
-        const char* input;
-        NumberStyle style;
-        const char* label;
-        bool reported;
-    } cases[] = {
+    // The node, the convert-into unit, the input, the style, the last label, reported.
+    const std::tuple<int16_t, int16_t, const char*, NumberStyle, const char*, bool> cases[] = {
         {kLength, M, "", {}, "PECV01", false},     {kLength, M, "abc", {}, "PECV05", false},
         {kLength, M, "5", {}, "PECV16", false},    {kNumbers, HEX, "5", {}, "PECV02", false},
         {kLength, 50, "5", {}, "PECV06", true},    {kNumbers, 50, "5", {}, "PECV02", true},
         {kLength, M, "5", {0}, "PECV14", true},    {kLength, M, "5", {0, 6, 0, 1}, "PECV15", true},
         {kLength, M, "1e20", {0}, "PECV11", true},
     };
-    for (const auto& c : cases) {
-        const int16_t from = c.node == kNumbers ? int16_t{DEC} : int16_t{M};
-        const auto r = run(c.node, from, c.into, c.input, c.style, test::allDecimalSettings()[0]);
-        EXPECT_EQ(r.has_value(), !c.reported) << c.label;
-        EXPECT_EQ(state.lastLabel, c.label);
-        ASSERT_EQ(prompt.messages.size(), c.reported ? 1u : 0u) << c.label;
-        if (!c.reported) continue;
+    for (const auto& [node, into, input, style, label, reported] : cases) {
+        const int16_t from = node == kNumbers ? int16_t{DEC} : int16_t{M};
+        const auto r = run(node, from, into, input, style, test::allDecimalSettings()[0]);
+        EXPECT_EQ(r.has_value(), !reported) << label;
+        EXPECT_EQ(state.lastLabel, label);
+        ASSERT_EQ(prompt.messages.size(), reported ? 1u : 0u) << label;
+        if (!reported) continue;
         EXPECT_EQ(prompt.messages[0].text + "|" + prompt.messages[0].title,
-                  std::string("Error Code = ") + c.label + "|Quantimetrix");
+                  std::string("Error Code = ") + label + "|Quantimetrix");
         EXPECT_EQ(prompt.messages[0].icon, MsgIcon::Critical);
     }
 }

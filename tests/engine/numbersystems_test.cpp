@@ -8,9 +8,7 @@ using namespace qm;
 // bits (signed, except read from hexadecimal); the same system, a text that
 // names no radix (radix texts are not trimmed) gives nothing.
 TEST(NumberSystems, ConversionTable) {
-    const struct {
-        const char *from, *into, *input, *expected;
-    } cases[] = {
+    const std::tuple<const char*, const char*, const char*, const char*> cases[] = {
         // clang-format off
         {"10", "2", "5", "0000000000000101"}, {"10", "2", "65535", "1111111111111111"},
         {"10", "2", "65536", "Input error"}, {"10", "2", "99999999999", "Input error"},
@@ -29,7 +27,7 @@ TEST(NumberSystems, ConversionTable) {
         {"16", "16", "1G", ""}, {"3", "10", "12", ""}, {"10", " 2", "12", ""},
         // clang-format on
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(pFormatNumber(c.input, c.from, c.into), c.expected)
-            << c.from << " -> " << c.into << ": " << c.input;
+    for (const auto& [from, into, input, expected] : cases)
+        EXPECT_EQ(pFormatNumber(input, from, into), expected)
+            << from << " -> " << into << ": " << input;
 }

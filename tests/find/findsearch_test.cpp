@@ -41,15 +41,10 @@ const Categories kFindCategories{{"Length", {"metre", "Foot", "kilometre"}},
 // ("category.unit", "-" for none), "!" when it reports the end, and "@" the
 // place the next search starts from.
 TEST(FindWalk, EachPressGoesOnFromTheLastHit) {
-    const struct {
-        bool units; // unit search, else category search
-        std::string text;
-        bool matchCase;
-        std::vector<int16_t> nodes;
-        FindPosition start;
-        std::string presses;
-    } walks[] = {
-        // clang-format off
+    // Unit search (else category search), text, match case, the nodes, the start, the presses.
+    const std::tuple<bool, std::string, bool, std::vector<int16_t>, FindPosition, std::string>
+        walks[] = {
+            // clang-format off
         {true, "metre", false, {1, 2, 3, 4}, {}, "1.1@1.2 1.3@2.1 3.1@3.2 -!@1.1 1.1@1.2"},
         {true, "kg", false, {1, 2, 3, 4}, {}, "2.3@3.1 -!@1.1"},
         {true, "kg", true, {1, 2, 3, 4}, {}, "-!@1.1"},
@@ -63,22 +58,22 @@ TEST(FindWalk, EachPressGoesOnFromTheLastHit) {
         {false, "A", false, {1, 2, 3, 4}, {}, "2.0@3.1 3.0@4.1 -!@1.1 2.0@3.1"},
         {false, "l", true, {1, 2, 3, 4}, {}, "-!@1.1"},
         {false, "m", false, {1, 2, 3}, {}, "2.0@3.1 -!@1.1"},
-        // clang-format on
-    };
-    for (const auto& w : walks) {
-        const ConversionTable t = tableOf(kFindCategories, w.nodes);
-        FindPosition pos = w.start;
+            // clang-format on
+        };
+    for (const auto& [units, text, matchCase, nodes, start, presses] : walks) {
+        const ConversionTable t = tableOf(kFindCategories, nodes);
+        FindPosition pos = start;
         std::string got;
-        for (auto n = std::count(w.presses.begin(), w.presses.end(), ' '); n >= 0; --n) {
-            const FindOutcome o = w.units ? mFindUnit(t, pos, w.text, w.matchCase)
-                                          : mFindCategory(t, pos, w.text, w.matchCase);
+        for (auto n = std::count(presses.begin(), presses.end(), ' '); n >= 0; --n) {
+            const FindOutcome o =
+                units ? mFindUnit(t, pos, text, matchCase) : mFindCategory(t, pos, text, matchCase);
             got += std::string(got.empty() ? "" : " ") +
                    (o.hit ? std::to_string(o.hit->category) + "." + std::to_string(o.hit->unit)
                           : "-") +
                    (o.endOfSearch ? "!@" : "@") + std::to_string(pos.pnFindGroupStart) + "." +
                    std::to_string(pos.pnFindUnitStart);
         }
-        EXPECT_EQ(got, w.presses) << w.text;
+        EXPECT_EQ(got, presses) << text;
     }
 }
 

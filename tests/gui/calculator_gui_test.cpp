@@ -16,9 +16,6 @@ class CalculatorTest : public QObject, public test::WindowFixture {
     Q_OBJECT
 
   private:
-    QAction* button(const char* key) const {
-        return w_->commands()->button(QString::fromLatin1(key));
-    }
     CalculatorDialog* open() {
         QAction* item = w_->commands()->menus.mnuToolsArray[0];
         if (!item->isEnabled() || !button("Calc")->isEnabled()) return nullptr;
@@ -41,14 +38,12 @@ class CalculatorTest : public QObject, public test::WindowFixture {
 
     void calculationTypedCopiedAndPastedBack() {
         CalculatorDialog* d = open();
-        QVERIFY(d && d->isVisible());
-        QVERIFY(!button("CopyCalc")->isEnabled());
+        QVERIFY(d && d->isVisible() && !button("CopyCalc")->isEnabled());
         type(d, QStringLiteral("2^10"));
-        QCOMPARE(d->resultBox()->text(), QStringLiteral("1024.00"));
         QVERIFY(button("CopyCalc")->isEnabled());
         button("CopyCalc")->trigger();
-        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("1024.00"));
-        QCOMPARE(program_->history.entries[0], std::string("2^10 = 1024.00"));
+        QCOMPARE(QGuiApplication::clipboard()->text() + "|" + program_->history.entries[0].c_str(),
+                 QStringLiteral("1024.00|2^10 = 1024.00"));
 
         QGuiApplication::clipboard()->setText(QStringLiteral("1024.00/4"));
         w_->commands()->refresh();
@@ -76,25 +71,22 @@ class CalculatorTest : public QObject, public test::WindowFixture {
         QVERIFY(d);
         for (int i = 1; i <= 8; ++i)
             type(d, QString::number(i) + QStringLiteral("*2"));
-        QCOMPARE(d->formulaBox()->count(), 7);
-        QCOMPARE(d->formulaBox()->itemText(0), QStringLiteral("8*2"));
-        QCOMPARE(d->formulaBox()->itemText(6), QStringLiteral("2*2"));
+        QCOMPARE(QString::number(d->formulaBox()->count()) + d->formulaBox()->itemText(0) +
+                     d->formulaBox()->itemText(6),
+                 QStringLiteral("78*22*2"));
         QVERIFY(w_->commands()->hooks.calculatorShown());
 
         QTest::keyClick(d, Qt::Key_Escape);
-        QVERIFY(!d->isVisible());
-        QVERIFY(!w_->commands()->hooks.calculatorShown());
-        QVERIFY(!button("CopyCalc")->isEnabled());
-        QVERIFY(!button("PasteCalc")->isEnabled());
-        QCOMPARE(open(), d);
-        QCOMPARE(d->formulaBox()->count(), 0);
+        QVERIFY(!d->isVisible() && !w_->commands()->hooks.calculatorShown());
+        QVERIFY(!button("CopyCalc")->isEnabled() && !button("PasteCalc")->isEnabled());
+        QVERIFY(open() == d && d->formulaBox()->count() == 0);
     }
 
     void aMissingExternalCalculatorIsNamed() {
         restart({{"Option", "CalcType", "2"}, {"Option", "CalcPath", "/nowhere/mycalc"}});
         QVERIFY(!open()); // no window of its own
-        QCOMPARE(prompt_.messages.size(), std::size_t{1});
-        QCOMPARE(prompt_.messages[0].text, std::string("'mycalc' cannot be found."));
+        QCOMPARE(prompt_.messages.size() == 1 ? prompt_.messages[0].text : "",
+                 "'mycalc' cannot be found.");
     }
 };
 

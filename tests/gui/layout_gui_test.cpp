@@ -152,15 +152,6 @@ class LayoutTest : public QObject, public test::WindowFixture {
         QCOMPARE(stored("Form", "HeaderWidth01"), 90 * t());
     }
 
-    void windowSizeIsKeptOnlyWhenAskedTo() {
-        put("Option", "SaveWindowSize", "0");
-        put("Form", "Width", "7500");
-        start();
-        resizeWindow(w_->width() + 40, w_->height());
-        closeWindow();
-        QCOMPARE(stored("Form", "Width"), 7500.0);
-    }
-
     void arrowTooltipFollowsTheChosenUnits() {
         start();
         mouse(arrow(), QEvent::MouseMove, arrow()->mapToGlobal(QPoint(5, 5)), Qt::NoButton);

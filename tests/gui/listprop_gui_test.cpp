@@ -43,14 +43,11 @@ class ListPropTest : public QObject, public test::WindowFixture {
             d->accept();
         });
         properties->trigger();
-        QVERIFY(seen);
-        QCOMPARE(header(0), QStringLiteral("Name of the unit"));
-        QCOMPARE(header(1), QStringLiteral(" ")); // an empty text shows as a blank
-        QVERIFY(w_->listRowCount() > 0);
+        QVERIFY(seen && w_->listRowCount() > 0);
+        QCOMPARE(header(0) + "|" + header(1), "Name of the unit| "); // an empty text: a blank
 
         restart();
-        QCOMPARE(header(0), QStringLiteral("Name of the unit"));
-        QCOMPARE(header(2), QStringLiteral("Offset"));
+        QCOMPARE(header(0) + "|" + header(2), "Name of the unit|Offset");
     }
 };
 

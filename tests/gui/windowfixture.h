@@ -141,6 +141,11 @@ class WindowFixture {
         QTest::keyClicks(w_->inputBox(), QString::fromLatin1(text));
     }
     QString outputText() const { return w_->outputBox()->text(); }
+    MainMenus& m() const { return w_->commands()->menus; }
+    // A toolbar button's action, by its key.
+    QAction* button(const char* key) const {
+        return w_->commands()->button(QString::fromLatin1(key));
+    }
 };
 
 } // namespace qm::test

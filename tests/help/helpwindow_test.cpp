@@ -131,10 +131,9 @@ class HelpWindowTest : public QObject {
         for (const QString& folder : {missing.path(), blank.path()}) {
             RecordingPrompt prompt;
             QCOMPARE(HelpWindow::showHelp(nullptr, folder, 30, prompt), nullptr);
-            QCOMPARE(prompt.messages.size(), size_t(1));
+            QVERIFY(prompt.messages.size() == 1 && prompt.messages[0].icon == MsgIcon::Exclamation);
             QVERIFY(
                 prompt.messages[0].text.starts_with("'" + folder.toStdString() + "/Qmtrxdoc.hlp'"));
-            QVERIFY(prompt.messages[0].icon == MsgIcon::Exclamation);
             QCOMPARE(open->browser()->source().fragment(), QStringLiteral("ctx52"));
         }
     }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <limits>
 #include <tuple>
@@ -17,29 +18,20 @@ auto tie(const TwipRect& r) {
 }
 
 TEST(LayoutPixels, TwipsToPixelsRoundsToTheNearestPixel) {
-    struct Case {
-        double twips, tpp;
-        int px;
-    };
     // clang-format off
-    const std::vector<Case> cases = {
+    const std::tuple<double, double, int> cases[] = { // twips, twips per pixel, pixels
         {7095, 15, 473}, {7, 15, 0}, {8, 15, 1}, {7.5, 15, 1}, {-7.5, 15, -1}, {2039, 10, 204},
         {4500, 10, 450}, {0, 15, 0}, {kNaN, 15, 0}, {100, 0, 0}, {100, kNaN, 0}, {100, -15, 0},
         {1e12, 15, 16777215}, // never beyond what a window system takes
     };
     // clang-format on
-    for (const Case& c : cases)
-        EXPECT_EQ(twipsToPixels(c.twips, c.tpp), c.px) << c.twips << " at " << c.tpp;
+    for (const auto& [twips, tpp, px] : cases)
+        EXPECT_EQ(twipsToPixels(twips, tpp), px) << twips << " at " << tpp;
     EXPECT_DOUBLE_EQ(pixelsToTwips(204, 10), 2040);
 }
 
 TEST(LayoutPixels, RectEdgesAreRoundedSoNeighboursMeet) {
-    struct Case {
-        TwipRect r;
-        double tpp;
-        PixelRect px;
-    };
-    const std::vector<Case> cases = {
+    const std::tuple<TwipRect, double, PixelRect> cases[] = {
         {{75, 60, 2760, 3000}, 15, {5, 4, 184, 200}}, // ends at 189; the next starts at 192
         // 7.5 -> 8, right edge 283.5 -> 284: the width is 276, not round(276.0) of a rounded size.
         {{75, 60, 2760, 3000}, 10, {8, 6, 276, 300}},
@@ -47,10 +39,10 @@ TEST(LayoutPixels, RectEdgesAreRoundedSoNeighboursMeet) {
         {{100, 0, -50, 10}, 15, {7, 0, 0, 1}},
         {{100, 100, 100, 100}, 0, {0, 0, 0, 0}},
     };
-    for (const Case& c : cases) {
-        const PixelRect got = toPixelRect(c.r, c.tpp, c.tpp);
-        EXPECT_EQ(got, c.px) << c.r.left << " " << c.r.width << " -> " << got.left << " "
-                             << got.width << " " << got.height;
+    for (const auto& [r, tpp, px] : cases) {
+        const PixelRect got = toPixelRect(r, tpp, tpp);
+        EXPECT_EQ(got, px) << r.left << " " << r.width << " -> " << got.left << " " << got.width
+                           << " " << got.height;
     }
 }
 
@@ -64,29 +56,21 @@ TEST(LayoutWindow, DesignListWidthIsTheListOfADefaultWindow) {
 }
 
 TEST(LayoutWindow, NeverBelowTheMinimumSize) {
-    struct Case {
-        WindowRect in, out;
-    };
-    const std::vector<Case> cases = {
+    const std::pair<WindowRect, WindowRect> cases[] = {
         {{0, 0, 4000, 2000}, {0, 0, 4500, 3000}},     {{10, 20, 4500, 3000}, {10, 20, 4500, 3000}},
         {{10, 20, 9000, 2999}, {10, 20, 9000, 3000}}, {{10, 20, 4499, 8000}, {10, 20, 4500, 8000}},
         {{10, 20, -100, -100}, {10, 20, 4500, 3000}}, {{10, 20, kNaN, kNaN}, {10, 20, 4500, 3000}},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(atLeastMinimum(c.in), c.out) << c.in.Width << "x" << c.in.Height;
+    for (const auto& [in, out] : cases)
+        EXPECT_EQ(atLeastMinimum(in), out) << in.Width << "x" << in.Height;
 }
 
 TEST(LayoutWindow, OpensWhereStoredUnlessOffTheScreen) {
     const TwipRect screen{0, 0, 15360, 11520}; // 1024 x 768 pixels at 96 dpi
     const float nan = std::numeric_limits<float>::quiet_NaN();
     const float inf = std::numeric_limits<float>::infinity();
-    struct Case {
-        float left, top, width, height;
-        TwipRect screen;
-        WindowRect want;
-    };
     // clang-format off
-    const std::vector<Case> cases = {
+    const std::tuple<float, float, float, float, TwipRect, WindowRect> cases[] = {
         {450, 1020, 7095, 5520, screen, {450, 1020, 7095, 5520}},
         {3000, 2000, 9000, 6000, screen, {3000, 2000, 9000, 6000}},
         {450, 1020, 3000, 2000, screen, {450, 1020, 4500, 3000}},    // minimum size
@@ -101,13 +85,12 @@ TEST(LayoutWindow, OpensWhereStoredUnlessOffTheScreen) {
         {nan, 1020, inf, 5520, screen, {450, 1020, 7095, 5520}},              // defaults
     };
     // clang-format on
-    for (const Case& c : cases) {
+    for (const auto& [left, top, width, height, onScreen, want] : cases) {
         Settings s;
-        std::tie(s.Left, s.Top, s.Width, s.Height) = std::tuple(c.left, c.top, c.width, c.height);
-        const WindowRect got = initialWindowRect(s, c.screen);
-        EXPECT_EQ(got, c.want) << c.left << "," << c.top << " " << c.width << "x" << c.height
-                               << " -> " << got.Left << "," << got.Top << " " << got.Width << "x"
-                               << got.Height;
+        std::tie(s.Left, s.Top, s.Width, s.Height) = std::tuple(left, top, width, height);
+        const WindowRect got = initialWindowRect(s, onScreen);
+        EXPECT_EQ(got, want) << left << "," << top << " " << width << "x" << height << " -> "
+                             << got.Left << "," << got.Top << " " << got.Width << "x" << got.Height;
     }
 }
 
@@ -176,24 +159,20 @@ TEST_F(Layout, InitialLayoutPlacesEveryControl) {
 
 TEST_F(Layout, StoredWidthsThatDoNotFitAreBroughtIntoTheWindow) {
     const float nan = std::numeric_limits<float>::quiet_NaN();
-    struct Case {
-        float tree, input, output;
-        double wantTree, wantBox, wantInputLeft;
-    };
+    // Stored tree, input and output widths; the tree, the boxes and the input's left edge.
     // The realigned boxes share the row 75..7005 less the arrow and 60 each side of it:
     // (7005 - 75 - 480 - 120) / 2 = 3165.
-    const std::vector<Case> cases = {
+    const std::tuple<float, float, float, double, double, double> cases[] = {
         {2760, 2039, 2039, 2760, 2039, 90}, {9000, 2039, 2039, 6600, 2039, 90}, // list kept 300
         {100, 2039, 2039, 300, 2039, 90},   {2760, -5, 2039, 2760, 3165, 75},
         {2760, 4000, 4000, 2760, 3165, 75}, {nan, 2039, 2039, 2760, 2039, 90},
     };
-    for (const Case& c : cases) {
+    for (const auto& [tree, input, output, t, b, inputLeft] : cases) {
         s = Settings{};
-        std::tie(s.TreeWidth, s.InputWidth, s.OutputWidth) = std::tuple(c.tree, c.input, c.output);
+        std::tie(s.TreeWidth, s.InputWidth, s.OutputWidth) = std::tuple(tree, input, output);
         begin();
-        const double t = c.wantTree, b = c.wantBox;
-        EXPECT_EQ(widths(), std::tuple(t, b, b, c.wantInputLeft, t, b, b)) << c.tree << c.input;
-        EXPECT_DOUBLE_EQ(f.listLeft(), c.wantTree + 120) << c.tree;
+        EXPECT_EQ(widths(), std::tuple(t, b, b, inputLeft, t, b, b)) << tree << input;
+        EXPECT_DOUBLE_EQ(f.listLeft(), t + 120) << tree;
     }
 }
 
@@ -205,23 +184,20 @@ TEST_F(Layout, NothingHappensBeforeStartUpRecordsTheSize) {
 }
 
 TEST_F(Layout, ResizeMovesTheListEdgeAndKeepsTheBoxProportions) {
-    struct Case {
-        double width, height, listWidth, paneHeight;
-    };
-    const std::vector<Case> cases = {
-        {9000, 4500, 6045, 3975},
-        {4500, 3000, 1545, 2475},
-        {7095, 6000, 4140, 5475},
-        {7095, 300, 4140, 0}, // no room for the panes: height 0, never negative
-    };
-    for (const Case& c : cases) {
+    // Inner width and height; the list's width and the panes' height (0, never negative,
+    // without room for them).
+    const std::array<double, 4> cases[] = {{9000, 4500, 6045, 3975},
+                                           {4500, 3000, 1545, 2475},
+                                           {7095, 6000, 4140, 5475},
+                                           {7095, 300, 4140, 0}};
+    for (const auto& [width, height, listWidth, paneHeight] : cases) {
         s = Settings{};
         begin();
-        EXPECT_EQ(resize(c.width, c.height), ResizeResult::Applied) << c.width;
+        EXPECT_EQ(resize(width, height), ResizeResult::Applied) << width;
         EXPECT_EQ(std::tuple(f.listWidth(), f.rects().list.height, s.Width, s.Height),
-                  std::tuple(c.listWidth, c.paneHeight, float(c.width), float(c.height + 1020)));
-        EXPECT_NEAR(f.inputWidth(), 2039.0 * c.width / 7095, 1e-9) << c.width;
-        EXPECT_NEAR(f.outputWidth(), 2039.0 * c.width / 7095, 1e-9) << c.width;
+                  std::tuple(listWidth, paneHeight, float(width), float(height + 1020)));
+        EXPECT_NEAR(f.inputWidth(), 2039.0 * width / 7095, 1e-9) << width;
+        EXPECT_NEAR(f.outputWidth(), 2039.0 * width / 7095, 1e-9) << width;
         EXPECT_DOUBLE_EQ(f.treeWidth(), 2760) << "the tree keeps its width";
     }
 }
@@ -230,22 +206,17 @@ TEST_F(Layout, ResizeThatLeavesTheListTooNarrowIsUndone) {
     begin();
     ASSERT_TRUE((f.splitterDown(0), f.splitterMove(3740, s))); // tree 6500, list 400
     f.splitterUp();
-    struct Case {
-        double width;
-        ResizeResult want;
-        double listWidth;
-    };
-    const std::vector<Case> cases = {
+    const std::tuple<double, ResizeResult, double> cases[] = {
         {6900, ResizeResult::Undone, 400},  // 400 - 195 = 205
         {6994, ResizeResult::Undone, 400},  // 299
         {6995, ResizeResult::Applied, 300}, // exactly the minimum
         {6800, ResizeResult::Undone, 300},  {8000, ResizeResult::Applied, 1305},
     };
-    for (const Case& c : cases) {
+    for (const auto& [width, want, listWidth] : cases) {
         const WindowRect before = f.lastWindow();
-        EXPECT_EQ(resize(c.width), c.want) << c.width;
-        EXPECT_DOUBLE_EQ(f.listWidth(), c.listWidth) << c.width;
-        if (c.want == ResizeResult::Undone) {
+        EXPECT_EQ(resize(width), want) << width;
+        EXPECT_DOUBLE_EQ(f.listWidth(), listWidth) << width;
+        if (want == ResizeResult::Undone) {
             EXPECT_EQ(f.lastWindow(), before) << "the last width is the one to restore";
             EXPECT_FLOAT_EQ(s.Width, static_cast<float>(before.Width));
         }
@@ -260,6 +231,7 @@ TEST_F(Layout, MinimisingKeepsTheGeometryFromBefore) {
         s.SaveWindowSize = save;
         begin();
         ASSERT_EQ(resize(9000), ResizeResult::Applied);
+        EXPECT_FLOAT_EQ(s.Width, save ? 9000 : 7095);
         s.Width = 1234; // whatever happened since
         EXPECT_EQ(f.formResize(2400, 0, {0, 11000, 2400, 400}, true, s), ResizeResult::Minimised);
         EXPECT_EQ(std::tuple(s.Width, s.Left), std::tuple(save ? 9000.f : 1234.f, 450.f));
@@ -280,26 +252,23 @@ TEST_F(Layout, BoxesBelowTheirMinimumReturnToTheStoredWidths) {
 }
 
 TEST_F(Layout, BoxesAreRealignedWhenBothAreNarrowOrTheyNoLongerFit) {
-    struct Case {
-        float input, output;
-        double startWidth, width, want;
-    };
-    const std::vector<Case> cases = {
+    // Stored input and output widths, the inner width at start and after the resize, the boxes.
+    const std::tuple<float, float, double, double, double> cases[] = {
         // Both 605 (< 610): each gets half of 75..7005 less the arrow and its margins.
         {605, 605, 7095, 7095, 3165},
         // 0.8 and 0.04 of 15000; at 6000 the output falls back to its stored 600 and
         // 4800 + 600 no longer fit beside the arrow: (5910 - 75 - 600) / 2 = 2617.5 -> 2617.
         {12000, 600, 15000, 6000, 2617},
     };
-    for (const Case& c : cases) {
+    for (const auto& [input, output, startWidth, width, want] : cases) {
         s = Settings{};
-        std::tie(s.InputWidth, s.OutputWidth) = std::tuple(c.input, c.output);
-        begin(c.startWidth);
-        ASSERT_DOUBLE_EQ(f.inputWidth(), c.input);
-        EXPECT_EQ(resize(c.width), ResizeResult::Applied);
+        std::tie(s.InputWidth, s.OutputWidth) = std::tuple(input, output);
+        begin(startWidth);
+        ASSERT_DOUBLE_EQ(f.inputWidth(), input);
+        EXPECT_EQ(resize(width), ResizeResult::Applied);
         EXPECT_EQ(std::tuple(f.inputWidth(), f.outputWidth(), f.inputLeft(), f.inputRatio()),
-                  std::tuple(c.want, c.want, 75.0, c.want / c.width))
-            << c.input;
+                  std::tuple(want, want, 75.0, want / width))
+            << input;
     }
     // A drag afterwards returns the input to its own left edge.
     f.boxDragDown(0);
@@ -308,25 +277,21 @@ TEST_F(Layout, BoxesAreRealignedWhenBothAreNarrowOrTheyNoLongerFit) {
 }
 
 TEST_F(Layout, SplitterKeepsBothPanesAtLeast300) {
-    struct Case {
-        double first, d; // a first move, then the one tested, both from the press
-        bool applied;
-        double tree;
-    };
-    const std::vector<Case> cases = {
+    // A first move, then the one tested, both from the press; applied; the tree's width.
+    const std::tuple<double, double, bool, double> cases[] = {
         {0, -1460, true, 1300},      {0, -2460, true, 300},  {0, -2461, false, 2760},
         {0, 3840, true, 6600},       {0, 3841, false, 2760}, {0, 0, true, 2760},
         {-1000, -2461, false, 1760}, // stops at the last valid position
     };
-    for (const Case& c : cases) {
+    for (const auto& [first, d, applied, tree] : cases) {
         s = Settings{};
         begin();
         f.splitterDown(1000);
-        ASSERT_TRUE(f.splitterMove(1000 + c.first, s));
-        EXPECT_EQ(f.splitterMove(1000 + c.d, s), c.applied) << c.d;
+        ASSERT_TRUE(f.splitterMove(1000 + first, s));
+        EXPECT_EQ(f.splitterMove(1000 + d, s), applied) << d;
         EXPECT_EQ(std::tuple(f.treeWidth(), f.listWidth(), double(s.TreeWidth)),
-                  std::tuple(c.tree, 7095 - c.tree - 195, c.tree))
-            << c.d;
+                  std::tuple(tree, 7095 - tree - 195, tree))
+            << d;
     }
 }
 
@@ -343,25 +308,19 @@ TEST_F(Layout, SplitterAndArrowMoveOnlyWhilePressed) {
 }
 
 TEST_F(Layout, ArrowDragKeepsBothBoxesAtLeast600) {
-    struct Case {
-        double x, tpp;
-        bool applied;
-        double input, output;
-    };
-    // The press was at screen x 100; each pixel is tpp twips.
-    const std::vector<Case> cases = {
+    // The press was at screen x 100; the release x, twips per pixel, applied, the boxes.
+    const std::tuple<double, double, bool, double, double> cases[] = {
         {110, 15, true, 2189, 1889}, {5, 15, true, 614, 3464},     {4, 15, false, 2039, 2039},
         {195, 15, true, 3464, 614},  {196, 15, false, 2039, 2039}, {110, 10, true, 2139, 1939},
         {100, 15, true, 2039, 2039},
     };
-    for (const Case& c : cases) {
+    for (const auto& [x, tpp, applied, input, output] : cases) {
         s = Settings{};
         begin();
         f.boxDragDown(100);
-        EXPECT_EQ(f.boxDragMove(c.x, c.tpp, s), c.applied) << c.x;
-        EXPECT_EQ(widths(), std::tuple(2760.0, c.input, c.output, 90.0, 2760.0, c.input, c.output))
-            << c.x;
-        EXPECT_DOUBLE_EQ(f.inputRatio(), c.input / 7095) << c.x;
+        EXPECT_EQ(f.boxDragMove(x, tpp, s), applied) << x;
+        EXPECT_EQ(widths(), std::tuple(2760.0, input, output, 90.0, 2760.0, input, output)) << x;
+        EXPECT_DOUBLE_EQ(f.inputRatio(), input / 7095) << x;
     }
 }
 

@@ -6,16 +6,15 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <string>
+#include <tuple>
 
 namespace qm {
 namespace {
 
 TEST(MenuRefreshTest, EachInputDrivesItsOwnItems) {
     const auto none = std::nullopt;
-    const struct {
-        MenuRefreshInput in;
-        MenuRefresh out;
-    } cases[] = {
+    const std::pair<MenuRefreshInput, MenuRefresh> cases[] = {
         {{0, 0, false, false, false}, {false, false, false, false, none}},
         {{1, 0, false, false, false}, {true, false, false, false, none}}, // one group expanded
         {{3, 0, false, false, false}, {true, false, false, false, none}},
@@ -26,18 +25,18 @@ TEST(MenuRefreshTest, EachInputDrivesItsOwnItems) {
         {{0, 0, false, false, true}, {false, false, false, false, false}},
         {{2, 7, true, true, true}, {true, true, true, true, true}},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(menuRefresh(c.in), c.out)
-            << c.in.expandedGroups << c.in.listRows << c.in.tableChanged << c.in.clipboardHasText
-            << c.in.calculatorShown;
+    for (const auto& [in, out] : cases)
+        EXPECT_EQ(menuRefresh(in), out) << in.expandedGroups << in.listRows << in.tableChanged
+                                        << in.clipboardHasText << in.calculatorShown;
 }
 
 TEST(MenuRefreshTest, CountsOnlyGroupNodes) {
     const std::set<int> open{1, 2, 4, 6}; // the root and node 6 are no groups of three
     const auto expanded = [&](int node) { return open.count(node) > 0; };
-    EXPECT_EQ(countExpandedGroups(3, expanded), 2); // nodes 2 and 4 of 2..4
-    EXPECT_EQ(countExpandedGroups(0, expanded), 0);
-    EXPECT_EQ(countExpandedGroups(5, expanded), 3); // nodes 2, 4, 6 of 2..6
+    // Nodes 2 and 4 of 2..4; none; nodes 2, 4 and 6 of 2..6.
+    EXPECT_EQ(std::tuple(countExpandedGroups(3, expanded), countExpandedGroups(0, expanded),
+                         countExpandedGroups(5, expanded)),
+              std::tuple(2, 0, 3));
 }
 
 // Two groups: 1 root, 2 and 3 groups, 4 Number System, 5 Constants, 6.. categories.
@@ -45,11 +44,8 @@ TEST(MenuRefreshTest, CountsOnlyGroupNodes) {
 TEST(TreeMenuPlanTest, EveryKindOfNode) {
     const auto none = std::nullopt;
     const TreePopup C = TreePopup::EditCategory, G = TreePopup::EditGroup;
-    const struct {
-        int node, parent, groups;
-        bool modify;
-        TreeMenuPlan plan;
-    } cases[] = {
+    const std::tuple<int, int, int, bool, TreeMenuPlan> cases[] = {
+        // node, parent, groups
         {1, 0, 2, true, {C, "Add", false, none}}, // the root
         {1, 0, 2, false, {}},
         {0, 0, 2, true, {}},                         // no node
@@ -67,22 +63,17 @@ TEST(TreeMenuPlanTest, EveryKindOfNode) {
         {2, 1, 1, true, {C, "Add...", false, none}},
         {5, 2, 1, true, {G, none, none, true}},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(treeMenuPlan(c.node, c.parent, c.groups, c.modify), c.plan)
-            << c.node << " of " << c.groups << " groups, modify " << c.modify;
+    for (const auto& [node, parent, groups, modify, plan] : cases)
+        EXPECT_EQ(treeMenuPlan(node, parent, groups, modify), plan)
+            << node << " of " << groups << " groups, modify " << modify;
 }
 
 TEST(UnitMenuPlanTest, RowsAndEmptySpace) {
     const auto none = std::nullopt;
     const auto L = UnitMenuPlan::Show::AfterLongPress, O = UnitMenuPlan::Show::AtOnce;
     const std::string ins = "&Insert...", add = "&Add...";
-    const struct {
-        bool onRow;
-        int selNode;
-        bool modify;
-        int rows;
-        UnitMenuPlan plan;
-    } cases[] = {
+    const std::tuple<bool, int, bool, int, UnitMenuPlan> cases[] = {
+        // on a row, node, modify
         {true, 6, true, 5, {L, true, ins, true, true, true, true, none}}, // a row of a category
         {true, 6, false, 5, {L, true, ins, false, false, false, true, none}},
         {true, 5, true, 1, {L, true, ins, true, true, true, true, none}},     // constants
@@ -96,25 +87,24 @@ TEST(UnitMenuPlanTest, RowsAndEmptySpace) {
         {false, 2, true, 0, {}}, // under a group
         {false, 1, true, 0, {}}, // under the root
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(unitMenuPlan(c.onRow, c.selNode, 2, c.modify, c.rows), c.plan)
-            << c.onRow << " " << c.selNode << " " << c.modify;
+    for (const auto& [onRow, selNode, modify, rows, plan] : cases)
+        EXPECT_EQ(unitMenuPlan(onRow, selNode, 2, modify, rows), plan)
+            << onRow << " " << selNode << " " << modify;
 }
 
 TEST(LongPressTest, OpensAfterTheDelayDividedByTheInterval) {
-    const struct {
-        int delay;
-        int ticks; // ticks until the menu opens
-    } cases[] = {{100, 1}, {500, 5}, {550, 5}, {599, 5}, {2000, 20}, {50, 1}};
-    for (const auto& c : cases) {
+    // The delay, the ticks until the menu opens; stopped, nothing more opens.
+    const std::pair<int, int> cases[] = {{100, 1}, {500, 5},   {550, 5},
+                                         {599, 5}, {2000, 20}, {50, 1}};
+    for (const auto& [delay, ticks] : cases) {
         LongPress lp;
-        lp.start(c.delay);
-        for (int i = 1; i < c.ticks; ++i)
-            EXPECT_FALSE(lp.tick()) << c.delay << " tick " << i;
-        EXPECT_TRUE(lp.tick()) << c.delay;
-        EXPECT_FALSE(lp.running()) << c.delay;
-        EXPECT_EQ(lp.count(), 0) << c.delay;
-        EXPECT_FALSE(lp.tick()) << c.delay; // stopped: nothing more opens
+        lp.start(delay);
+        std::string got;
+        for (int i = 0; i <= ticks; ++i)
+            got += lp.tick() ? '1' : '0';
+        EXPECT_EQ(got + std::to_string(lp.running()) + std::to_string(lp.count()),
+                  std::string(ticks - 1, '0') + "1000")
+            << delay;
     }
 }
 
@@ -154,10 +144,7 @@ TEST(ToolbarLayoutTest, DamagedTextsAndUnknownKeys) {
 }
 
 TEST(FileFilterTest, WindowsFilterToQt) {
-    const struct {
-        const char* in;
-        const char* out;
-    } cases[] = {
+    const std::pair<const char*, const char*> cases[] = {
         {"Data files (*.dat;*.txt)|*.dat;*.txt|All Files (*.*)|*.*|",
          "Data files (*.dat *.txt);;All Files (*)"},
         {"Data files (*.dat;*.txt)|*.dat;*.txt|All Files (*.*)|*.*",
@@ -167,8 +154,8 @@ TEST(FileFilterTest, WindowsFilterToQt) {
         {"", "All Files (*)"},
         {"Any| |", "Any (*)"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(qtFileFilter(c.in), c.out) << c.in;
+    for (const auto& [in, out] : cases)
+        EXPECT_EQ(qtFileFilter(in), out) << in;
 }
 
 } // namespace

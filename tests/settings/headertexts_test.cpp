@@ -2,33 +2,26 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <tuple>
+
 using namespace qm;
 
 TEST(HeaderTexts, OnlyTheEditableColumnsOfTheLayoutChange) {
-    const struct {
-        int layout;
-        HeaderTexts typed;
-        std::array<HeaderTexts, 3> expected;
-    } rows[] = {
-        {0,
-         {"Name", "", " x "},
-         {{{"Name", "", " x "}, {"Quantity", "Value", "Unit"}, {"Numerical Notation", "", ""}}}},
-        {1,
-         {"Q", "V", "U"},
-         {{{"Unit Name", "Ratio", "Offset"}, {"Q", "V", "U"}, {"Numerical Notation", "", ""}}}},
-        {2,
-         {"Base", "b", "c"},
-         {{{"Unit Name", "Ratio", "Offset"}, {"Quantity", "Value", "Unit"}, {"Base", "", ""}}}},
-        {3,
-         {"a", "b", "c"},
-         {{{"Unit Name", "Ratio", "Offset"},
-           {"Quantity", "Value", "Unit"},
-           {"Numerical Notation", "", ""}}}},
+    // The layout edited, the texts typed, then every layout's texts.
+    const std::tuple<int, HeaderTexts, std::string> rows[] = {
+        {0, {"Name", "", " x "}, "Name,, x |Quantity,Value,Unit|Numerical Notation,,"},
+        {1, {"Q", "V", "U"}, "Unit Name,Ratio,Offset|Q,V,U|Numerical Notation,,"},
+        {2, {"Base", "b", "c"}, "Unit Name,Ratio,Offset|Quantity,Value,Unit|Base,,"},
+        {3, {"a", "b", "c"}, "Unit Name,Ratio,Offset|Quantity,Value,Unit|Numerical Notation,,"},
     };
-    for (const auto& r : rows) {
+    for (const auto& [layout, typed, expected] : rows) {
         Settings s;
-        setHeaderTexts(s, r.layout, r.typed);
+        setHeaderTexts(s, layout, typed);
+        std::string got;
         for (std::size_t l = 0; l < 3; ++l)
-            EXPECT_EQ(s.HeaderText[l], r.expected[l]) << "layout " << r.layout << " row " << l;
+            got += (l ? "|" : "") + s.HeaderText[l][0] + "," + s.HeaderText[l][1] + "," +
+                   s.HeaderText[l][2];
+        EXPECT_EQ(got, expected) << "layout " << layout;
     }
 }

@@ -52,9 +52,9 @@ TEST(SettingsValue, ReadAndWrittenBack) {
 
 TEST(SettingsValue, SingleWithoutDecimalText) {
     constexpr float inf = std::numeric_limits<float>::infinity();
-    EXPECT_EQ(writeSingle(inf), "3.402823E+38");
-    EXPECT_EQ(writeSingle(-inf), "-3.402823E+38");
-    EXPECT_EQ(writeSingle(std::numeric_limits<float>::quiet_NaN()), "0");
+    EXPECT_EQ(writeSingle(inf) + " " + writeSingle(-inf) + " " +
+                  writeSingle(std::numeric_limits<float>::quiet_NaN()),
+              "3.402823E+38 -3.402823E+38 0");
 }
 
 } // namespace

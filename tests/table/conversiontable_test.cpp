@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace qm;
 
 namespace {
@@ -43,9 +45,8 @@ TEST(ConversionTable, ResizeKeepsWhatFitsAndNeverGoesBelowFive) {
 
 TEST(ConversionTable, NodeNumberingAndTheSelectedNodeCheck) {
     const ConversionTable t = twoGroupTable();
-    EXPECT_EQ(numberSystemNode(t), 4);
-    EXPECT_EQ(constantsNode(t), 5);
-    EXPECT_EQ(categoryNode(t, 3), 6);
+    EXPECT_EQ(std::tuple(numberSystemNode(t), constantsNode(t), categoryNode(t, 3)),
+              std::tuple(4, 5, 6));
     const std::pair<int, int> orders[] = {{6, 3}, {7, 4}, {3, 0}, {8, 0}};
     for (auto [node, order] : orders)
         EXPECT_EQ(orderOfNode(t, node), order) << node;
@@ -61,17 +62,17 @@ TEST(ConversionTable, NameLookupsTakeTheLowestExactMatch) {
     ConversionTable t = twoGroupTable();
     t.pnCategoryCount = 6;
     t.psCategoryName[5] = "Length"; // hidden duplicate with a higher number
-    EXPECT_EQ(pMatchGroupIndex(t, "Length"), 3);
-    EXPECT_EQ(pMatchGroupIndex(t, "length"), -1);
-    EXPECT_EQ(pMatchGroupIndex(t, ""), 0); // slot 0 holds an empty name
+    // Slot 0 holds an empty name.
+    EXPECT_EQ(std::tuple(pMatchGroupIndex(t, "Length"), pMatchGroupIndex(t, "length"),
+                         pMatchGroupIndex(t, "")),
+              std::tuple(3, -1, 0));
     t.pnUnitCount[3] = 3;
     const char* units[] = {"", "Metre", "Foot", "Foot", "Mile"}; // Mile: beyond the count
     for (int u = 1; u <= 4; ++u)
         t.unit(3, u).Name = units[u];
-    EXPECT_EQ(pMatchUnitIndex(t, 3, "Foot"), 2);
-    EXPECT_EQ(pMatchUnitIndex(t, 3, "Mile"), 0);
-    EXPECT_EQ(pMatchUnitIndex(t, 3, "metre"), 0);
-    EXPECT_EQ(pMatchUnitIndex(t, -1, "Metre"), 0);
+    EXPECT_EQ(std::tuple(pMatchUnitIndex(t, 3, "Foot"), pMatchUnitIndex(t, 3, "Mile"),
+                         pMatchUnitIndex(t, 3, "metre"), pMatchUnitIndex(t, -1, "Metre")),
+              std::tuple(2, 0, 0, 0));
 }
 
 TEST(ConversionTable, PixelRuleMatchesTrimmedNamesInAnyCase) {

@@ -107,14 +107,9 @@ TEST(FileCommands, SaveOpenAndTheSaveQuestion) {
     using enum Command;
     using R = MsgResult;
     const int cancel = 0, yesCancel = 1, yesSave = 2, no = 3; // SaveAnswer
-    const struct {
-        Command command;
-        bool changed;
-        std::vector<MsgResult> answers;                 // to the questions, in turn
-        std::vector<std::optional<std::string>> paths; // of the dialog, in turn
-        int result;
-        std::string outcome;
-    } cases[] = {
+    // The command, the table changed, the answers to the questions and the paths the dialog
+    // gives, in turn, the result and the outcome.
+    const std::tuple<Command, bool, std::vector<MsgResult>, std::vector<std::optional<std::string>>, int, std::string> cases[] = {
         // Save writes only a changed table, and only after Yes.
         {Save, false, {R::Yes}, {}, 0, "t.dat t.dat /elsewhere/ saved: dialogs:0 messages: ui:000 sel:3 err:1 table:1/1"},
         {Save, true, {R::No}, {}, 0, "t.dat t.dat /elsewhere/ changed saved: dialogs:0 messages: overwrite ui:000 sel:3 err:1 table:1/1"},
@@ -135,18 +130,16 @@ TEST(FileCommands, SaveOpenAndTheSaveQuestion) {
         {Open, false, {}, {"missing.dat", "other.dat"}, 1, "other.dat other.dat @ saved: dialogs:2 messages: other ui:100 sel:1 err:0 table:2/0"},
         {Open, true, {R::Cancel}, {"other.dat"}, 0, "t.dat t.dat /elsewhere/ changed saved: dialogs:0 messages: changes ui:000 sel:3 err:1 table:1/1"},
     };
-    for (const auto& c : cases) {
+    for (const auto& [command, changed, answers, paths, result, outcome] : cases) {
         Fixture f;
-        f.table.pbTableChanged = c.changed;
-        f.prompt.answers = {c.answers.begin(), c.answers.end()};
-        for (const auto& p : c.paths)
+        f.table.pbTableChanged = changed;
+        f.prompt.answers = {answers.begin(), answers.end()};
+        for (const auto& p : paths)
             f.ui.paths.push_back(p ? std::optional(f.dir.file(*p)) : std::nullopt);
-        EXPECT_EQ(f.run(c.command), c.result) << c.outcome;
-        EXPECT_EQ(f.outcome(), c.outcome);
-        const std::string dialog = c.command == Open ? " Open|t.dat|/elsewhere/|01" : " Save As|t.dat|/elsewhere/|11";
-        if (c.command != Ask) {
-            EXPECT_EQ(f.ui.dialogs, std::vector<std::string>(f.ui.dialogs.size(), dialog));
-        }
+        EXPECT_EQ(f.run(command), result) << outcome;
+        EXPECT_EQ(f.outcome(), outcome);
+        const std::string dialog = command == Open ? " Open|t.dat|/elsewhere/|01" : command == Ask ? " Save As|t.dat|/elsewhere/|10" : " Save As|t.dat|/elsewhere/|11";
+        EXPECT_EQ(f.ui.dialogs, std::vector(f.ui.dialogs.size(), dialog));
     }
 }
 // clang-format on

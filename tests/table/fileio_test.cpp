@@ -35,12 +35,11 @@ TEST(FileIo, ReplacingFollowsLinksKeepsPermissionsAndIgnoresPlantedLinks) {
     fs::create_symlink(dir.file("victim"), dir.file("link.dat.qmtmp"));
     writeFileReplacing(dir.file("link.dat"), "new");
     EXPECT_TRUE(fs::is_symlink(dir.file("link.dat")));
-    EXPECT_EQ(qmtest::readBytes(dir.file("real.dat")), "new");
-    EXPECT_EQ(qmtest::readBytes(dir.file("victim")), "victim");
+    EXPECT_EQ(qmtest::readBytes(dir.file("real.dat")) + "|" + qmtest::readBytes(dir.file("victim")),
+              "new|victim");
     EXPECT_EQ(qmtest::modeOf(dir.file("real.dat")), 0640u);
     setReadOnly(dir.file("link.dat"));
-    EXPECT_EQ(qmtest::modeOf(dir.file("real.dat")), 0440u); // write bits only
-    EXPECT_TRUE(isReadOnly(dir.file("real.dat")));
+    EXPECT_TRUE(qmtest::modeOf(dir.file("real.dat")) == 0440u && isReadOnly(dir.file("real.dat")));
     writeFileReplacing(dir.file("fresh.dat"), "x"); // a new file: as the umask says
     const mode_t mask = umask(0);
     umask(mask);

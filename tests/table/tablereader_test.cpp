@@ -41,15 +41,14 @@ TEST(TableReader, ShortLinesReadAsEmptyFieldsAndTheHeaderCountHolds) {
     const std::string text = crlf({"Only a name", ";E;", "7;3", ";E;", "1;C;2", "1;Six;1;2;3;4",
                                    "2;Two", "3", "1;Extra;1;0;;;memo;ignored", ";E;"});
     ASSERT_EQ(readText(t, text, prompt), 0);
-    EXPECT_EQ(t.psCatGroupName[1], "Only a name");
-    EXPECT_EQ(t.pnCatGroupExpanded[1], 0);
-    EXPECT_EQ(t.pnNodeCategory[1], 7);
-    EXPECT_EQ(t.pnNodeParent[1], 3);
-    EXPECT_EQ(t.unit(1, 1), (UnitRecord{1, "Six", "1", "2", "3", "4", ""}));
-    EXPECT_EQ(t.unit(1, 2), (UnitRecord{2, "Two", "", "", "", "", ""}));
-    EXPECT_EQ(t.unit(1, 3), (UnitRecord{3, "", "", "", "", "", ""})); // stored, not shown
-    EXPECT_EQ(t.unit(1, 4).Memo, "memo");
-    EXPECT_EQ(t.pnUnitCount[1], 2);
+    EXPECT_EQ(std::tuple(t.psCatGroupName[1], t.pnCatGroupExpanded[1], t.pnNodeCategory[1],
+                         t.pnNodeParent[1], t.pnUnitCount[1], t.unit(1, 4).Memo),
+              std::tuple("Only a name", 0, 7, 3, 2, "memo"));
+    EXPECT_EQ(
+        (std::vector{t.unit(1, 1), t.unit(1, 2), t.unit(1, 3)}), // the third stored, not shown
+        (std::vector<UnitRecord>{{1, "Six", "1", "2", "3", "4", ""},
+                                 {2, "Two", "", "", "", "", ""},
+                                 {3, "", "", "", "", "", ""}}));
 }
 
 TEST(TableReader, StrictIntegersFollowTheLocale) {
@@ -61,8 +60,7 @@ TEST(TableReader, StrictIntegersFollowTheLocale) {
         RecordingPrompt prompt;
         ConversionTable t;
         ASSERT_EQ(readText(t, crlf({";E;", ";E;", header, ";E;"}), prompt, dec), 0) << header;
-        EXPECT_EQ(t.pnCategoryIcon[1], 2) << header; // halves to even
-        EXPECT_EQ(t.pnUnitCount[1], 3) << header;
+        EXPECT_EQ(t.pnCategoryIcon[1] * 10 + t.pnUnitCount[1], 23) << header; // halves to even
     }
 }
 
@@ -81,11 +79,8 @@ TEST(TableReader, FilesThatCannotBeReadAreRefusedWithTheirPath) {
     const std::string notFound = "This file cannot be found. Open the correct file.";
     const std::string notAFile =
         "This is not a file (a folder, a pipe or a device). Open the correct file.";
-    const struct {
-        std::string name;
-        std::string message; // empty: reads
-        bool aboutShown;     // the about window is up and gives way to the message
-    } cases[] = {
+    // The file, the message (empty: reads), whether the about window is up and gives way to it.
+    const std::tuple<std::string, std::string, bool> cases[] = {
         {"32767.dat", "", true},
         {"32768.dat", "PRTB03" + kCorrect, true},
         {"gone.dat", notFound, false},
@@ -97,20 +92,20 @@ TEST(TableReader, FilesThatCannotBeReadAreRefusedWithTheirPath) {
          "This file is larger than 16 MB, far larger than any data file. Open the correct file.",
          true},
     };
-    for (const auto& c : cases) {
+    for (const auto& [name, message, aboutShown] : cases) {
         RecordingPrompt prompt;
         ConversionTable t;
-        t.psTableFile = dir.file(c.name);
-        ReadContext ctx{prompt, {}, dir.folder(), 15, c.aboutShown};
-        EXPECT_EQ(pReadTable(t, ctx), c.message.empty() ? 0 : 1) << c.name;
-        const bool shown = c.aboutShown && !c.message.empty();
+        t.psTableFile = dir.file(name);
+        ReadContext ctx{prompt, {}, dir.folder(), 15, aboutShown};
+        EXPECT_EQ(pReadTable(t, ctx), message.empty() ? 0 : 1) << name;
+        const bool shown = aboutShown && !message.empty();
         const std::vector<bool> about = shown ? std::vector{false, true} : std::vector<bool>{};
-        EXPECT_EQ(prompt.aboutTopmostCalls, about) << c.name;
-        ASSERT_EQ(prompt.messages.size(), c.message.empty() ? 0u : 1u) << c.name;
-        if (c.message.empty()) continue;
-        const bool reader = c.message.starts_with("PRTB");
+        EXPECT_EQ(prompt.aboutTopmostCalls, about) << name;
+        ASSERT_EQ(prompt.messages.size(), message.empty() ? 0u : 1u) << name;
+        if (message.empty()) continue;
+        const bool reader = message.starts_with("PRTB");
         EXPECT_EQ(prompt.messages[0].text,
-                  reader ? c.message : "'" + t.psTableFile + "'\r\n\r\n" + c.message);
+                  reader ? message : "'" + t.psTableFile + "'\r\n\r\n" + message);
         EXPECT_EQ(prompt.messages[0].icon, reader ? MsgIcon::Critical : MsgIcon::Exclamation);
     }
 }
