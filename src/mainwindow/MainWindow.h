@@ -36,6 +36,7 @@ class QHBoxLayout;
 namespace qm {
 
 class MainWindowCommands;
+class MainWindowDrag;
 class MainWindowFileUi;
 
 class MainWindow : public QMainWindow {
@@ -99,6 +100,8 @@ class MainWindow : public QMainWindow {
     QWidget* splitterImage() const { return imgSplitter; }
     // Menus, toolbar, context menus and the File commands.
     MainWindowCommands* commands() const { return commands_; }
+    // Dragging categories and units (MainWindowDrag.cpp).
+    MainWindowDrag* dragger() const { return drag_; }
     // The list row's mark of the chosen units (a UnitMark), on its first column.
     static constexpr int kUnitMarkRole = Qt::UserRole + 7;
 
@@ -188,7 +191,9 @@ class MainWindow : public QMainWindow {
     void buildMenus();
     friend class MainWindowCommands;
     friend class MainWindowFileUi;
+    friend class MainWindowDrag;
     MainWindowCommands* commands_ = nullptr;
+    MainWindowDrag* drag_ = nullptr;
 
     Program& program_;
     UserPrompt& prompt_;

@@ -5,6 +5,7 @@
 
 #include "auxwindows/AboutDialog.h"
 #include "auxwindows/HelpWindow.h"
+#include "auxwindows/frmMemo.h"
 #include "calculator/CalculatorDialog.h"
 #include "find/FindDialog.h"
 #include "find/QuickSearchPopup.h"
@@ -68,6 +69,7 @@ MainWindowCommands::MainWindowCommands(MainWindow& w) : QObject(&w), w_(w) {
     w_.askSaveOnClose = [this] { return askSaveBeforeClosing(); };
     hooks.find = [this] { FindDialog::showFor(w_); };
     hooks.about = [this] { frmAbout::showFor(w_); };
+    hooks.showMemo = [this] { frmMemo::showFor(w_, w_.prompt_); };
     hooks.calculator = [this] { CalculatorDialog::mShowCalculator(w_, w_.prompt_); };
     hooks.calculatorShown = [this] { return CalculatorDialog::shownFor(w_); };
     // F3 repeats the last search while the Find dialog is closed.
