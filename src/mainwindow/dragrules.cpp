@@ -85,9 +85,10 @@ WatchOutcome watchTick(WatchState& st, const WatchInput& in) {
 }
 
 ScrollStep listScrollStep(int position, int direction, int unitCount) {
+    if (unitCount < 1) return {0, false, true};
     const int p = direction == 1 ? position - 1 : position + 1;
-    if (p < 2) return {1, unitCount >= 1, true};
-    if (p >= unitCount) return {unitCount, unitCount >= 1, true};
+    if (p < 2) return {1, true, true};
+    if (p >= unitCount) return {unitCount, true, true};
     return {p, true, false};
 }
 
