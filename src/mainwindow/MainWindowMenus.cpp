@@ -6,6 +6,7 @@
 #include "auxwindows/AboutDialog.h"
 #include "auxwindows/HelpWindow.h"
 #include "calculator/CalculatorDialog.h"
+#include "editing/MainWindowEdit.h"
 #include "find/FindDialog.h"
 #include "find/QuickSearchPopup.h"
 #include "settings/frmListProp.h"
@@ -30,6 +31,7 @@ namespace qm {
 
 void MainWindow::buildMenus() {
     commands_ = new MainWindowCommands(*this);
+    edit_ = new MainWindowEdit(*this);
 }
 
 namespace {
