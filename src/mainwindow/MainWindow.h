@@ -4,6 +4,7 @@
 
 #include "core/runerror.h"
 #include "core/userprompt.h"
+#include "editing/itemops.h"
 #include "mainwindow/layoutlogic.h"
 #include "mainwindow/program.h"
 #include "mainwindow/viewlogic.h"
@@ -37,6 +38,7 @@ namespace qm {
 
 class MainWindowCommands;
 class MainWindowDrag;
+class MainWindowEdit;
 class MainWindowFileUi;
 
 class MainWindow : public QMainWindow {
@@ -78,6 +80,21 @@ class MainWindow : public QMainWindow {
     void pSetViewFont();
     // Selects tree node n as a mouse press on it would.
     void selectNode(int node);
+
+    // ---- Changes to the table (MainWindowEdit.cpp) ----
+    // Every change to the table goes through here: the table as it was is kept
+    // for undo under the label ("Rename Unit"), the edit runs, a refusal is
+    // shown to the user, and after a change the tree and the list are rebuilt
+    // and the node and the unit that the edit names are selected.
+    using TableEdit = std::function<EditResult(ConversionTable&)>;
+    EditResult applyTableEdit(const std::string& label, const TableEdit& edit);
+    // One step back or forward through the changes; false when there is none.
+    bool undoTableEdit();
+    bool redoTableEdit();
+    // Selects the list row of that unit of the category on show.
+    void selectUnitRow(int unit);
+    // The editing commands: Edit menu items, context menus and their dialogs.
+    MainWindowEdit* editCommands() const { return edit_; }
 
     // ---- What the window shows (menus and tests read these) ----
     Program& program() { return program_; }
@@ -189,7 +206,10 @@ class MainWindow : public QMainWindow {
 
     // Menus (MainWindowMenus.cpp).
     void buildMenus();
+    void refreshAfterEdit(int node, int unit);
     friend class MainWindowCommands;
+    friend class MainWindowEdit;
+    MainWindowEdit* edit_ = nullptr;
     friend class MainWindowFileUi;
     friend class MainWindowDrag;
     MainWindowCommands* commands_ = nullptr;

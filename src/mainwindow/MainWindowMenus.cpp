@@ -7,6 +7,7 @@
 #include "auxwindows/HelpWindow.h"
 #include "auxwindows/frmMemo.h"
 #include "calculator/CalculatorDialog.h"
+#include "editing/MainWindowEdit.h"
 #include "find/FindDialog.h"
 #include "find/QuickSearchPopup.h"
 #include "settings/frmListProp.h"
@@ -31,6 +32,7 @@ namespace qm {
 
 void MainWindow::buildMenus() {
     commands_ = new MainWindowCommands(*this);
+    edit_ = new MainWindowEdit(*this);
 }
 
 namespace {
