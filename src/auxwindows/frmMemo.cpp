@@ -2,6 +2,7 @@
 
 #include "auxwindows/memo.h"
 #include "core/userprompt.h"
+#include "editing/itemops.h"
 #include "mainwindow/MainWindow.h"
 
 #include <QGuiApplication>
@@ -90,7 +91,16 @@ bool frmMemo::commit() {
         return false;
     }
     if (c.verdict != MemoVerdict::Unchanged) {
-        pStoreMemo(p.table, category_, unit_, c.text);
+        // Through the window's one way of changing the table (undo), without
+        // rebuilding the views: a memo shows in neither.
+        const int16_t category = category_, unit = unit_;
+        w_.applyTableEdit("Edit Memo", [&](ConversionTable& t) {
+            pStoreMemo(t, category, unit, c.text);
+            EditResult r;
+            r.done = true;
+            r.refreshViews = false;
+            return r;
+        });
         shown_ = c.text;
     }
     if (c.verdict == MemoVerdict::Flattened) {

@@ -3,6 +3,7 @@
 // is released, so the place under the cursor is looked up at every move.
 #include "mainwindow/MainWindowDrag.h"
 
+#include "editing/itemops.h"
 #include "mainwindow/MainWindow.h"
 
 #include <QApplication>
@@ -17,65 +18,9 @@
 #include <QTimer>
 #include <QTreeWidget>
 
-#include <algorithm>
 #include <cmath>
 
 namespace qm {
-
-namespace {
-
-// Puts unit `from` of the category at row `to`; false when it stays.
-bool moveUnitInTable(ConversionTable& t, int c, int from, int to) {
-    if (from == to || from < 1 || to < 1 || from > t.pnUnitCount[c] || to > t.pnUnitCount[c])
-        return false;
-    auto& units = t.units[static_cast<std::size_t>(c)];
-    if (from < to)
-        std::rotate(units.begin() + from, units.begin() + from + 1, units.begin() + to + 1);
-    else
-        std::rotate(units.begin() + to, units.begin() + from, units.begin() + from + 1);
-    t.pbTableChanged = true;
-    return true;
-}
-
-// Moves the category at node s after the category at node d, or to the end
-// of the group at node d; the node the category has afterwards, 0 refused.
-int moveCategoryInTable(ConversionTable& t, int s, int d) {
-    const int g = t.pnCatGroupCount;
-    const int so = orderOfNode(t, s);
-    if (so < 1 || d <= 1 || d == numberSystemNode(t) || d == constantsNode(t) || d == s ||
-        d == t.pnNodeParent[so])
-        return 0;
-    const int16_t cat = t.pnNodeCategory[so];
-    for (int j = so; j < t.pnNodeCount; ++j) {
-        t.pnNodeCategory[j] = t.pnNodeCategory[j + 1];
-        t.pnNodeParent[j] = t.pnNodeParent[j + 1];
-    }
-    const int16_t dParent = d > g + 1 ? t.pnNodeParent[orderOfNode(t, d)] : 0;
-    --t.pnNodeCount;
-    const int dd = s <= d ? d - 1 : d;
-    int at = 0; // the new entry's Order#
-    int16_t parent = 0;
-    if (dd > g + 1) {
-        at = dd - g;
-        parent = dParent;
-    } else {
-        for (int j = 1; j <= t.pnNodeCount; ++j)
-            if (t.pnNodeParent[j] <= dd) at = j;
-        ++at;
-        parent = static_cast<int16_t>(dd);
-    }
-    for (int j = t.pnNodeCount; j >= at; --j) {
-        t.pnNodeCategory[j + 1] = t.pnNodeCategory[j];
-        t.pnNodeParent[j + 1] = t.pnNodeParent[j];
-    }
-    ++t.pnNodeCount;
-    t.pnNodeCategory[at] = cat;
-    t.pnNodeParent[at] = parent;
-    t.pbTableChanged = true;
-    return g + 1 + at;
-}
-
-} // namespace
 
 MainWindowDrag::MainWindowDrag(MainWindow& w) : QObject(&w), w_(w) {
     tmrWatch = new QTimer(this);
@@ -344,29 +289,20 @@ void MainWindowDrag::chooseByDrop(bool into) {
     });
 }
 
+// The moves go through the window's one way of changing the table (undo).
 void MainWindowDrag::moveUnit(int row) {
-    Program& p = w_.program_;
-    w_.guarded([&] {
-        w_.progress_.set("LVDD05");
-        if (!moveUnitInTable(p.table, p.sel.pnSelGroupIndex, p.sel.pnSelUnitIndex, row)) return;
-        w_.progress_.set("LVDD08");
-        w_.clearList();
-        w_.pUpdateListView(p.sel.psSelGroupName);
-        w_.pClearConversion();
-    });
+    const Selection& sel = w_.program_.sel;
+    const int c = sel.pnSelGroupIndex, from = sel.pnSelUnitIndex;
+    w_.progress_.set("LVDD05");
+    w_.applyTableEdit("Move Unit",
+                      [c, from, row](ConversionTable& t) { return moveListItem(t, c, from, row); });
 }
 
 void MainWindowDrag::moveCategory(int node) {
-    Program& p = w_.program_;
-    w_.guarded([&] {
-        w_.progress_.set("TVDD05");
-        w_.mPreserveTreeNodeStatus();
-        const int moved = moveCategoryInTable(p.table, sourceNode_, node);
-        if (moved == 0) return;
-        w_.progress_.set("TVDD08");
-        w_.pUpdateTreeView();
-        w_.selectNode(moved);
-        if (QTreeWidgetItem* item = w_.nodeItem(moved)) w_.TreeView1->scrollToItem(item);
+    const int source = sourceNode_;
+    w_.progress_.set("TVDD05");
+    w_.applyTableEdit("Move Category", [source, node](ConversionTable& t) {
+        return pInsertTreeItem(t, source, node);
     });
 }
 

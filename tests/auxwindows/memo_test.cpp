@@ -41,8 +41,12 @@ TEST(Memo, TypedTextsAreStoredAsTheFileReadsThemBack) {
         {"", MemoVerdict::Store, ""},
         {"12 inches; exact", MemoVerdict::Flattened, "12 inches, exact"},
         {"a\r\nb\rc\nd", MemoVerdict::Flattened, "a b c d"},
-        {"a\xE2\x80\xA8" "b\xE2\x80\xA9" "c", MemoVerdict::Flattened, "a b c"},
-        {"Fu\xC3\x9F \xE2\x82\xAC \xE4\xB8\x80", MemoVerdict::Store, "Fu\xC3\x9F \xE2\x82\xAC \xE4\xB8\x80"},
+        {"a\xE2\x80\xA8"
+         "b\xE2\x80\xA9"
+         "c",
+         MemoVerdict::Flattened, "a b c"},
+        {"Fu\xC3\x9F \xE2\x82\xAC \xE4\xB8\x80", MemoVerdict::Store,
+         "Fu\xC3\x9F \xE2\x82\xAC \xE4\xB8\x80"},
     };
     for (const Row& r : rows) {
         ConversionTable t = readTable(test::sampleTableLines());

@@ -88,6 +88,10 @@ class DragMemoTest : public QObject, public test::WindowFixture {
         QCOMPARE(nodeTexts(2), QStringList{"Length"});
         QCOMPARE(nodeTexts(3), (QStringList{"Mass", "Temperature", "Area"}));
         QCOMPARE(w_->treeView()->currentItem()->text(0), QStringLiteral("Area"));
+        QVERIFY(w_->undoTableEdit() && w_->undoTableEdit()); // both moves undone
+        QCOMPARE(nodeTexts(2), (QStringList{"Length", "Area"}));
+        QCOMPARE(program_->table.unit(3, 1).Name, std::string("metre"));
+        QVERIFY(!program_->table.pbTableChanged);
     }
 
     void memoEditsAreStoredSavedAndReadBack() {
@@ -120,6 +124,8 @@ class DragMemoTest : public QObject, public test::WindowFixture {
         back.psTableFile = dataPath().toStdString();
         QCOMPARE(pReadTable(back, ReadContext{prompt_, program_->decimal, {}}), int16_t{0});
         QCOMPARE(back.unit(3, 2).Memo, stored);
+        QVERIFY(w_->undoTableEdit());
+        QCOMPARE(program_->table.unit(3, 2).Memo, std::string("international foot"));
     }
 };
 

@@ -29,9 +29,15 @@ ConversionTable sampleTable() {
 
 TEST(DragRules, OnlyOrdinaryCategoriesStartATreeDragWhileTheTableMayChange) {
     const ConversionTable t = sampleTable();
-    for (const auto& [node, modify, starts] : std::vector<std::tuple<int, int16_t, bool>>{
-             {1, 1, false}, {3, 1, false}, {4, 1, false}, {5, 1, false}, {6, 1, true},
-             {9, 1, true}, {10, 1, false}, {6, 0, false}})
+    for (const auto& [node, modify, starts] :
+         std::vector<std::tuple<int, int16_t, bool>>{{1, 1, false},
+                                                     {3, 1, false},
+                                                     {4, 1, false},
+                                                     {5, 1, false},
+                                                     {6, 1, true},
+                                                     {9, 1, true},
+                                                     {10, 1, false},
+                                                     {6, 0, false}})
         EXPECT_EQ(canStartTreeDrag(t, node, modify), starts) << node << " " << modify;
 }
 
@@ -70,10 +76,16 @@ TEST(DragRules, WhatEachPlaceDoesWithADrop) {
 
 TEST(DragRules, BandsLieInsideTheRectangleAlongItsEdges) {
     // Rectangle 10,20 100 wide 50 high, bands 5 high.
-    for (const auto& [x, y, band] : std::vector<std::tuple<int, int, Band>>{
-             {9, 30, Band::Outside}, {50, 19, Band::Outside}, {50, 70, Band::Outside},
-             {50, 20, Band::Top}, {50, 24, Band::Top}, {50, 25, Band::Middle},
-             {50, 64, Band::Middle}, {50, 65, Band::Bottom}, {109, 69, Band::Bottom}})
+    for (const auto& [x, y, band] :
+         std::vector<std::tuple<int, int, Band>>{{9, 30, Band::Outside},
+                                                 {50, 19, Band::Outside},
+                                                 {50, 70, Band::Outside},
+                                                 {50, 20, Band::Top},
+                                                 {50, 24, Band::Top},
+                                                 {50, 25, Band::Middle},
+                                                 {50, 64, Band::Middle},
+                                                 {50, 65, Band::Bottom},
+                                                 {109, 69, Band::Bottom}})
         EXPECT_EQ(bandAt(x, y, 10, 20, 100, 50, 5), band) << x << "," << y;
 }
 
@@ -83,8 +95,10 @@ std::string watch(K kind, bool sorted, const std::string& bands, int hint = 500,
     WatchState st;
     std::string out;
     for (const char b : bands) {
-        const Band band = b == 'T' ? Band::Top : b == 'B' ? Band::Bottom : b == 'M' ? Band::Middle
-                                                                                     : Band::Outside;
+        const Band band = b == 'T'   ? Band::Top
+                          : b == 'B' ? Band::Bottom
+                          : b == 'M' ? Band::Middle
+                                     : Band::Outside;
         const WatchOutcome o = watchTick(st, {kind, band, sorted, hint, down});
         out += "nwsSE"[static_cast<int>(o.action)];
         if (o.tip >= 0) out += std::to_string(o.tip);
@@ -94,7 +108,7 @@ std::string watch(K kind, bool sorted, const std::string& bands, int hint = 500,
 
 TEST(DragRules, WatchTicksScrollOrEndTheDragAfterTheirDelays) {
     EXPECT_EQ(watch(K::Unit, false, "TTMO"), "SSss");
-    EXPECT_EQ(watch(K::Unit, false, "BBBB"), "nnSS");    // ScrollDownDelay 300 ms
+    EXPECT_EQ(watch(K::Unit, false, "BBBB"), "nnSS");     // ScrollDownDelay 300 ms
     EXPECT_EQ(watch(K::Unit, false, "BBMBBB"), "nnsnnS"); // the delay starts afresh
     EXPECT_EQ(watch(K::Category, false, "B"), "S");
     EXPECT_EQ(watch(K::Unit, true, "T"), "E1");
