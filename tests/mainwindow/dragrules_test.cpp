@@ -1,12 +1,8 @@
 #include "mainwindow/dragrules.h"
 
-#include "common/sampletable.h"
-#include "core/recordingprompt.h"
-#include "table/tablereader.h"
-
 #include <gtest/gtest.h>
 
-#include <string_view>
+#include <tuple>
 #include <vector>
 
 namespace qm {
@@ -16,76 +12,60 @@ using K = DragKind;
 using P = DropPlace;
 using A = DropAction;
 
-// The sample table: groups at nodes 2 and 3, Number System 4, Constants 5,
-// ordinary categories at nodes 6 to 9.
+// Two groups (nodes 2, 3), Number System (4), Constants (5) and four
+// ordinary categories (nodes 6 to 9).
 ConversionTable sampleTable() {
     ConversionTable t;
-    RecordingPrompt prompt;
-    const std::vector<std::string> text = test::sampleTableLines();
-    const std::vector<std::string_view> lines(text.begin(), text.end());
-    EXPECT_EQ(pReadTableLines(t, lines, ReadContext{prompt, DecimalSettings{}, "/none/"}), 0);
+    t.pnCatGroupCount = 2;
+    t.pnNodeCount = 6;
     return t;
 }
 
 TEST(DragRules, OnlyOrdinaryCategoriesStartATreeDragWhileTheTableMayChange) {
     const ConversionTable t = sampleTable();
-    for (const auto& [node, modify, starts] :
-         std::vector<std::tuple<int, int16_t, bool>>{{1, 1, false},
-                                                     {3, 1, false},
-                                                     {4, 1, false},
-                                                     {5, 1, false},
-                                                     {6, 1, true},
-                                                     {9, 1, true},
-                                                     {10, 1, false},
-                                                     {6, 0, false}})
+    const std::vector<std::tuple<int, int16_t, bool>> rows = {
+        {1, 1, false}, {3, 1, false},  {5, 1, false}, {6, 1, true},
+        {9, 1, true},  {10, 1, false}, {6, 0, false}};
+    for (const auto& [node, modify, starts] : rows)
         EXPECT_EQ(canStartTreeDrag(t, node, modify), starts) << node << " " << modify;
 }
 
 TEST(DragRules, WhatEachPlaceDoesWithADrop) {
+    // kind, Constants selected, Modify, SortUnit, SortGroup; the place and its
+    // highlighted row or node; what the drop does and whether a box inverts.
     struct Row {
-        K kind;
-        bool constants, modify, sortUnit, sortGroup;
+        DragSituation s;
         P place;
         int highlighted;
         DropDecision want;
         bool inverts;
     };
-    const std::vector<Row> rows = {
-        {K::Unit, false, true, false, false, P::InputBox, 0, {A::ChooseFrom}, true},
-        {K::Unit, false, false, true, true, P::OutputBox, 0, {A::ChooseInto}, true},
-        {K::Unit, true, true, false, false, P::InputBox, 0, {}, false},
-        {K::Category, false, true, false, false, P::OutputBox, 0, {}, false},
-        {K::Unit, false, true, false, false, P::List, 2, {A::MoveUnit}, false},
-        {K::Unit, true, true, false, false, P::List, 2, {A::MoveUnit}, false},
-        {K::Unit, false, true, true, false, P::List, 2, {A::Refused, 3}, false},
-        {K::Unit, false, true, false, false, P::List, 0, {}, false},
-        {K::Unit, false, false, false, false, P::List, 2, {}, false},
-        {K::Unit, false, true, false, false, P::Tree, 6, {}, false},
-        {K::Category, false, true, false, false, P::Tree, 6, {A::MoveCategory}, false},
-        {K::Category, false, true, false, true, P::Tree, 6, {A::Refused, 2}, false},
-        {K::Category, false, true, false, false, P::List, 2, {}, false},
-        {K::Unit, false, true, false, false, P::Other, 0, {}, false},
+    const Row rows[] = {
+        {{K::Unit, false, true, false, false}, P::InputBox, 0, {A::ChooseFrom}, true},
+        {{K::Unit, false, false, true, true}, P::OutputBox, 0, {A::ChooseInto}, true},
+        {{K::Unit, true, true, false, false}, P::InputBox, 0, {}, false},
+        {{K::Unit, true, true, false, false}, P::List, 2, {A::MoveUnit}, false},
+        {{K::Unit, false, true, true, false}, P::List, 2, {A::Refused, 3}, false},
+        {{K::Unit, false, true, false, false}, P::List, 0, {}, false},
+        {{K::Unit, false, false, false, false}, P::List, 2, {}, false},
+        {{K::Unit, false, true, false, false}, P::Tree, 6, {}, false},
+        {{K::Category, false, true, false, false}, P::Tree, 6, {A::MoveCategory}, false},
+        {{K::Category, false, true, false, true}, P::Tree, 6, {A::Refused, 2}, false},
+        {{K::Unit, false, true, false, false}, P::Other, 0, {}, false},
     };
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        const Row& r = rows[i];
-        const DragSituation s{r.kind, r.constants, r.modify, r.sortUnit, r.sortGroup};
-        EXPECT_EQ(dropOn(s, r.place, r.highlighted), r.want) << "row " << i;
-        EXPECT_EQ(dragOver(s, r.place).invertBox, r.inverts) << "row " << i;
+    for (const Row& r : rows) {
+        EXPECT_EQ(dropOn(r.s, r.place, r.highlighted), r.want) << &r - rows;
+        EXPECT_EQ(dragOver(r.s, r.place).invertBox, r.inverts) << &r - rows;
     }
 }
 
 TEST(DragRules, BandsLieInsideTheRectangleAlongItsEdges) {
     // Rectangle 10,20 100 wide 50 high, bands 5 high.
-    for (const auto& [x, y, band] :
-         std::vector<std::tuple<int, int, Band>>{{9, 30, Band::Outside},
-                                                 {50, 19, Band::Outside},
-                                                 {50, 70, Band::Outside},
-                                                 {50, 20, Band::Top},
-                                                 {50, 24, Band::Top},
-                                                 {50, 25, Band::Middle},
-                                                 {50, 64, Band::Middle},
-                                                 {50, 65, Band::Bottom},
-                                                 {109, 69, Band::Bottom}})
+    const std::vector<std::tuple<int, int, Band>> rows = {
+        {9, 30, Band::Outside}, {50, 19, Band::Outside}, {50, 70, Band::Outside},
+        {50, 20, Band::Top},    {50, 24, Band::Top},     {50, 25, Band::Middle},
+        {50, 64, Band::Middle}, {50, 65, Band::Bottom},  {109, 69, Band::Bottom}};
+    for (const auto& [x, y, band] : rows)
         EXPECT_EQ(bandAt(x, y, 10, 20, 100, 50, 5), band) << x << "," << y;
 }
 
@@ -122,27 +102,17 @@ TEST(DragRules, WatchTicksScrollOrEndTheDragAfterTheirDelays) {
 
 TEST(DragRules, ScrollStepsStopAtTheFirstAndLastRowOrCategory) {
     const ConversionTable t = sampleTable();
-    struct Row {
-        bool tree;
-        int position, direction, units;
-        ScrollStep want;
-    };
-    for (const Row& r : std::vector<Row>{
-             {false, 3, 1, 5, {2, true, false}},
-             {false, 2, 1, 5, {1, true, true}},
-             {false, 3, 2, 5, {4, true, false}},
-             {false, 4, 2, 5, {5, true, true}},
-             {false, 1, 2, 1, {1, true, true}},
-             {false, 0, 2, 0, {0, false, true}},
-             {true, 7, 2, 0, {8, true, false}},
-             {true, 8, 2, 0, {9, true, true}},
-             {true, 9, 2, 0, {9, true, true}},
-             {true, 7, 1, 0, {6, true, false}},
-             {true, 6, 1, 0, {6, false, true}},
-         }) {
-        const ScrollStep got = r.tree ? treeScrollStep(t, r.position, r.direction)
-                                      : listScrollStep(r.position, r.direction, r.units);
-        EXPECT_EQ(got, r.want) << r.tree << " " << r.position << " " << r.direction;
+    // tree or list, position, direction, rows; the step
+    const std::vector<std::tuple<bool, int, int, int, ScrollStep>> rows = {
+        {false, 3, 1, 5, {2, true, false}}, {false, 2, 1, 5, {1, true, true}},
+        {false, 4, 2, 5, {5, true, true}},  {false, 1, 2, 1, {1, true, true}},
+        {false, 0, 2, 0, {0, false, true}}, {true, 7, 2, 0, {8, true, false}},
+        {true, 8, 2, 0, {9, true, true}},   {true, 7, 1, 0, {6, true, false}},
+        {true, 6, 1, 0, {6, false, true}}};
+    for (const auto& [tree, position, direction, units, want] : rows) {
+        const ScrollStep got = tree ? treeScrollStep(t, position, direction)
+                                    : listScrollStep(position, direction, units);
+        EXPECT_EQ(got, want) << tree << " " << position << " " << direction;
     }
 }
 
