@@ -8,6 +8,7 @@
 
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QTimer>
 
 namespace qm {
 
@@ -91,6 +92,21 @@ class DragMemoTest : public QObject, public test::WindowFixture {
         QCOMPARE(nodeTexts(2), (QStringList{"Length", "Area"}));
         QCOMPARE(program_->table.unit(3, 1).Name, std::string("metre"));
         QVERIFY(!program_->table.pbTableChanged);
+    }
+
+    void heldNearTheListsBottomItScrollsOrEndsWhenSorted() {
+        QTableView* list = w_->detailsView();
+        const QPoint bottom(10, list->height() - 3);
+        dragRowTo(0, list, bottom, false);
+        QTRY_COMPARE(w_->dragger()->scrollPosition(), 5); // stepped to the last row, then stopped
+        QVERIFY(!w_->dragger()->scrollTimer()->isActive());
+        QTest::mouseRelease(listViewport(), Qt::LeftButton, Qt::NoModifier,
+                            listViewport()->mapFromGlobal(list->mapToGlobal(bottom)));
+        program_->settings.SortUnit = true;
+        dragRowTo(0, list, bottom, false);
+        QTRY_COMPARE(prompt_.hints, std::vector<int>{1});
+        QCOMPARE(w_->dragger()->dragging(), DragKind::None);
+        QTest::mouseRelease(listViewport(), Qt::LeftButton, Qt::NoModifier, rowPoint(0));
     }
 
     void memoEditsAreStoredSavedAndReadBack() {
