@@ -34,6 +34,7 @@ frmMemo::frmMemo(MainWindow& w, UserPrompt& prompt) : QDialog(&w), w_(w), prompt
     follow_ = new QTimer(this);
     follow_->setInterval(150);
     connect(follow_, &QTimer::timeout, this, &frmMemo::followSelection);
+    connect(txtMemo, &QPlainTextEdit::textChanged, this, [this] { toldTooLong_ = false; });
 }
 
 frmMemo* frmMemo::showFor(MainWindow& w, UserPrompt& prompt) {
@@ -81,13 +82,16 @@ void frmMemo::placeBesideMain() {
     move(static_cast<int>(std::lround(at.left / tx)), static_cast<int>(std::lround(at.top / ty)));
 }
 
-bool frmMemo::commit() {
+bool frmMemo::commit(bool closing) {
     Program& p = w_.program();
     if (!txtMemo->document()->isModified() || p.settings.Modify == 0) return true;
     const MemoCheck c =
         checkMemo(p.table, category_, unit_, txtMemo->document()->toRawText().toStdString());
     if (c.verdict == MemoVerdict::TooLong) {
-        prompt_.message(kMemoTooLongText, kDataTitle, MsgIcon::Exclamation, MsgButtons::OK);
+        if (closing || !toldTooLong_) {
+            toldTooLong_ = true; // before the message: the timers run while it shows
+            prompt_.message(kMemoTooLongText, kDataTitle, MsgIcon::Exclamation, MsgButtons::OK);
+        }
         return false;
     }
     if (c.verdict != MemoVerdict::Unchanged) {
@@ -103,11 +107,10 @@ bool frmMemo::commit() {
         });
         shown_ = c.text;
     }
-    if (c.verdict == MemoVerdict::Flattened) {
-        txtMemo->setPlainText(QString::fromStdString(shown_));
+    if (c.verdict == MemoVerdict::Flattened) txtMemo->setPlainText(QString::fromStdString(shown_));
+    txtMemo->document()->setModified(false); // before the message: the timers run while it shows
+    if (c.verdict == MemoVerdict::Flattened)
         prompt_.message(kMemoFlattenedText, kDataTitle, MsgIcon::Information, MsgButtons::OK);
-    }
-    txtMemo->document()->setModified(false);
     return true;
 }
 
@@ -131,7 +134,7 @@ void frmMemo::keepSize() {
 
 // Closing in any way (the close box, Escape) ends here.
 void frmMemo::done(int r) {
-    if (!commit()) return;
+    if (!commit(true)) return;
     keepSize();
     follow_->stop();
     QDialog::done(r);
@@ -142,7 +145,7 @@ bool frmMemo::eventFilter(QObject* watched, QEvent* event) {
         commit();
     } else if (watched == &w_ && event->type() == QEvent::Close && isVisible()) {
         // The main window saves the table and the settings as it closes.
-        if (!commit()) {
+        if (!commit(true)) {
             event->ignore();
             return true;
         }

@@ -27,7 +27,8 @@ class frmMemo : public QDialog {
 
     QPlainTextEdit* memoBox() const { return txtMemo; }
     // Stores the typed text into the unit shown; false when it was refused.
-    bool commit();
+    // A refusal is told once per text, and again when `closing`.
+    bool commit(bool closing = false);
     // Shows the memo of the unit now selected (after storing the typed text).
     void followSelection();
 
@@ -46,7 +47,8 @@ class frmMemo : public QDialog {
     QTimer* follow_ = nullptr;
     int16_t category_ = -1; // the unit shown
     int16_t unit_ = 0;
-    std::string shown_; // its memo as shown
+    std::string shown_;        // its memo as shown
+    bool toldTooLong_ = false; // the refusal of the text as it is was told
 };
 
 } // namespace qm
