@@ -19,6 +19,7 @@
 #include <QTreeWidget>
 
 #include <cmath>
+#include <utility>
 
 namespace qm {
 
@@ -75,6 +76,7 @@ bool MainWindowDrag::viewportEvent(QWidget* viewport, QEvent* event) {
         const auto* e = static_cast<QMouseEvent*>(event);
         if (kind_ != DragKind::None) return true; // another button during a drag
         if (e->button() == Qt::LeftButton) {
+            ended_ = false;
             pressViewport_ = viewport;
             pressPos_ = e->position().toPoint();
         }
@@ -86,6 +88,7 @@ bool MainWindowDrag::viewportEvent(QWidget* viewport, QEvent* event) {
     case QEvent::MouseMove: {
         const auto* e = static_cast<QMouseEvent*>(event);
         if (!(e->buttons() & Qt::LeftButton) || viewport != pressViewport_) return false;
+        if (ended_) return true; // a drag ended early starts again only with a new press
         if (kind_ != DragKind::None) {
             lastGlobal_ = e->globalPosition().toPoint();
             over(lastGlobal_, true);
@@ -106,6 +109,7 @@ bool MainWindowDrag::viewportEvent(QWidget* viewport, QEvent* event) {
         if (e->button() != Qt::LeftButton) return kind_ != DragKind::None;
         pressViewport_ = nullptr;
         if (viewport != w_.TreeView1->viewport()) listDragArmed_ = true;
+        if (std::exchange(ended_, false)) return true;
         if (kind_ == DragKind::None) return false;
         drop(e->globalPosition().toPoint());
         return true;
@@ -247,7 +251,7 @@ void MainWindowDrag::cancel() {
     qApp->removeEventFilter(this);
     QApplication::restoreOverrideCursor();
     kind_ = DragKind::None;
-    pressViewport_ = nullptr;
+    ended_ = pressViewport_ != nullptr; // the button is still held
 }
 
 void MainWindowDrag::drop(const QPoint& global) {

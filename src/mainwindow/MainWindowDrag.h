@@ -63,6 +63,7 @@ class MainWindowDrag : public QObject {
     DragKind kind_ = DragKind::None;
     bool listDragArmed_ = true;
     QWidget* pressViewport_ = nullptr; // where the left button went down
+    bool ended_ = false;               // the drag ended while the button is held
     QPoint pressPos_;
     int sourceNode_ = 0; // the dragged category's node (mNodX)
     WatchState watch_;
