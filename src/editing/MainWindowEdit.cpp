@@ -21,6 +21,7 @@ EditResult MainWindow::applyTableEdit(const std::string& label, const TableEdit&
     Program& p = program_;
     mPreserveTreeNodeStatus();
     ConversionTable before = p.table;
+    const std::string tree = treeSignature(p.table);
     EditResult r;
     try {
         progress_.set("APTE01");
@@ -36,32 +37,34 @@ EditResult MainWindow::applyTableEdit(const std::string& label, const TableEdit&
         if (QTreeWidgetItem* item = nodeItem(r.node)) TreeView1->setCurrentItem(item);
         return r;
     }
-    p.editHistory.record(label, before, p.table);
-    if (r.refreshViews) refreshAfterEdit(r.node, r.unit);
+    p.editHistory.record(label, std::move(before), p.table);
+    if (r.refreshViews) refreshAfterEdit(r.node, r.unit, treeSignature(p.table) != tree);
     if (edit_) edit_->updateActions();
     return r;
 }
 
 bool MainWindow::undoTableEdit() {
     mPreserveTreeNodeStatus();
+    const std::string tree = treeSignature(program_.table);
     if (!program_.editHistory.undo(program_.table)) return false;
-    refreshAfterEdit(0, 0);
+    refreshAfterEdit(0, 0, treeSignature(program_.table) != tree);
     if (edit_) edit_->updateActions();
     return true;
 }
 
 bool MainWindow::redoTableEdit() {
     mPreserveTreeNodeStatus();
+    const std::string tree = treeSignature(program_.table);
     if (!program_.editHistory.redo(program_.table)) return false;
-    refreshAfterEdit(0, 0);
+    refreshAfterEdit(0, 0, treeSignature(program_.table) != tree);
     if (edit_) edit_->updateActions();
     return true;
 }
 
-void MainWindow::refreshAfterEdit(int node, int unit) {
+void MainWindow::refreshAfterEdit(int node, int unit, bool treeChanged) {
     Program& p = program_;
     const int wanted = node > 0 ? node : p.pnSelNodeIndex();
-    pUpdateTreeView();
+    if (treeChanged) pUpdateTreeView();
     const int target = nodeItem(wanted) ? wanted : 1;
     p.sel.pnLastGroupIndex = -2; // the list is filled again
     selectNode(target);
