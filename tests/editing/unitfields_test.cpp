@@ -42,6 +42,9 @@ const Row kRows[] = {
     {K::Unit, 1, 0, F::Name, "foot", nullptr,
      "The category 'Length' already holds a unit named 'foot'. Choose another name, so that the "
      "list can tell them apart."},
+    {K::Unit, 0, 0, F::Name, "inch", nullptr,
+     "The category 'Length' already holds a unit named 'inch'. Choose another name, so that the "
+     "list can tell them apart."},
     {K::Unit, 0, 0, F::Name, "  yard ", "yard", nullptr},
     {K::Unit, 0, 0, F::Ratio, "", nullptr, "Enter a number as the ratio's value."},
     {K::Unit, 1, 0, F::Ratio, "Enter a numerical value!", nullptr,

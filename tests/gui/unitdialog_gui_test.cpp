@@ -60,8 +60,8 @@ class UnitDialogTest : public QObject {
   private slots:
     void editedUnitAfterARefusedOk() {
         const auto out = run(request(UnitDialogKind::Unit, 0), [&](UnitPropertiesDialog& d) {
-            QCOMPARE(QApplication::focusWidget(), d.box(UnitField::Name));
-            QCOMPARE(d.box(UnitField::Name)->selectedText(), QStringLiteral("metre"));
+            QTRY_COMPARE(QApplication::focusWidget(), d.box(UnitField::Name));
+            QTRY_COMPARE(d.box(UnitField::Name)->selectedText(), QStringLiteral("metre"));
             type(d.box(UnitField::Name), QStringLiteral(" yard "));
             type(d.box(UnitField::Ratio), QStringLiteral("1e400"));
             QTest::mouseClick(d.iconPicture(2), Qt::LeftButton);
