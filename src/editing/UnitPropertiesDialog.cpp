@@ -29,6 +29,7 @@ namespace {
 
 constexpr int kUnitHelpContext = 53;
 constexpr int kConstantHelpContext = 58;
+constexpr const char* kValuePromptText = "Enter a numerical value!";
 
 QString qs(const std::string& s) {
     return QString::fromStdString(s);
@@ -81,7 +82,9 @@ UnitPropertiesDialog::~UnitPropertiesDialog() = default;
 QLineEdit* UnitPropertiesDialog::addBox(UnitField f, const QString& objectName) {
     auto* e = new QLineEdit(this);
     e->setObjectName(objectName);
-    e->setMinimumWidth(fontMetrics().averageCharWidth() * 18);
+    // Wide enough for the value box's prompt of a new item.
+    e->setMinimumWidth(fontMetrics().horizontalAdvance(QString::fromLatin1(kValuePromptText)) +
+                       fontMetrics().averageCharWidth() * 3);
     e->installEventFilter(this); // entering a box selects its whole text
     boxes_[static_cast<std::size_t>(f)] = e;
     return e;
