@@ -50,8 +50,7 @@ std::optional<UnitFieldsOutcome> checkLineField(const std::string& s, UnitField 
                                                 UnitDialogKind kind) {
     if (s.find(';') != std::string::npos)
         return refuse(f, boxName(f, kind) +
-                             " cannot contain a semicolon (;): the data file separates the "
-                             "fields of a line with it.");
+                             " cannot contain a semicolon (;), the data file's field separator.");
     if (s.find_first_of("\r\n") != std::string::npos)
         return refuse(f,
                       boxName(f, kind) +
@@ -102,23 +101,18 @@ std::optional<UnitFieldsOutcome> checkNumber(const std::string& s, UnitField f,
     const std::string read = swapDecimalMark(s, r.decimal.pnDecimalMode, ',', '.');
     bool nonZero = false;
     if (!hasNumberShape(read, nonZero)) {
-        std::string m = boxName(f, r.kind) + " '" + s +
-                        "' is not a number. Enter a number, such as " +
+        std::string m = boxName(f, r.kind) + " '" + s + "' is not a number: enter one, such as " +
                         example(f == UnitField::Ratio ? "0.3048" : "0.005", r.decimal);
-        if (!required)
-            m += ", or leave the box empty: the error is then half a unit of the "
-                 "value's last digit";
+        if (!required) m += ", or leave the box empty";
         return refuse(f, m + ".");
     }
     const double v = pPrefixValue(read);
     if (!std::isfinite(v) || (v == 0 && nonZero))
-        return refuse(f, boxName(f, r.kind) + " '" + s +
-                             "' is beyond the range of numbers the program can hold (about " +
+        return refuse(f, boxName(f, r.kind) + " '" + s + "' is out of range (a size from " +
                              example("1E-308", r.decimal) + " to " + example("1E+308", r.decimal) +
-                             " in size).");
+                             ").");
     if (v == 0 && f == UnitField::Ratio && isUnit(r))
-        return refuse(f, "The ratio's value cannot be 0: a value is converted into a unit by "
-                         "dividing by the unit's ratio.");
+        return refuse(f, "The ratio's value cannot be 0: converting into the unit divides by it.");
     return std::nullopt;
 }
 
@@ -132,11 +126,9 @@ std::optional<UnitFieldsOutcome> checkName(const std::string& name, const UnitDi
         std::find(r.otherNames.begin(), r.otherNames.end(), name) != r.otherNames.end()) {
         const std::string where =
             r.categoryName.empty() ? "This category" : "The category '" + r.categoryName + "'";
-        return refuse(UnitField::Name, where + " already holds " +
+        return refuse(UnitField::Name, where + " already has " +
                                            (isUnit(r) ? "a unit" : "a constant") + " named '" +
-                                           name +
-                                           "'. Choose another name, so that the list can "
-                                           "tell them apart.");
+                                           name + "'. Choose another name.");
     }
     return std::nullopt;
 }

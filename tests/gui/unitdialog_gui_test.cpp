@@ -67,8 +67,7 @@ class UnitDialogTest : public QObject {
             QTest::mouseClick(d.iconPicture(2), Qt::LeftButton);
             QTest::keyClick(d.box(UnitField::Ratio), Qt::Key_Return);
             QVERIFY(d.isVisible()); // refused: told, and back in the ratio box
-            QCOMPARE(prompt_.messages.size(), std::size_t{1});
-            QVERIFY(prompt_.messages[0].text.find("'1e400'") != std::string::npos);
+            QVERIFY(prompt_.messages.at(0).text.find("'1e400'") != std::string::npos);
             QCOMPARE(QApplication::focusWidget(), d.box(UnitField::Ratio));
             type(d.box(UnitField::Ratio), QStringLiteral("0.9144"));
             QTest::mouseClick(d.okButton(), Qt::LeftButton);
@@ -97,7 +96,7 @@ class UnitDialogTest : public QObject {
     void cancelAndANumberSystemGiveWhatTheyShould() {
         QVERIFY(!run(request(UnitDialogKind::Unit, 1), [&](UnitPropertiesDialog& d) {
             type(d.box(UnitField::Ratio), QStringLiteral("2"));
-            d.reject();
+            QTest::keyClick(&d, Qt::Key_Escape);
         }));
         UnitDialogRequest binary = request(UnitDialogKind::Unit, 0);
         binary.numberSystem = true;
