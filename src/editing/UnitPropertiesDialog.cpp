@@ -1,6 +1,7 @@
 #include "editing/UnitPropertiesDialog.h"
 
 #include "auxwindows/HelpWindow.h"
+#include "auxwindows/helpcontext.h"
 #include "platform/qtuserprompt.h"
 
 #include <QButtonGroup>
@@ -27,8 +28,6 @@ namespace qm {
 
 namespace {
 
-constexpr int kUnitHelpContext = 53;
-constexpr int kConstantHelpContext = 58;
 constexpr const char* kValuePromptText = "Enter a numerical value!";
 
 QString qs(const std::string& s) {
@@ -71,7 +70,7 @@ UnitPropertiesDialog::UnitPropertiesDialog(QWidget* parent, const UnitDialogRequ
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(help, &QPushButton::clicked, this, [this, unit] {
         HelpWindow::showHelp(this, qs(request_.programFolder),
-                             unit ? kUnitHelpContext : kConstantHelpContext);
+                             unit ? kHelpUnitProperties : kHelpConstantProperties);
     });
     connect(tabs_, &QTabWidget::currentChanged, this, &UnitPropertiesDialog::tabChosen);
     fillBoxes();

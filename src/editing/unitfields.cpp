@@ -108,9 +108,9 @@ std::optional<UnitFieldsOutcome> checkNumber(const std::string& s, UnitField f,
     }
     const double v = pPrefixValue(read);
     if (!std::isfinite(v) || (v == 0 && nonZero))
-        return refuse(f, boxName(f, r.kind) + " '" + s + "' is out of range (a size from " +
-                             example("1E-308", r.decimal) + " to " + example("1E+308", r.decimal) +
-                             ").");
+        return refuse(f, boxName(f, r.kind) + " '" + s + "' is out of range: use a size between " +
+                             example("1E-308", r.decimal) + " and " + example("1E+308", r.decimal) +
+                             ".");
     if (v == 0 && f == UnitField::Ratio && isUnit(r))
         return refuse(f, "The ratio's value cannot be 0: converting into the unit divides by it.");
     return std::nullopt;

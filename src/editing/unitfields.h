@@ -28,7 +28,7 @@ struct UnitDialogRequest {
     bool numberSystem = false; // a unit of the number-system category
     UnitRecord record;         // the item's own values, or the new item's proposal
     std::string categoryName;
-    std::vector<std::string> otherNames; // names of the category's other items
+    std::vector<std::string> otherNames; // the category's other names (not the edited item's)
     DecimalSettings decimal;
     std::string programFolder; // where the help file lies
 };
