@@ -54,6 +54,7 @@ UnitPropertiesDialog::UnitPropertiesDialog(QWidget* parent, const UnitDialogRequ
 
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("TabStrip1"));
+    tabs_->setAccessibleName(QStringLiteral("Pages"));
     tabs_->addTab(buildPropertiesPage(), QStringLiteral("Properties"));
     tabs_->addTab(buildMemoPage(), QStringLiteral("Memo"));
 
@@ -114,11 +115,14 @@ QWidget* UnitPropertiesDialog::buildPropertiesPage() {
     grid->addLayout(nameForm, 0, 0, 1, 2);
     const auto frame = [&](const QString& title, UnitField value, UnitField error,
                            const QString& valueName, const QString& errorName) {
-        auto* box = new QGroupBox(title, page);
-        auto* form = new QFormLayout(box);
+        auto* group = new QGroupBox(title, page);
+        auto* form = new QFormLayout(group);
         labelled(form, QStringLiteral("Value"), addBox(value, valueName));
         labelled(form, QStringLiteral("Error"), addBox(error, errorName));
-        return box;
+        // "Value" and "Error" twice: a screen reader names the frame too.
+        box(value)->setAccessibleName(title + QStringLiteral(" value"));
+        box(error)->setAccessibleName(title + QStringLiteral(" error"));
+        return group;
     };
     grid->addWidget(frame(QStringLiteral("Ratio"), UnitField::Ratio, UnitField::RatioError,
                           QStringLiteral("txtRate"), QStringLiteral("txtRateError")),
