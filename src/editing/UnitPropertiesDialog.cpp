@@ -7,6 +7,7 @@
 #include <QButtonGroup>
 #include <QDialogButtonBox>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -19,6 +20,8 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 static void initUnitIconResources() {
     Q_INIT_RESOURCE(icons);
@@ -137,7 +140,7 @@ QWidget* UnitPropertiesDialog::buildPropertiesPage() {
 QWidget* UnitPropertiesDialog::buildIconFrame(QWidget* parent) {
     auto* frame = new QGroupBox(QStringLiteral("Icon"), parent);
     auto* grid = new QGridLayout(frame);
-    auto* group = new QButtonGroup(frame);
+    iconGroup_ = new QButtonGroup(frame);
     const int side = fontMetrics().height() * 2;
     for (int i = 0; i < 4; ++i) {
         const auto k = static_cast<std::size_t>(i);
@@ -150,7 +153,8 @@ QWidget* UnitPropertiesDialog::buildIconFrame(QWidget* parent) {
         optColor[k] = new QRadioButton(frame);
         optColor[k]->setObjectName(QStringLiteral("optColor_%1").arg(i));
         optColor[k]->setAccessibleName(QStringLiteral("Icon %1").arg(i + 1));
-        group->addButton(optColor[k], i);
+        optColor[k]->installEventFilter(this);
+        iconGroup_->addButton(optColor[k], i);
         grid->addWidget(Image1[k], 0, i, Qt::AlignHCenter);
         grid->addWidget(optColor[k], 1, i, Qt::AlignHCenter);
     }
@@ -196,11 +200,17 @@ void UnitPropertiesDialog::showEvent(QShowEvent* event) {
 }
 
 bool UnitPropertiesDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusIn)
+    if (event->type() == QEvent::FocusIn) {
         if (auto* e = qobject_cast<QLineEdit*>(watched))
             QTimer::singleShot(0, e, &QLineEdit::selectAll);
-    if (event->type() == QEvent::FocusIn && watched == txtMemo)
-        QTimer::singleShot(0, txtMemo, &QPlainTextEdit::selectAll);
+        if (watched == txtMemo) QTimer::singleShot(0, txtMemo, &QPlainTextEdit::selectAll);
+        // Tab into the icons lands on the chosen one.
+        const Qt::FocusReason why = static_cast<QFocusEvent*>(event)->reason();
+        QAbstractButton* chosen = iconGroup_->checkedButton();
+        if (qobject_cast<QRadioButton*>(watched) && chosen && watched != chosen &&
+            (why == Qt::TabFocusReason || why == Qt::BacktabFocusReason))
+            QTimer::singleShot(0, chosen, [chosen, why] { chosen->setFocus(why); });
+    }
     if (event->type() == QEvent::MouseButtonPress)
         for (std::size_t i = 0; i < Image1.size(); ++i)
             if (watched == Image1[i]) optColor[i]->setChecked(true);
@@ -235,8 +245,7 @@ UnitFieldTexts UnitPropertiesDialog::texts() const {
     for (std::size_t i = 0; i < boxes_.size(); ++i)
         if (boxes_[i]) t.text[i] = boxes_[i]->text().toStdString();
     t[UnitField::Memo] = txtMemo->toPlainText().toStdString();
-    for (std::size_t i = 0; i < optColor.size(); ++i)
-        if (optColor[i]->isChecked()) t.option = static_cast<int>(i);
+    t.option = std::max(iconGroup_->checkedId(), 0);
     return t;
 }
 

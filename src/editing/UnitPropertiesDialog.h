@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 
+class QButtonGroup;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -66,6 +67,7 @@ class UnitPropertiesDialog : public QDialog {
     QTabWidget* tabs_ = nullptr;
     std::array<QLineEdit*, kUnitFieldCount> boxes_{};
     std::array<QRadioButton*, 4> optColor{};
+    QButtonGroup* iconGroup_ = nullptr;
     std::array<QLabel*, 4> Image1{};
     QPlainTextEdit* txtMemo = nullptr;
     QPushButton* cmdOK = nullptr;
