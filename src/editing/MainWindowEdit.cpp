@@ -2,6 +2,7 @@
 
 #include "editing/CategoryDialog.h"
 #include "editing/ConfirmDeleteDialog.h"
+#include "editing/UnitPropertiesDialog.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/MainWindowCommands.h"
 #include "mainwindow/editmenustate.h"
@@ -99,6 +100,7 @@ MainWindowEdit::MainWindowEdit(MainWindow& w) : QObject(&w), w_(w) {
     h.editCategory = [this](int i) { editCategoryClick(i); };
     h.editGroup = [this](int i) { editGroupClick(i); };
     h.editUnit = [this](int i) { editUnitClick(i); };
+    unitPropertiesDialog = [this](int mode) { runUnitDialog(mode); };
     connect(w_.commands()->refreshTimer(), &QTimer::timeout, this, &MainWindowEdit::updateActions);
     updateActions();
 }
@@ -237,12 +239,41 @@ void MainWindowEdit::stageUnit(bool insert) {
         return;
     }
     t.ptNewUnit = t.unit(p.sel.pnSelGroupIndex, p.sel.pnSelUnitIndex);
-    if (p.pnSelNodeIndex() == numberSystemNode(t)) {
-        t.ptNewUnit.Ratio.clear();
-        t.ptNewUnit.Offset.clear();
-        t.ptNewUnit.RatioError.clear();
-        t.ptNewUnit.OffsetError.clear();
+}
+
+void MainWindowEdit::runUnitDialog(int mode) {
+    Program& p = w_.program();
+    const ConversionTable& t = p.table;
+    const int node = p.pnSelNodeIndex();
+    const int c = categoryOfNode(t, node);
+    const int u = p.sel.pnSelUnitIndex;
+    const bool constant = node == constantsNode(t);
+    UnitDialogRequest request;
+    request.kind = constant ? UnitDialogKind::Constant : UnitDialogKind::Unit;
+    request.pnPropMode = static_cast<int16_t>(mode);
+    request.numberSystem = node == numberSystemNode(t);
+    request.record = t.ptNewUnit;
+    request.categoryName = p.sel.psSelGroupName;
+    for (int v = 1; c >= 1 && v <= t.pnUnitCount[c]; ++v)
+        if (mode == 1 || v != u) request.otherNames.push_back(t.unit(c, v).Name);
+    request.decimal = p.decimal;
+    request.programFolder = p.programFolder;
+    const std::optional<UnitRecord> record = runUnitPropertiesDialog(&w_, request, &w_.prompt_);
+    if (!record) return;
+    if (mode == 1) {
+        w_.applyTableEdit(constant ? "Insert Constant" : "Insert Unit",
+                          [&](ConversionTable& x) { return pInsertListItem(x, *record, c, u); });
+        return;
     }
+    w_.applyTableEdit(constant ? "Constant Properties" : "Unit Properties",
+                      [&](ConversionTable& x) {
+                          EditResult r;
+                          if (c < 1 || u < 1 || u > x.pnUnitCount[c] || x.unit(c, u) == *record)
+                              return r;
+                          x.unit(c, u) = *record;
+                          x.pbTableChanged = true;
+                          return EditResult{true, {}, 0, u, true};
+                      });
 }
 
 void MainWindowEdit::newUnit() {

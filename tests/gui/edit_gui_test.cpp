@@ -3,6 +3,7 @@
 #include "editing/CategoryDialog.h"
 #include "editing/ConfirmDeleteDialog.h"
 #include "editing/MainWindowEdit.h"
+#include "editing/UnitPropertiesDialog.h"
 #include "table/tablewriter.h"
 #include "windowfixture.h"
 
@@ -53,6 +54,13 @@ class EditTest : public QObject, public test::WindowFixture {
             if (cancelAfter) d->reject();
         });
     }
+    static void answerUnit(const QString& name, const QString& value) {
+        whenShown<UnitPropertiesDialog>([=](UnitPropertiesDialog* d) {
+            d->box(UnitField::Name)->setText(name);
+            d->box(UnitField::Ratio)->setText(value);
+            d->accept();
+        });
+    }
     static void answerDelete(bool yes) {
         whenShown<ConfirmDeleteDialog>(
             [yes](ConfirmDeleteDialog* d) { (yes ? d->yesButton() : d->noButton())->click(); });
@@ -80,16 +88,18 @@ class EditTest : public QObject, public test::WindowFixture {
         QCOMPARE(program_->sel.psSelGroupName, std::string("Speed"));
         QCOMPARE(program_->table.pnCategoryIcon[program_->sel.pnSelGroupIndex], int16_t{5});
         step(true);
-        for (int i = 0; i < 3; ++i) {
+        for (const char* name : {"Knot", "Mach", "Metre per second"}) {
+            answerUnit(QString::fromLatin1(name), QStringLiteral("0.5"));
             e().newUnitAction()->trigger();
             step(true);
         }
-        QCOMPARE(w_->listRowCount(), 3);
+        QCOMPARE(rowTexts(), QStringList({"Knot", "Mach", "Metre per second"}));
         clickNode(6); // Constants
         QTRY_COMPARE_WITH_TIMEOUT(e().newUnitAction()->text(), QStringLiteral("New C&onstant..."),
                                   500);
+        answerUnit(QStringLiteral("Planck constant"), QStringLiteral("6.62607015e-34"));
         e().newUnitAction()->trigger();
-        QVERIFY(rowTexts().contains(QStringLiteral("New quantity (Rename it!)")));
+        QVERIFY(rowTexts().contains(QStringLiteral("Planck constant")));
         step(true);
         clickRow(0, Qt::LeftButton);
         answerDelete(false);
