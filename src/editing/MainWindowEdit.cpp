@@ -2,6 +2,7 @@
 
 #include "editing/CategoryDialog.h"
 #include "editing/ConfirmDeleteDialog.h"
+#include "editing/UnitPropertiesDialog.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/MainWindowCommands.h"
 #include "mainwindow/editmenustate.h"
@@ -21,6 +22,7 @@ EditResult MainWindow::applyTableEdit(const std::string& label, const TableEdit&
     Program& p = program_;
     mPreserveTreeNodeStatus();
     ConversionTable before = p.table;
+    const std::string tree = treeSignature(p.table);
     EditResult r;
     try {
         progress_.set("APTE01");
@@ -36,32 +38,34 @@ EditResult MainWindow::applyTableEdit(const std::string& label, const TableEdit&
         if (QTreeWidgetItem* item = nodeItem(r.node)) TreeView1->setCurrentItem(item);
         return r;
     }
-    p.editHistory.record(label, before, p.table);
-    if (r.refreshViews) refreshAfterEdit(r.node, r.unit);
+    p.editHistory.record(label, std::move(before), p.table);
+    if (r.refreshViews) refreshAfterEdit(r.node, r.unit, treeSignature(p.table) != tree);
     if (edit_) edit_->updateActions();
     return r;
 }
 
 bool MainWindow::undoTableEdit() {
     mPreserveTreeNodeStatus();
+    const std::string tree = treeSignature(program_.table);
     if (!program_.editHistory.undo(program_.table)) return false;
-    refreshAfterEdit(0, 0);
+    refreshAfterEdit(0, 0, treeSignature(program_.table) != tree);
     if (edit_) edit_->updateActions();
     return true;
 }
 
 bool MainWindow::redoTableEdit() {
     mPreserveTreeNodeStatus();
+    const std::string tree = treeSignature(program_.table);
     if (!program_.editHistory.redo(program_.table)) return false;
-    refreshAfterEdit(0, 0);
+    refreshAfterEdit(0, 0, treeSignature(program_.table) != tree);
     if (edit_) edit_->updateActions();
     return true;
 }
 
-void MainWindow::refreshAfterEdit(int node, int unit) {
+void MainWindow::refreshAfterEdit(int node, int unit, bool treeChanged) {
     Program& p = program_;
     const int wanted = node > 0 ? node : p.pnSelNodeIndex();
-    pUpdateTreeView();
+    if (treeChanged) pUpdateTreeView();
     const int target = nodeItem(wanted) ? wanted : 1;
     p.sel.pnLastGroupIndex = -2; // the list is filled again
     selectNode(target);
@@ -96,6 +100,7 @@ MainWindowEdit::MainWindowEdit(MainWindow& w) : QObject(&w), w_(w) {
     h.editCategory = [this](int i) { editCategoryClick(i); };
     h.editGroup = [this](int i) { editGroupClick(i); };
     h.editUnit = [this](int i) { editUnitClick(i); };
+    unitPropertiesDialog = [this](int mode) { runUnitDialog(mode); };
     connect(w_.commands()->refreshTimer(), &QTimer::timeout, this, &MainWindowEdit::updateActions);
     updateActions();
 }
@@ -234,12 +239,41 @@ void MainWindowEdit::stageUnit(bool insert) {
         return;
     }
     t.ptNewUnit = t.unit(p.sel.pnSelGroupIndex, p.sel.pnSelUnitIndex);
-    if (p.pnSelNodeIndex() == numberSystemNode(t)) {
-        t.ptNewUnit.Ratio.clear();
-        t.ptNewUnit.Offset.clear();
-        t.ptNewUnit.RatioError.clear();
-        t.ptNewUnit.OffsetError.clear();
+}
+
+void MainWindowEdit::runUnitDialog(int mode) {
+    Program& p = w_.program();
+    const ConversionTable& t = p.table;
+    const int node = p.pnSelNodeIndex();
+    const int c = categoryOfNode(t, node);
+    const int u = p.sel.pnSelUnitIndex;
+    const bool constant = node == constantsNode(t);
+    UnitDialogRequest request;
+    request.kind = constant ? UnitDialogKind::Constant : UnitDialogKind::Unit;
+    request.pnPropMode = static_cast<int16_t>(mode);
+    request.numberSystem = node == numberSystemNode(t);
+    request.record = t.ptNewUnit;
+    request.categoryName = p.sel.psSelGroupName;
+    for (int v = 1; c >= 1 && v <= t.pnUnitCount[c]; ++v)
+        if (mode == 1 || v != u) request.otherNames.push_back(t.unit(c, v).Name);
+    request.decimal = p.decimal;
+    request.programFolder = p.programFolder;
+    const std::optional<UnitRecord> record = runUnitPropertiesDialog(&w_, request, &w_.prompt_);
+    if (!record) return;
+    if (mode == 1) {
+        w_.applyTableEdit(constant ? "Insert Constant" : "Insert Unit",
+                          [&](ConversionTable& x) { return pInsertListItem(x, *record, c, u); });
+        return;
     }
+    w_.applyTableEdit(constant ? "Constant Properties" : "Unit Properties",
+                      [&](ConversionTable& x) {
+                          EditResult r;
+                          if (c < 1 || u < 1 || u > x.pnUnitCount[c] || x.unit(c, u) == *record)
+                              return r;
+                          x.unit(c, u) = *record;
+                          x.pbTableChanged = true;
+                          return EditResult{true, {}, 0, u, true};
+                      });
 }
 
 void MainWindowEdit::newUnit() {

@@ -25,8 +25,8 @@ class MainWindowEdit : public QObject {
 
     // The unit and constant property dialogs. Called with pnPropMode (0: edit
     // the selected unit, 1: insert after it) once ptNewUnit holds what the
-    // dialog shows. Until a dialog is set, inserting stores ptNewUnit as it
-    // stands and editing is unavailable.
+    // dialog shows. Unset, inserting stores ptNewUnit as it stands and editing
+    // is unavailable.
     std::function<void(int mode)> unitPropertiesDialog;
     // Asks the delete confirmation's question; true for Yes. Unset: the
     // " Confirm Item Deletion" dialog.
@@ -62,6 +62,9 @@ class MainWindowEdit : public QObject {
     void editUnitClick(int i);
     bool confirm(const std::string& question);
     void stageUnit(bool insert);
+    // The " Unit Properties" or " Constant Properties" dialog for the staged
+    // record; what it accepts is stored.
+    void runUnitDialog(int mode);
     // Stores ptNewUnit after the selected unit (no dialog is set).
     void insertStagedUnit();
 

@@ -42,7 +42,7 @@ void EditHistory::sync(const ConversionTable& t) {
     if (!t.pbTableChanged) saved_ = current_;
 }
 
-void EditHistory::record(std::string label, const ConversionTable& before, ConversionTable& after) {
+void EditHistory::record(std::string label, ConversionTable before, ConversionTable& after) {
     sync(before);
     Step s;
     s.label = std::move(label);
@@ -51,10 +51,10 @@ void EditHistory::record(std::string label, const ConversionTable& before, Conve
         before.units.size() == after.units.size() && before.unitDim() == after.unitDim();
     for (std::size_t c = 0; c < before.units.size(); ++c) {
         if (sameDim && before.units[c] == after.units[c]) continue;
-        s.columns.emplace_back(static_cast<int>(c), before.units[c]);
+        s.columns.emplace_back(static_cast<int>(c), std::move(before.units[c]));
     }
-    s.frame = before;
-    s.frame.units.clear();
+    before.units.clear();
+    s.frame = std::move(before);
     s.bytes = stepBytes(s);
     bytes_ += s.bytes;
     for (const Step& r : redo_)

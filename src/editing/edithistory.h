@@ -21,7 +21,7 @@ class EditHistory {
 
     // Records a change named by the label ("Rename Unit") from `before` to
     // `after` (the table as it is now). Marks `after` changed.
-    void record(std::string label, const ConversionTable& before, ConversionTable& after);
+    void record(std::string label, ConversionTable before, ConversionTable& after);
 
     bool canUndo() const { return !undo_.empty(); }
     bool canRedo() const { return !redo_.empty(); }

@@ -117,6 +117,22 @@ std::optional<std::string> unitRefusal(const ConversionTable& t, int category) {
     return std::nullopt;
 }
 
+std::string treeSignature(const ConversionTable& t) {
+    std::string s;
+    s.reserve(4096);
+    for (int g = 1; g <= t.pnCatGroupCount; ++g)
+        s.append(t.psCatGroupName[g]).append(1, '\0');
+    s.append(1, '\1');
+    for (int j = 1; j <= t.pnNodeCount; ++j) {
+        const int c = std::clamp<int>(t.pnNodeCategory[j], 0, kMaxSlot);
+        s.append(std::to_string(c) + ':' + std::to_string(t.pnNodeParent[j]) + ':' +
+                 std::to_string(t.pnCategoryIcon[c]) + ':')
+            .append(t.psCategoryName[c])
+            .append(1, '\0');
+    }
+    return s;
+}
+
 bool isGroupNode(const ConversionTable& t, int node) {
     return node >= 2 && node <= t.pnCatGroupCount + 1;
 }
@@ -131,7 +147,7 @@ int parentOfNode(const ConversionTable& t, int node) {
     return 0;
 }
 
-EditResult pInsertListItem(ConversionTable& t, const UnitRecord& record, int category, int u) {
+EditResult pInsertListItem(ConversionTable& t, UnitRecord record, int category, int u) {
     if (const auto why = unitRefusal(t, category)) return EditResult::refused(*why);
     const int count = t.pnUnitCount[category];
     u = std::clamp(u, 0, count);
@@ -141,7 +157,7 @@ EditResult pInsertListItem(ConversionTable& t, const UnitRecord& record, int cat
     }
     auto& units = t.units[category];
     std::move_backward(units.begin() + u + 1, units.begin() + count + 1, units.begin() + count + 2);
-    units[u + 1] = record;
+    units[u + 1] = std::move(record);
     ++t.pnUnitCount[category];
     t.pbTableChanged = true;
     return done(0, u + 1);

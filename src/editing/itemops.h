@@ -36,6 +36,11 @@ std::optional<std::string> groupRefusal(const ConversionTable& t);
 std::optional<std::string> categoryRefusal(const ConversionTable& t);
 std::optional<std::string> unitRefusal(const ConversionTable& t, int category);
 
+// What the category tree shows of the table (groups, node allocation, the
+// names and icons of the categories in it): two tables with the same
+// signature show the same tree.
+std::string treeSignature(const ConversionTable& t);
+
 // Tree node kinds as the operations see them.
 bool isGroupNode(const ConversionTable& t, int node);
 // A category node other than Number System and Constants.
@@ -43,9 +48,10 @@ bool isOrdinaryCategoryNode(const ConversionTable& t, int node);
 // The parent node of a category node (1 for a group node, 0 for the root).
 int parentOfNode(const ConversionTable& t, int node);
 
-// Inserts the record as unit u+1 of the category (u = 0 prepends, u = the
+// Inserts the record (a copy: it may be a unit of the table itself, which
+// the insertion may move) as unit u+1 of the category (u = 0 prepends, u = the
 // unit count appends). Selects the new unit.
-EditResult pInsertListItem(ConversionTable& t, const UnitRecord& record, int category, int u);
+EditResult pInsertListItem(ConversionTable& t, UnitRecord record, int category, int u);
 // Deletes unit u of the category. Selects the unit now at u (or the last).
 EditResult pDeleteListItem(ConversionTable& t, int category, int u);
 // Moves unit `from` of the category so that it becomes unit `to`.

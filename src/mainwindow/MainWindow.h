@@ -21,6 +21,7 @@
 #include <vector>
 
 class QAction;
+class QIcon;
 class QLabel;
 class QLineEdit;
 class QListView;
@@ -40,6 +41,9 @@ class MainWindowCommands;
 class MainWindowDrag;
 class MainWindowEdit;
 class MainWindowFileUi;
+
+// A picture of the program's resources, loaded once.
+QIcon sharedIcon(const QString& path);
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -206,7 +210,7 @@ class MainWindow : public QMainWindow {
 
     // Menus (MainWindowMenus.cpp).
     void buildMenus();
-    void refreshAfterEdit(int node, int unit);
+    void refreshAfterEdit(int node, int unit, bool treeChanged);
     friend class MainWindowCommands;
     friend class MainWindowEdit;
     MainWindowEdit* edit_ = nullptr;

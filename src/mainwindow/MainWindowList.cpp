@@ -37,8 +37,9 @@ void MainWindow::pUpdateListView(const std::string& categoryName) {
         building_ = true;
         for (const ListRow& r : listRows(p.table, k, p.settings.SortUnit, sortDescending_)) {
             const int icon = r.icon >= 1 ? (r.icon - 1) % 4 + 1 : 1;
-            auto* name = new QStandardItem(QIcon(QStringLiteral(":/icons/unit%1.svg").arg(icon)),
-                                           QString::fromStdString(r.text));
+            auto* name =
+                new QStandardItem(sharedIcon(QStringLiteral(":/icons/unit%1.svg").arg(icon)),
+                                  QString::fromStdString(r.text));
             name->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable);
             auto* ratio = new QStandardItem(QString::fromStdString(r.col1));
             auto* offset = new QStandardItem(QString::fromStdString(r.col2));

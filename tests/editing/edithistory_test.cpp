@@ -41,7 +41,8 @@ EditResult randomOp(ConversionTable& t, std::mt19937& rng) {
         return pDeleteListItem(t, c, pick(0, units + 1));
     case 5:
         return moveListItem(t, c, pick(0, units + 1), pick(0, units + 1));
-    default:
+    default: // a new unit, or a copy of one of the table's own
+        if (units > 0 && pick(0, 1) == 1) return pInsertListItem(t, t.unit(c, 1), c, units);
         return pInsertListItem(t, UnitRecord{1, t.psNewItemName, "2", "0", "", "", "m"}, c,
                                pick(-1, units + 1));
     }
