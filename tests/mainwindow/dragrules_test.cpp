@@ -33,14 +33,7 @@ TEST(DragRules, OnlyOrdinaryCategoriesStartATreeDragWhileTheTableMayChange) {
 TEST(DragRules, WhatEachPlaceDoesWithADrop) {
     // kind, Constants selected, Modify, SortUnit, SortGroup; the place and its
     // highlighted row or node; what the drop does and whether a box inverts.
-    struct Row {
-        DragSituation s;
-        P place;
-        int highlighted;
-        DropDecision want;
-        bool inverts;
-    };
-    const Row rows[] = {
+    const std::vector<std::tuple<DragSituation, P, int, DropDecision, bool>> rows = {
         {{K::Unit, false, true, false, false}, P::InputBox, 0, {A::ChooseFrom}, true},
         {{K::Unit, false, false, true, true}, P::OutputBox, 0, {A::ChooseInto}, true},
         {{K::Unit, true, true, false, false}, P::InputBox, 0, {}, false},
@@ -53,9 +46,10 @@ TEST(DragRules, WhatEachPlaceDoesWithADrop) {
         {{K::Category, false, true, false, true}, P::Tree, 6, {A::Refused, 2}, false},
         {{K::Unit, false, true, false, false}, P::Other, 0, {}, false},
     };
-    for (const Row& r : rows) {
-        EXPECT_EQ(dropOn(r.s, r.place, r.highlighted), r.want) << &r - rows;
-        EXPECT_EQ(dragOver(r.s, r.place).invertBox, r.inverts) << &r - rows;
+    int row = 0;
+    for (const auto& [s, place, highlighted, want, inverts] : rows) {
+        EXPECT_EQ(dropOn(s, place, highlighted), want) << "row " << row;
+        EXPECT_EQ(dragOver(s, place).invertBox, inverts) << "row " << row++;
     }
 }
 
