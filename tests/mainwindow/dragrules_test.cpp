@@ -49,7 +49,8 @@ TEST(DragRules, WhatEachPlaceDoesWithADrop) {
     int row = 0;
     for (const auto& [s, place, highlighted, want, inverts] : rows) {
         EXPECT_EQ(dropOn(s, place, highlighted), want) << "row " << row;
-        EXPECT_EQ(dragOver(s, place).invertBox, inverts) << "row " << row++;
+        EXPECT_EQ(dragOver(s, place).invertBox, inverts) << "row " << row;
+        ++row;
     }
 }
 
