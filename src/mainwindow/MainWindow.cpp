@@ -1,6 +1,7 @@
 #include "mainwindow/MainWindow.h"
 
 #include "mainwindow/MainWindowCommands.h"
+#include "mainwindow/MainWindowDrag.h"
 
 #include <QAction>
 #include <QApplication>
@@ -31,6 +32,7 @@ MainWindow::MainWindow(Program& program, UserPrompt& prompt, SettingsStore& stor
     initIconResources();
     buildWidgets();
     buildMenus();
+    drag_ = new MainWindowDrag(*this);
     installAccessibility();
     startUp();
 }

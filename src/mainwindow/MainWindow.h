@@ -4,6 +4,7 @@
 
 #include "core/runerror.h"
 #include "core/userprompt.h"
+#include "editing/itemops.h"
 #include "mainwindow/layoutlogic.h"
 #include "mainwindow/program.h"
 #include "mainwindow/viewlogic.h"
@@ -20,6 +21,7 @@
 #include <vector>
 
 class QAction;
+class QIcon;
 class QLabel;
 class QLineEdit;
 class QListView;
@@ -36,8 +38,13 @@ class QHBoxLayout;
 namespace qm {
 
 class MainWindowCommands;
+class MainWindowDrag;
+class MainWindowEdit;
 class MainWindowFileUi;
 struct OptionValues;
+
+// A picture of the program's resources, loaded once.
+QIcon sharedIcon(const QString& path);
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -86,6 +93,21 @@ class MainWindow : public QMainWindow {
     // Selects tree node n as a mouse press on it would.
     void selectNode(int node);
 
+    // ---- Changes to the table (MainWindowEdit.cpp) ----
+    // Every change to the table goes through here: the table as it was is kept
+    // for undo under the label ("Rename Unit"), the edit runs, a refusal is
+    // shown to the user, and after a change the tree and the list are rebuilt
+    // and the node and the unit that the edit names are selected.
+    using TableEdit = std::function<EditResult(ConversionTable&)>;
+    EditResult applyTableEdit(const std::string& label, const TableEdit& edit);
+    // One step back or forward through the changes; false when there is none.
+    bool undoTableEdit();
+    bool redoTableEdit();
+    // Selects the list row of that unit of the category on show.
+    void selectUnitRow(int unit);
+    // The editing commands: Edit menu items, context menus and their dialogs.
+    MainWindowEdit* editCommands() const { return edit_; }
+
     // ---- What the window shows (menus and tests read these) ----
     Program& program() { return program_; }
     QString panelText(int panel) const; // status bar panel 1..4
@@ -107,6 +129,8 @@ class MainWindow : public QMainWindow {
     QWidget* splitterImage() const { return imgSplitter; }
     // Menus, toolbar, context menus and the File commands.
     MainWindowCommands* commands() const { return commands_; }
+    // Dragging categories and units (MainWindowDrag.cpp).
+    MainWindowDrag* dragger() const { return drag_; }
     // The list row's mark of the chosen units (a UnitMark), on its first column.
     static constexpr int kUnitMarkRole = Qt::UserRole + 7;
 
@@ -194,9 +218,14 @@ class MainWindow : public QMainWindow {
 
     // Menus (MainWindowMenus.cpp).
     void buildMenus();
+    void refreshAfterEdit(int node, int unit, bool treeChanged);
     friend class MainWindowCommands;
+    friend class MainWindowEdit;
+    MainWindowEdit* edit_ = nullptr;
     friend class MainWindowFileUi;
+    friend class MainWindowDrag;
     MainWindowCommands* commands_ = nullptr;
+    MainWindowDrag* drag_ = nullptr;
 
     Program& program_;
     UserPrompt& prompt_;

@@ -55,6 +55,7 @@ class MainWindowFileUi : public FileCommandUi {
 
     void tableReplaced() override {
         Program& p = w_.program_;
+        p.editHistory.clear(); // the changes belong to the old table
         // The old category's choice and caption belong to the old table.
         p.sel.psSelGroupName.clear();
         p.sel.pnSelGroupIndex = -1;

@@ -37,8 +37,9 @@ void MainWindow::pUpdateListView(const std::string& categoryName) {
         building_ = true;
         for (const ListRow& r : listRows(p.table, k, p.settings.SortUnit, sortDescending_)) {
             const int icon = r.icon >= 1 ? (r.icon - 1) % 4 + 1 : 1;
-            auto* name = new QStandardItem(QIcon(QStringLiteral(":/icons/unit%1.svg").arg(icon)),
-                                           QString::fromStdString(r.text));
+            auto* name =
+                new QStandardItem(sharedIcon(QStringLiteral(":/icons/unit%1.svg").arg(icon)),
+                                  QString::fromStdString(r.text));
             name->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable);
             auto* ratio = new QStandardItem(QString::fromStdString(r.col1));
             auto* offset = new QStandardItem(QString::fromStdString(r.col2));
@@ -182,7 +183,18 @@ void MainWindow::listItemClick(int row, bool secondClick) {
 void MainWindow::listItemChanged(QStandardItem* item) {
     if (building_ || !listEditing_ || item->column() != 0) return;
     listEditing_ = false;
-    renameUnit(program_, editUnitCategory_, editUnit_, item->text().toStdString());
+    const std::string text = item->text().toStdString();
+    const int16_t c = editUnitCategory_;
+    const int16_t u = editUnit_;
+    applyTableEdit("Rename Unit", [&](ConversionTable& t) {
+        EditResult r;
+        r.refreshViews = false; // the row shows the new name already
+        if (c >= 0 && c <= kMaxSlot && u >= 1 && u <= t.unitDim() && t.unit(c, u).Name == text)
+            return r;
+        renameUnit(program_, c, u, text);
+        r.done = true;
+        return r;
+    });
     pClearConversion();
 }
 

@@ -5,7 +5,9 @@
 
 #include "auxwindows/AboutDialog.h"
 #include "auxwindows/HelpWindow.h"
+#include "auxwindows/frmMemo.h"
 #include "calculator/CalculatorDialog.h"
+#include "editing/MainWindowEdit.h"
 #include "find/FindDialog.h"
 #include "find/QuickSearchPopup.h"
 #include "settings/frmListProp.h"
@@ -30,6 +32,7 @@ namespace qm {
 
 void MainWindow::buildMenus() {
     commands_ = new MainWindowCommands(*this);
+    edit_ = new MainWindowEdit(*this);
 }
 
 namespace {
@@ -69,6 +72,7 @@ MainWindowCommands::MainWindowCommands(MainWindow& w) : QObject(&w), w_(w) {
     hooks.find = [this] { FindDialog::showFor(w_); };
     hooks.about = [this] { frmAbout::showFor(w_); };
     hooks.options = [this] { w_.mShowOptions(); };
+    hooks.showMemo = [this] { frmMemo::showFor(w_, w_.prompt_); };
     hooks.calculator = [this] { CalculatorDialog::mShowCalculator(w_, w_.prompt_); };
     hooks.calculatorShown = [this] { return CalculatorDialog::shownFor(w_); };
     // F3 repeats the last search while the Find dialog is closed.

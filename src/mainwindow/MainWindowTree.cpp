@@ -2,6 +2,7 @@
 #include "mainwindow/MainWindow.h"
 
 #include <QApplication>
+#include <QHash>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStandardItemModel>
@@ -10,14 +11,24 @@
 
 namespace qm {
 
+QIcon sharedIcon(const QString& path) {
+    // Made once and shared: a picture drawn from SVG is costly to load again
+    // for each of the hundreds of nodes and rows a rebuild makes. Kept to the
+    // end of the program.
+    static auto* icons = new QHash<QString, QIcon>;
+    auto it = icons->find(path);
+    if (it == icons->end()) it = icons->insert(path, QIcon(path));
+    return *it;
+}
+
 namespace {
 
 QIcon treeImage(const TreeNode& n) {
     if (n.kind != NodeKind::Category)
-        return QIcon(n.expanded ? QStringLiteral(":/icons/folder_open.svg")
-                                : QStringLiteral(":/icons/folder_closed.svg"));
+        return sharedIcon(n.expanded ? QStringLiteral(":/icons/folder_open.svg")
+                                     : QStringLiteral(":/icons/folder_closed.svg"));
     const int icon = n.image >= 1 ? (n.image - 1) % 4 + 1 : 1;
-    return QIcon(QStringLiteral(":/icons/category%1.svg").arg(icon));
+    return sharedIcon(QStringLiteral(":/icons/category%1.svg").arg(icon));
 }
 
 } // namespace
@@ -178,8 +189,20 @@ void MainWindow::treeItemChanged(QTreeWidgetItem* item, int column) {
     if (building_ || column != 0 || editNode_ == 0 || nodeIndexOf(item) != editNode_) return;
     const int node = editNode_;
     editNode_ = 0;
-    const std::optional<std::string> caption =
-        renameTreeNode(program_, node, editCategory_, item->text(0).toStdString());
+    const std::string text = item->text(0).toStdString();
+    const bool group = isGroupNode(program_.table, node);
+    std::optional<std::string> caption;
+    applyTableEdit(group ? "Rename Group" : "Rename Category", [&](ConversionTable& t) {
+        EditResult r;
+        r.refreshViews = false; // the item shows the new name already
+        const int c = editCategory_;
+        const bool same = group ? t.psCatGroupName[node - 1] == text
+                                : c >= 0 && c <= kMaxSlot && t.psCategoryName[c] == text;
+        if (same) return r;
+        caption = renameTreeNode(program_, node, editCategory_, text);
+        r.done = true;
+        return r;
+    });
     if (caption) setWindowTitle(QString::fromStdString(*caption));
 }
 

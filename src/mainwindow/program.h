@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/numtext.h"
+#include "editing/edithistory.h"
 #include "engine/conversiondriver.h"
 #include "mainwindow/history.h"
 #include "settings/settings.h"
@@ -35,6 +36,7 @@ struct Program {
     EngineState engine;
     Selection sel;
     ConversionHistory history;
+    EditHistory editHistory; // undo and redo of table changes
     std::string psAppTitle = " Quantimetrix";
     int16_t mnReadError = 0;   // 1: the data file could not be read at start
     std::string msTableFolder; // folder of the data file (file dialogs)

@@ -1,0 +1,79 @@
+// The main window's editing commands: Undo, Redo and the new-item commands of
+// the Edit menu, the items of the three context menus of the tree and the
+// list, and the category and delete dialogs they open. Every change goes
+// through MainWindow::applyTableEdit.
+#pragma once
+
+#include "editing/categoryedit.h"
+
+#include <QObject>
+
+#include <functional>
+#include <optional>
+#include <string>
+
+class QAction;
+
+namespace qm {
+
+class MainWindow;
+
+class MainWindowEdit : public QObject {
+    Q_OBJECT
+  public:
+    explicit MainWindowEdit(MainWindow& w);
+
+    // The unit and constant property dialogs. Called with pnPropMode (0: edit
+    // the selected unit, 1: insert after it) once ptNewUnit holds what the
+    // dialog shows. Unset, inserting stores ptNewUnit as it stands and editing
+    // is unavailable.
+    std::function<void(int mode)> unitPropertiesDialog;
+    // Asks the delete confirmation's question; true for Yes. Unset: the
+    // " Confirm Item Deletion" dialog.
+    std::function<bool(const std::string& question)> confirmDeletion;
+    // Shows the category dialog; the form on OK, nothing on Cancel. Unset:
+    // the " Category Properties" dialog.
+    std::function<std::optional<CategoryForm>(CategoryMode, const CategoryForm&)> categoryDialog;
+
+    QAction* undoAction() const { return undo_; }
+    QAction* redoAction() const { return redo_; }
+    QAction* newGroupAction() const { return newGroup_; }
+    QAction* newCategoryAction() const { return newCategory_; }
+    QAction* newUnitAction() const { return newUnit_; }
+
+    // The Edit menu's items follow the table, the selection and Modify.
+    void updateActions();
+
+    // Commands (the menus call them; so can tests).
+    void newGroup();
+    void newCategory();
+    void newUnit();
+    void unitProperties();
+    void categoryProperties(CategoryMode mode);
+    void deleteNode();
+    void deleteUnit();
+    void undo();
+    void redo();
+
+  private:
+    void buildEditMenu();
+    void editCategoryClick(int i);
+    void editGroupClick(int i);
+    void editUnitClick(int i);
+    bool confirm(const std::string& question);
+    void stageUnit(bool insert);
+    // The " Unit Properties" or " Constant Properties" dialog for the staged
+    // record; what it accepts is stored.
+    void runUnitDialog(int mode);
+    // Stores ptNewUnit after the selected unit (no dialog is set).
+    void insertStagedUnit();
+
+    MainWindow& w_;
+    QAction* undo_ = nullptr;
+    QAction* redo_ = nullptr;
+    QAction* newGroup_ = nullptr;
+    QAction* newCategory_ = nullptr;
+    QAction* newUnit_ = nullptr;
+};
+
+} // namespace qm

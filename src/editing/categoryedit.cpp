@@ -1,0 +1,73 @@
+#include "editing/categoryedit.h"
+
+#include "core/text.h"
+
+#include <algorithm>
+
+namespace qm {
+
+CategoryForm categoryFormFor(const ConversionTable& t, CategoryMode mode, int category) {
+    if (mode != CategoryMode::Edit || category < 0 || category > kMaxSlot)
+        return {kNewCategoryName, 0};
+    return {t.psCategoryName[category],
+            std::clamp(t.pnCategoryIcon[category] - kFirstCategoryIcon, 0, 3)};
+}
+
+std::optional<std::string> categoryNameProblem(const ConversionTable& t, const std::string& name,
+                                               int self) {
+    const std::string trimmed = trimSpaces(name);
+    if (trimmed.empty()) return "Enter a name for the category.";
+    if (trimmed.find(';') != std::string::npos)
+        return "A name cannot contain \";\": the data file separates its fields with it.";
+    if (trimmed.find_first_of("\r\n") != std::string::npos) return "A name must stay on one line.";
+    for (int c = 1; c <= t.pnCategoryCount && c <= kMaxSlot; ++c)
+        if (c != self && t.psCategoryName[c] == trimmed)
+            return "There is already a category named '" + trimmed +
+                   "' (perhaps one deleted from the tree). Choose another name.";
+    return std::nullopt;
+}
+
+EditResult applyCategoryForm(ConversionTable& t, CategoryMode mode, int selNode,
+                             const CategoryForm& form) {
+    const int option = std::clamp(form.option, 0, 3);
+    const int j = selNode - t.pnCatGroupCount - 1;
+    const int self =
+        mode == CategoryMode::Edit && j >= 1 && j <= t.pnNodeCount ? t.pnNodeCategory[j] : -1;
+    if (mode == CategoryMode::Edit && (self < 0 || self > kMaxSlot))
+        return EditResult::refused("Select a unit category first.");
+    if (const auto why = categoryNameProblem(t, form.name, self)) return EditResult::refused(*why);
+    const std::string name = trimSpaces(form.name);
+    const auto icon = static_cast<int16_t>(option + kFirstCategoryIcon);
+    if (mode == CategoryMode::Edit) {
+        if (t.psCategoryName[self] == name && t.pnCategoryIcon[self] == icon) return {};
+        t.psCategoryName[self] = name;
+        t.pnCategoryIcon[self] = icon;
+        t.pbTableChanged = true;
+        return {true, {}, selNode, 0, true};
+    }
+    t.pnNewItemIcon = icon;
+    t.psNewItemName = name;
+    return mode == CategoryMode::Insert ? pAddTreeItem(t, selNode) : pCreateTreeItem(t, selNode);
+}
+
+std::string deleteQuestion(bool fromTree, const std::string& name) {
+    return "Do you really want to remove '" + name + "' from the" +
+           (fromTree ? " tree?" : " list?");
+}
+
+std::string deleteNodeLabel(const ConversionTable& t, int node) {
+    return isGroupNode(t, node) ? "Delete Group" : "Delete Category";
+}
+
+UnitRecord newUnitRecord(bool constant) {
+    UnitRecord r;
+    r.Icon = constant ? 4 : 1;
+    r.Name = constant ? kNewQuantityName : kNewUnitName;
+    r.Ratio = kValuePrompt;
+    r.Offset = constant ? "" : "0";
+    r.RatioError = "0";
+    r.OffsetError = "0";
+    return r;
+}
+
+} // namespace qm

@@ -1,0 +1,139 @@
+#include "editing/edithistory.h"
+
+#include <algorithm>
+
+namespace qm {
+
+namespace {
+
+std::size_t textBytes(const std::string& s) {
+    return sizeof(std::string) + (s.capacity() > 15 ? s.capacity() : 0);
+}
+
+std::size_t recordBytes(const UnitRecord& r) {
+    return sizeof(r.Icon) + textBytes(r.Name) + textBytes(r.Ratio) + textBytes(r.Offset) +
+           textBytes(r.RatioError) + textBytes(r.OffsetError) + textBytes(r.Memo);
+}
+
+std::size_t frameBytes(const ConversionTable& t) {
+    std::size_t n = sizeof(ConversionTable);
+    for (const auto& s : t.psCatGroupName)
+        n += textBytes(s);
+    for (const auto& s : t.psCategoryName)
+        n += textBytes(s);
+    return n;
+}
+
+} // namespace
+
+std::size_t EditHistory::stepBytes(const Step& s) {
+    std::size_t n = frameBytes(s.frame) + s.label.size();
+    for (const auto& column : s.columns)
+        for (const UnitRecord& r : column.second)
+            n += recordBytes(r);
+    return n;
+}
+
+EditHistory::EditHistory(std::size_t maxSteps, std::size_t maxBytes)
+    : maxSteps_(std::max<std::size_t>(maxSteps, 1)), maxBytes_(maxBytes) {}
+
+void EditHistory::sync(const ConversionTable& t) {
+    // A save clears the table's flag: the state it is in is the saved one.
+    if (!t.pbTableChanged) saved_ = current_;
+}
+
+void EditHistory::record(std::string label, ConversionTable before, ConversionTable& after) {
+    sync(before);
+    Step s;
+    s.label = std::move(label);
+    s.state = current_;
+    const bool sameDim =
+        before.units.size() == after.units.size() && before.unitDim() == after.unitDim();
+    for (std::size_t c = 0; c < before.units.size(); ++c) {
+        if (sameDim && before.units[c] == after.units[c]) continue;
+        s.columns.emplace_back(static_cast<int>(c), std::move(before.units[c]));
+    }
+    before.units.clear();
+    s.frame = std::move(before);
+    s.bytes = stepBytes(s);
+    bytes_ += s.bytes;
+    for (const Step& r : redo_)
+        bytes_ -= r.bytes;
+    redo_.clear();
+    undo_.push_back(std::move(s));
+    current_ = next_++;
+    after.pbTableChanged = true;
+    trim();
+}
+
+void EditHistory::trim() {
+    while (!undo_.empty() &&
+           (undo_.size() > maxSteps_ || (bytes_ > maxBytes_ && undo_.size() > 1))) {
+        bytes_ -= undo_.front().bytes;
+        undo_.pop_front();
+    }
+}
+
+void EditHistory::swapInto(ConversionTable& t, Step& s) {
+    std::vector<std::vector<UnitRecord>> units = std::move(t.units);
+    for (auto& [c, column] : s.columns)
+        std::swap(units[static_cast<std::size_t>(c)], column);
+    std::string file = std::move(t.psTableFile);
+    std::swap(t, s.frame);
+    s.frame.units.clear();
+    s.frame.psTableFile.clear();
+    t.units = std::move(units);
+    t.psTableFile = std::move(file);
+}
+
+bool EditHistory::undo(ConversionTable& t) {
+    if (undo_.empty()) return false;
+    sync(t);
+    Step s = std::move(undo_.back());
+    undo_.pop_back();
+    swapInto(t, s);
+    bytes_ -= s.bytes;
+    s.bytes = stepBytes(s);
+    bytes_ += s.bytes;
+    std::swap(s.state, current_);
+    t.pbTableChanged = current_ != saved_;
+    redo_.push_back(std::move(s));
+    return true;
+}
+
+bool EditHistory::redo(ConversionTable& t) {
+    if (redo_.empty()) return false;
+    sync(t);
+    Step s = std::move(redo_.back());
+    redo_.pop_back();
+    swapInto(t, s);
+    bytes_ -= s.bytes;
+    s.bytes = stepBytes(s);
+    bytes_ += s.bytes;
+    std::swap(s.state, current_);
+    t.pbTableChanged = current_ != saved_;
+    undo_.push_back(std::move(s));
+    return true;
+}
+
+std::string EditHistory::undoLabel() const {
+    return undo_.empty() ? std::string() : undo_.back().label;
+}
+
+std::string EditHistory::redoLabel() const {
+    return redo_.empty() ? std::string() : redo_.back().label;
+}
+
+void EditHistory::clear() {
+    undo_.clear();
+    redo_.clear();
+    bytes_ = 0;
+    current_ = next_++;
+    saved_ = current_;
+}
+
+void EditHistory::markSaved() {
+    saved_ = current_;
+}
+
+} // namespace qm

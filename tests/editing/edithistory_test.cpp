@@ -1,0 +1,158 @@
+#include "editing/edithistory.h"
+#include "editing/itemops.h"
+#include "editingtestutil.h"
+#include "mainwindow/editmenustate.h"
+
+#include <random>
+
+using namespace qm;
+using namespace qm::test;
+
+namespace {
+
+// Applies the change and records it as a step, as the main window does.
+bool change(EditHistory& h, ConversionTable& t, const char* label,
+            const std::function<EditResult(ConversionTable&)>& op) {
+    const ConversionTable before = t;
+    const bool done = op(t).done;
+    if (done) h.record(label, before, t);
+    return done;
+}
+
+// One operation of any kind with random arguments, valid or not.
+EditResult randomOp(ConversionTable& t, std::mt19937& rng) {
+    const auto pick = [&](int lo, int hi) {
+        return std::uniform_int_distribution<int>(lo, hi)(rng);
+    };
+    const int nodes = t.pnCatGroupCount + 1 + t.pnNodeCount;
+    const int c = pick(0, t.pnCategoryCount + 1);
+    const int units = c >= 0 && c <= kMaxSlot ? t.pnUnitCount[c] : 0;
+    t.psNewItemName = "n" + std::to_string(pick(0, 999));
+    switch (pick(0, 9)) {
+    case 0:
+        return pCreateTreeItem(t, pick(0, t.pnCatGroupCount + 2));
+    case 1:
+        return pAddTreeItem(t, pick(1, nodes + 1));
+    case 2:
+        return pInsertTreeItem(t, pick(1, nodes), pick(0, nodes + 1));
+    case 3:
+        return pDeleteTreeItem(t, pick(1, nodes + 1));
+    case 4:
+        return pDeleteListItem(t, c, pick(0, units + 1));
+    case 5:
+        return moveListItem(t, c, pick(0, units + 1), pick(0, units + 1));
+    default: // a new unit, or a copy of one of the table's own
+        if (units > 0 && pick(0, 1) == 1) return pInsertListItem(t, t.unit(c, 1), c, units);
+        return pInsertListItem(t, UnitRecord{1, t.psNewItemName, "2", "0", "", "", "m"}, c,
+                               pick(-1, units + 1));
+    }
+}
+
+bool orderedByParent(const ConversionTable& t) {
+    for (int j = 1; j <= t.pnNodeCount; ++j) {
+        const int parent = t.pnNodeParent[j];
+        if (parent < 1 || parent > t.pnCatGroupCount + 1) return false;
+        if (j > 1 && parent < t.pnNodeParent[j - 1]) return false;
+    }
+    return t.pnNodeParent[1] == 1 && t.pnNodeParent[2] == 1;
+}
+
+} // namespace
+
+TEST(EditHistory, ThousandsOfRandomChangesSaveReadBackAndUndoToTheSavedBytes) {
+    ConversionTable t = readTable(sampleTableText());
+    const std::string saved = fileText(t);
+    EditHistory h(100000, std::size_t(1) << 34);
+    std::mt19937 rng(13);
+    int done = 0;
+    for (int i = 0; i < 4000; ++i) {
+        const ConversionTable before = t;
+        const EditResult r = randomOp(t, rng);
+        ASSERT_TRUE(orderedByParent(t)) << "step " << i;
+        if (r.done) h.record("Step", before, t), ++done;
+        if (!r.done) {
+            ASSERT_EQ(fileText(t), fileText(before)) << "step " << i;
+        }
+    }
+    EXPECT_GT(done, 1500);
+    const std::string last = fileText(t);
+    EXPECT_EQ(fileText(readTable(last)), last);
+    while (h.undo(t)) {
+    }
+    EXPECT_EQ(fileText(t), saved);
+    EXPECT_FALSE(t.pbTableChanged);
+    while (h.redo(t)) {
+    }
+    EXPECT_EQ(fileText(t), last);
+    EXPECT_TRUE(t.pbTableChanged);
+}
+
+TEST(EditHistory, LabelsRedoAndTheSavedState) {
+    ConversionTable t = readTable(sampleTableText());
+    t.psTableFile = "a.dat";
+    EditHistory h;
+    change(h, t, "Delete Unit", [](auto& x) { return pDeleteListItem(x, 3, 1); });
+    t.pbTableChanged = false; // saved here
+    t.psTableFile = "b.dat";  // as another file
+    change(h, t, "New Group", [](auto& x) { return pCreateTreeItem(x, 1); });
+    EXPECT_EQ(h.undoLabel(), "New Group");
+    ASSERT_TRUE(h.undo(t));
+    EXPECT_FALSE(t.pbTableChanged); // back at the saved state
+    EXPECT_EQ(t.psTableFile, "b.dat");
+    EXPECT_EQ(h.redoLabel(), "New Group");
+    ASSERT_TRUE(h.undo(t));
+    EXPECT_TRUE(t.pbTableChanged);
+    EXPECT_EQ(t.pnUnitCount[3], 5);
+    ASSERT_TRUE(h.redo(t));
+    EXPECT_FALSE(t.pbTableChanged);
+    change(h, t, "Move Unit", [](auto& x) { return moveListItem(x, 3, 1, 2); });
+    EXPECT_FALSE(h.canRedo()); // a new change drops what could be redone
+    EXPECT_TRUE(t.pbTableChanged);
+}
+
+TEST(EditHistory, KeepsAtMostItsStepsAndBytes) {
+    const struct {
+        std::size_t steps, bytes, kept;
+    } rows[] = {{3, std::size_t(1) << 30, 3}, {100, 1, 1}};
+    for (const auto& row : rows) {
+        ConversionTable t = readTable(sampleTableText());
+        EditHistory h(row.steps, row.bytes);
+        for (int i = 0; i < 5; ++i)
+            change(h, t, "Delete Unit", [](auto& x) { return pDeleteListItem(x, 3, 1); });
+        EXPECT_EQ(h.steps(), row.kept);
+        EXPECT_GT(h.bytes(), 0u);
+    }
+}
+
+TEST(EditMenuState, FollowsModifyTheSelectionAndTheLimits) {
+    ConversionTable t = readTable(sampleTableText());
+    EditHistory h;
+    change(h, t, "Rename Unit", [](auto& x) { return moveListItem(x, 3, 1, 2); });
+    ConversionTable full = t;
+    for (int g = full.pnCatGroupCount; g < kMaxGroups; ++g)
+        pCreateTreeItem(full, 1);
+    const struct {
+        const ConversionTable* table;
+        int node;
+        bool modify, undo, group, category, unit;
+        const char* unitCaption;
+    } rows[] = {
+        {&t, 6, false, false, false, false, false, "New &Unit..."},
+        {&t, 1, true, true, true, false, false, "New &Unit..."},
+        {&t, 2, true, true, true, true, false, "New &Unit..."},
+        {&t, 4, true, true, true, false, false, "New &Unit..."},
+        {&t, 5, true, true, true, false, true, "New C&onstant..."},
+        {&t, 6, true, true, true, true, true, "New &Unit..."},
+        {&full, 1, true, true, false, false, false, "New &Unit..."},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.node);
+        const EditMenuState s = editMenuState(*row.table, h, row.node, row.modify);
+        EXPECT_EQ(s.undo, row.undo);
+        EXPECT_EQ(s.undoCaption, "&Undo Rename Unit");
+        EXPECT_EQ(s.redoCaption, "&Redo");
+        EXPECT_EQ(std::tuple(s.newGroup, s.newCategory, s.newUnit),
+                  std::tuple(row.group, row.category, row.unit));
+        EXPECT_EQ(s.newUnitCaption, row.unitCaption);
+    }
+}

@@ -1,0 +1,153 @@
+// The editing commands on the real main window: context menus, the category
+// and delete dialogs, the Edit menu's new items, Undo and Redo.
+#include "editing/CategoryDialog.h"
+#include "editing/ConfirmDeleteDialog.h"
+#include "editing/MainWindowEdit.h"
+#include "editing/UnitPropertiesDialog.h"
+#include "table/tablewriter.h"
+#include "windowfixture.h"
+
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <functional>
+
+namespace qm {
+
+class EditTest : public QObject, public test::WindowFixture {
+    Q_OBJECT
+
+    MainMenus& m() const { return w_->commands()->menus; }
+    MainWindowEdit& e() const { return *w_->editCommands(); }
+
+    // The data file text of the table as the window would save it now.
+    std::string text() const {
+        return tableFileText(program_->table, [this](int node) {
+            const QTreeWidgetItem* item = w_->nodeItem(node);
+            return item && item->isExpanded();
+        });
+    }
+    // Right press on a node (its context menu opens), then the item chosen.
+    void contextItem(int node, QAction* item) {
+        const QPoint at = w_->treeView()->visualItemRect(w_->nodeItem(node)).center();
+        QTest::mousePress(w_->treeView()->viewport(), Qt::RightButton, Qt::NoModifier, at);
+        while (QWidget* popup = QApplication::activePopupWidget())
+            popup->close();
+        QVERIFY(item->isEnabled());
+        item->trigger();
+    }
+    // Acts on the next modal dialog once it shows.
+    template <class D> static void whenShown(std::function<void(D*)> act) {
+        QTimer::singleShot(0, [act] {
+            auto* d = qobject_cast<D*>(QApplication::activeModalWidget());
+            QVERIFY(d);
+            act(d);
+        });
+    }
+    static void answerCategory(const QString& name, int option, bool cancelAfter = false) {
+        whenShown<CategoryDialog>([=](CategoryDialog* d) {
+            d->nameBox()->setText(name);
+            d->iconOption(option)->setChecked(true);
+            d->accept();
+            if (cancelAfter) d->reject();
+        });
+    }
+    static void answerUnit(const QString& name, const QString& value) {
+        whenShown<UnitPropertiesDialog>([=](UnitPropertiesDialog* d) {
+            d->box(UnitField::Name)->setText(name);
+            d->box(UnitField::Ratio)->setText(value);
+            d->accept();
+        });
+    }
+    static void answerDelete(bool yes) {
+        whenShown<ConfirmDeleteDialog>(
+            [yes](ConfirmDeleteDialog* d) { (yes ? d->yesButton() : d->noButton())->click(); });
+    }
+
+  private slots:
+    void init() {
+        setUp();
+        start();
+    }
+    void cleanup() { tearDown(); }
+
+    void buildDeleteUndoSaveAndReopen() {
+        std::vector<std::string> states{text()};
+        const auto step = [&](bool changes) {
+            if (changes) states.push_back(text());
+            QCOMPARE(QString::fromStdString(text()), QString::fromStdString(states.back()));
+        };
+        w_->selectNode(1);
+        contextItem(1, m().mnuEditCategoryArray[0]); // Add: a group
+        QCOMPARE(w_->nodeItem(4)->text(0), QStringLiteral("New group (Rename it!)"));
+        step(true);
+        answerCategory(QStringLiteral("  Speed  "), 2);
+        contextItem(4, m().mnuEditCategoryArray[0]); // Add...: a category in it
+        QCOMPARE(program_->sel.psSelGroupName, std::string("Speed"));
+        QCOMPARE(program_->table.pnCategoryIcon[program_->sel.pnSelGroupIndex], int16_t{5});
+        step(true);
+        for (const char* name : {"Knot", "Mach", "Metre per second"}) {
+            answerUnit(QString::fromLatin1(name), QStringLiteral("0.5"));
+            e().newUnitAction()->trigger();
+            step(true);
+        }
+        QCOMPARE(rowTexts(), QStringList({"Knot", "Mach", "Metre per second"}));
+        clickNode(6); // Constants
+        QTRY_COMPARE_WITH_TIMEOUT(e().newUnitAction()->text(), QStringLiteral("New C&onstant..."),
+                                  500);
+        answerUnit(QStringLiteral("Planck constant"), QStringLiteral("6.62607015e-34"));
+        e().newUnitAction()->trigger();
+        QVERIFY(rowTexts().contains(QStringLiteral("Planck constant")));
+        step(true);
+        clickRow(0, Qt::LeftButton);
+        answerDelete(false);
+        e().deleteUnit();
+        step(false);
+        answerDelete(true);
+        e().deleteUnit();
+        step(true);
+        QCOMPARE(e().undoAction()->text(), QStringLiteral("&Undo Delete Constant"));
+        while (states.size() > 1) {
+            states.pop_back();
+            e().undoAction()->trigger();
+            step(false);
+        }
+        QVERIFY(!program_->table.pbTableChanged && !e().undoAction()->isEnabled());
+        QCOMPARE(QByteArray::fromStdString(text()), sampleBytes());
+        while (e().redoAction()->isEnabled())
+            e().redoAction()->trigger();
+        const std::string built = text();
+        w_->commands()->mSaveTable();
+        QCOMPARE(fileBytes(dataPath().toStdString()), QByteArray::fromStdString(built));
+        restart();
+        QCOMPARE(QString::fromStdString(text()), QString::fromStdString(built));
+    }
+
+    void badCategoryNamesChangeNothing() {
+        const struct {
+            const char* typed;
+            const char* message;
+        } rows[] = {
+            {"   ", "Enter a name for the category."},
+            {"a;b", "A name cannot contain \";\": the data file separates its fields with it."},
+            {"a\nb", "A name must stay on one line."},
+            {"Mass", "There is already a category named 'Mass' (perhaps one deleted from the "
+                     "tree). Choose another name."}};
+        for (const auto& row : rows) {
+            prompt_.messages.clear();
+            answerCategory(QString::fromUtf8(row.typed), 1, true);
+            contextItem(7, m().mnuEditGroupArray[3]); // Properties... of Length
+            QCOMPARE(prompt_.messages.size(), std::size_t{1});
+            QCOMPARE(prompt_.messages[0].text, std::string(row.message));
+            QCOMPARE(QByteArray::fromStdString(text()), sampleBytes());
+            QVERIFY(!program_->table.pbTableChanged && !e().undoAction()->isEnabled());
+        }
+    }
+};
+
+} // namespace qm
+
+QTEST_MAIN(qm::EditTest)
+#include "edit_gui_test.moc"
