@@ -1,3 +1,5 @@
+#include "core/text.h"
+#include "editing/categoryedit.h"
 #include "editing/itemops.h"
 #include "editingtestutil.h"
 
@@ -162,5 +164,31 @@ TEST(ItemOps, AtEveryLimitNothingChangesAndTheFullTableReadsBack) {
         const std::string full = fileText(t);
         EXPECT_FALSE(row.op(t).done);
         expectSound(t, full, false);
+    }
+}
+
+// Length (node 6) has Icon# 1, which the tree draws like Icon# 5 (option 2).
+TEST(CategoryForm, KeepsThePictureShownAndStoresTrimmedNames) {
+    const struct {
+        CategoryMode mode;
+        int node;
+        CategoryForm form;
+        bool done;
+        int icon; // of the category named by the form afterwards
+    } rows[] = {
+        {CategoryMode::Edit, 6, {"Length", 2}, false, 1},
+        {CategoryMode::Edit, 6, {"  Long  ", 2}, true, 1},
+        {CategoryMode::Edit, 6, {"Length", 0}, true, 3},
+        {CategoryMode::Insert, 6, {" Speed ", 3}, true, 6},
+        {CategoryMode::Add, 3, {"Speed", 1}, true, 4},
+        {CategoryMode::Add, 3, {"Area", 1}, false, 1}, // Area's own icon: the name is taken
+    };
+    for (const auto& row : rows) {
+        ConversionTable t = readTable(sampleTableText());
+        EXPECT_EQ(categoryFormFor(t, CategoryMode::Edit, 3).option, 2);
+        EXPECT_EQ(applyCategoryForm(t, row.mode, row.node, row.form).done, row.done);
+        const int c = pMatchGroupIndex(t, trimSpaces(row.form.name));
+        ASSERT_GT(c, 0) << row.form.name;
+        EXPECT_EQ(t.pnCategoryIcon[c], row.icon) << row.form.name;
     }
 }
