@@ -64,20 +64,25 @@ TEST(EditHistory, ThousandsOfRandomChangesSaveReadBackAndUndoToTheSavedBytes) {
     const std::string saved = fileText(t);
     EditHistory h(100000, std::size_t(1) << 34);
     std::mt19937 rng(13);
-    int done = 0;
+    std::vector<std::string> texts{saved}; // after each change
     for (int i = 0; i < 4000; ++i) {
         const ConversionTable before = t;
         const EditResult r = randomOp(t, rng);
         ASSERT_TRUE(orderedByParent(t)) << "step " << i;
-        if (r.done) h.record("Step", before, t), ++done;
-        if (!r.done) {
-            ASSERT_EQ(fileText(t), fileText(before)) << "step " << i;
+        if (r.done) {
+            h.record("Step", before, t);
+            texts.push_back(fileText(t));
+        } else {
+            ASSERT_EQ(fileText(t), texts.back()) << "step " << i;
         }
     }
+    const int done = static_cast<int>(texts.size()) - 1;
     EXPECT_GT(done, 1500);
     const std::string last = fileText(t);
     EXPECT_EQ(fileText(readTable(last)), last);
     while (h.undo(t)) {
+        texts.pop_back();
+        ASSERT_EQ(fileText(t), texts.back()) << "undo to step " << texts.size() - 1;
     }
     EXPECT_EQ(fileText(t), saved);
     EXPECT_FALSE(t.pbTableChanged);
@@ -93,8 +98,8 @@ TEST(EditHistory, LabelsRedoAndTheSavedState) {
     EditHistory h;
     change(h, t, "Delete Unit", [](auto& x) { return pDeleteListItem(x, 3, 1); });
     t.pbTableChanged = false; // saved here
-    t.psTableFile = "b.dat";  // as another file
     change(h, t, "New Group", [](auto& x) { return pCreateTreeItem(x, 1); });
+    t.psTableFile = "b.dat"; // saved as another file since
     EXPECT_EQ(h.undoLabel(), "New Group");
     ASSERT_TRUE(h.undo(t));
     EXPECT_FALSE(t.pbTableChanged); // back at the saved state

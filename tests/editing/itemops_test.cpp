@@ -3,6 +3,7 @@
 #include "editing/itemops.h"
 #include "editingtestutil.h"
 
+#include <algorithm>
 #include <functional>
 
 using namespace qm;
@@ -191,4 +192,24 @@ TEST(CategoryForm, KeepsThePictureShownAndStoresTrimmedNames) {
         ASSERT_GT(c, 0) << row.form.name;
         EXPECT_EQ(t.pnCategoryIcon[c], row.icon) << row.form.name;
     }
+}
+
+// A new category needs three lines of the file: refused two lines short of it.
+TEST(ItemOps, ACategoryNeedsThreeMoreLines) {
+    ConversionTable t = readTable(sampleTableText());
+    const UnitRecord unit{1, "u", "1", "0", "0", "0", ""};
+    while (t.pnCategoryCount < 99)
+        pCreateTreeItem(t, 3);
+    const auto fewest = [&t] {
+        return std::min_element(&t.pnUnitCount[1], &t.pnUnitCount[100]) - &t.pnUnitCount[0];
+    };
+    while (pInsertListItem(t, unit, static_cast<int>(fewest()), 0).done) {
+    }
+    ASSERT_EQ(tableLineCount(t), kMaxTableLines);
+    pDeleteListItem(t, 3, 1);
+    pDeleteListItem(t, 4, 1);
+    EXPECT_NE(pAddTreeItem(t, 9).message.find("10000 lines"), std::string::npos);
+    pDeleteListItem(t, 5, 1);
+    EXPECT_TRUE(pAddTreeItem(t, 9).done);
+    EXPECT_EQ(fileText(readTable(fileText(t))), fileText(t));
 }
