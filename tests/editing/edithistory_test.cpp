@@ -20,7 +20,8 @@ bool change(EditHistory& h, ConversionTable& t, const char* label,
 }
 
 // One operation of any kind with random arguments, valid or not.
-EditResult randomOp(ConversionTable& t, std::mt19937& rng) {
+// The snapshot keeps only the units that the operation may change.
+EditResult randomOp(ConversionTable& t, std::mt19937& rng, TableSnapshot& before) {
     const auto pick = [&](int lo, int hi) {
         return std::uniform_int_distribution<int>(lo, hi)(rng);
     };
@@ -29,6 +30,7 @@ EditResult randomOp(ConversionTable& t, std::mt19937& rng) {
     const int units = c >= 0 && c <= kMaxSlot ? t.pnUnitCount[c] : 0;
     t.psNewItemName = "n" + std::to_string(pick(0, 999));
     const int k = pick(0, 9);
+    before = snapshotOf(t, k <= 3 ? kNoUnits : c);
     if (k == 0) return pCreateTreeItem(t, pick(0, t.pnCatGroupCount + 2));
     if (k == 1) return pAddTreeItem(t, pick(1, nodes + 1));
     if (k == 2) return pInsertTreeItem(t, pick(1, nodes), pick(0, nodes + 1));
@@ -58,11 +60,11 @@ TEST(EditHistory, ThousandsOfRandomChangesSaveReadBackAndUndoToTheSavedBytes) {
     std::mt19937 rng(13);
     std::vector<std::string> texts{saved}; // after each change
     for (int i = 0; i < 4000; ++i) {
-        const ConversionTable before = t;
-        const EditResult r = randomOp(t, rng);
+        TableSnapshot before;
+        const EditResult r = randomOp(t, rng, before);
         ASSERT_TRUE(orderedByParent(t)) << "step " << i;
         if (r.done) {
-            h.record("Step", before, t);
+            h.record("Step", std::move(before), t);
             texts.push_back(fileText(t));
         } else {
             ASSERT_EQ(fileText(t), texts.back()) << "step " << i;
