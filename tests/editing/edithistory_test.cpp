@@ -42,7 +42,10 @@ EditResult randomOp(ConversionTable& t, std::mt19937& rng, TableSnapshot& before
                            pick(-1, units + 1));
 }
 
-bool orderedByParent(const ConversionTable& t) {
+// The allocation ordered by parent, and every unit column of one size.
+bool sound(const ConversionTable& t) {
+    for (const auto& column : t.units)
+        if (column.size() != t.units[0].size()) return false;
     for (int j = 1; j <= t.pnNodeCount; ++j) {
         const int parent = t.pnNodeParent[j];
         if (parent < 1 || parent > t.pnCatGroupCount + 1) return false;
@@ -62,7 +65,7 @@ TEST(EditHistory, ThousandsOfRandomChangesSaveReadBackAndUndoToTheSavedBytes) {
     for (int i = 0; i < 4000; ++i) {
         TableSnapshot before;
         const EditResult r = randomOp(t, rng, before);
-        ASSERT_TRUE(orderedByParent(t)) << "step " << i;
+        ASSERT_TRUE(sound(t)) << "step " << i;
         if (r.done) {
             h.record("Step", std::move(before), t);
             texts.push_back(fileText(t));
@@ -77,6 +80,7 @@ TEST(EditHistory, ThousandsOfRandomChangesSaveReadBackAndUndoToTheSavedBytes) {
     while (h.undo(t)) {
         texts.pop_back();
         ASSERT_EQ(fileText(t), texts.back()) << "undo to step " << texts.size() - 1;
+        ASSERT_TRUE(sound(t));
     }
     EXPECT_EQ(fileText(t), saved);
     EXPECT_FALSE(t.pbTableChanged);
