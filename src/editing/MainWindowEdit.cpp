@@ -18,17 +18,18 @@ namespace qm {
 
 // ---- The one way a change reaches the table ----
 
-EditResult MainWindow::applyTableEdit(const std::string& label, const TableEdit& edit) {
+EditResult MainWindow::applyTableEdit(const std::string& label, const TableEdit& edit,
+                                      int unitsOf) {
     Program& p = program_;
     mPreserveTreeNodeStatus();
-    ConversionTable before = p.table;
+    TableSnapshot before = snapshotOf(p.table, unitsOf);
     const std::string tree = treeSignature(p.table);
     EditResult r;
     try {
         progress_.set("APTE01");
         r = edit(p.table);
     } catch (const std::exception&) {
-        p.table = std::move(before); // a failed change leaves the table as it was
+        restoreSnapshot(p.table, std::move(before)); // a failed change leaves the table as it was
         prompt_.reportError(progress_.label());
         return EditResult{};
     }
@@ -174,10 +175,13 @@ void MainWindowEdit::redo() {
 
 void MainWindowEdit::newGroup() {
     if (w_.program().settings.Modify == 0) return;
-    const EditResult r = w_.applyTableEdit("New Group", [](ConversionTable& t) {
-        t.psNewItemName = kNewGroupName;
-        return pCreateTreeItem(t, 1);
-    });
+    const EditResult r = w_.applyTableEdit(
+        "New Group",
+        [](ConversionTable& t) {
+            t.psNewItemName = kNewGroupName;
+            return pCreateTreeItem(t, 1);
+        },
+        kNoUnits);
     if (r.done) w_.prompt_.showHint(4);
 }
 
@@ -201,8 +205,12 @@ void MainWindowEdit::categoryProperties(CategoryMode mode) {
     const char* label = mode == CategoryMode::Edit     ? "Category Properties"
                         : mode == CategoryMode::Insert ? "Insert Category"
                                                        : "New Category";
-    w_.applyTableEdit(label,
-                      [&](ConversionTable& t) { return applyCategoryForm(t, mode, node, *form); });
+    // A new category's units start empty in the slot it takes.
+    const int column = mode == CategoryMode::Edit || p.table.pnCategoryCount >= kMaxSlot
+                           ? kNoUnits
+                           : p.table.pnCategoryCount + 1;
+    w_.applyTableEdit(
+        label, [&](ConversionTable& t) { return applyCategoryForm(t, mode, node, *form); }, column);
 }
 
 bool MainWindowEdit::confirm(const std::string& question) {
@@ -214,8 +222,9 @@ void MainWindowEdit::deleteNode() {
     const int node = p.pnSelNodeIndex();
     if (p.settings.Modify == 0 || node < 1) return;
     if (!confirm(deleteQuestion(true, p.sel.psSelGroupName))) return;
-    w_.applyTableEdit(deleteNodeLabel(p.table, node),
-                      [node](ConversionTable& t) { return pDeleteTreeItem(t, node); });
+    w_.applyTableEdit(
+        deleteNodeLabel(p.table, node),
+        [node](ConversionTable& t) { return pDeleteTreeItem(t, node); }, kNoUnits);
 }
 
 void MainWindowEdit::deleteUnit() {
@@ -226,8 +235,9 @@ void MainWindowEdit::deleteUnit() {
         return;
     if (!confirm(deleteQuestion(false, p.table.unit(c, u).Name))) return;
     const bool constant = p.pnSelNodeIndex() == constantsNode(p.table);
-    w_.applyTableEdit(constant ? "Delete Constant" : "Delete Unit",
-                      [c, u](ConversionTable& t) { return pDeleteListItem(t, c, u); });
+    w_.applyTableEdit(
+        constant ? "Delete Constant" : "Delete Unit",
+        [c, u](ConversionTable& t) { return pDeleteListItem(t, c, u); }, c);
 }
 
 void MainWindowEdit::stageUnit(bool insert) {
@@ -261,19 +271,21 @@ void MainWindowEdit::runUnitDialog(int mode) {
     const std::optional<UnitRecord> record = runUnitPropertiesDialog(&w_, request, &w_.prompt_);
     if (!record) return;
     if (mode == 1) {
-        w_.applyTableEdit(constant ? "Insert Constant" : "Insert Unit",
-                          [&](ConversionTable& x) { return pInsertListItem(x, *record, c, u); });
+        w_.applyTableEdit(
+            constant ? "Insert Constant" : "Insert Unit",
+            [&](ConversionTable& x) { return pInsertListItem(x, *record, c, u); }, c);
         return;
     }
-    w_.applyTableEdit(constant ? "Constant Properties" : "Unit Properties",
-                      [&](ConversionTable& x) {
-                          EditResult r;
-                          if (c < 1 || u < 1 || u > x.pnUnitCount[c] || x.unit(c, u) == *record)
-                              return r;
-                          x.unit(c, u) = *record;
-                          x.pbTableChanged = true;
-                          return EditResult{true, {}, 0, u, true};
-                      });
+    w_.applyTableEdit(
+        constant ? "Constant Properties" : "Unit Properties",
+        [&](ConversionTable& x) {
+            EditResult r;
+            if (c < 1 || u < 1 || u > x.pnUnitCount[c] || x.unit(c, u) == *record) return r;
+            x.unit(c, u) = *record;
+            x.pbTableChanged = true;
+            return EditResult{true, {}, 0, u, true};
+        },
+        c);
 }
 
 void MainWindowEdit::newUnit() {
@@ -294,9 +306,9 @@ void MainWindowEdit::insertStagedUnit() {
     const int c = categoryOfNode(p.table, p.pnSelNodeIndex());
     const int after = p.sel.pnSelUnitIndex;
     const bool constant = p.pnSelNodeIndex() == constantsNode(p.table);
-    w_.applyTableEdit(constant ? "Insert Constant" : "Insert Unit", [c, after](ConversionTable& t) {
-        return pInsertListItem(t, t.ptNewUnit, c, after);
-    });
+    w_.applyTableEdit(
+        constant ? "Insert Constant" : "Insert Unit",
+        [c, after](ConversionTable& t) { return pInsertListItem(t, t.ptNewUnit, c, after); }, c);
 }
 
 void MainWindowEdit::unitProperties() {

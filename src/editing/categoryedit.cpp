@@ -6,11 +6,15 @@
 
 namespace qm {
 
+int categoryIconOption(int iconNumber) {
+    const int picture = iconNumber >= 1 ? (iconNumber - 1) % 4 + 1 : 1;
+    return (picture + 1) % 4;
+}
+
 CategoryForm categoryFormFor(const ConversionTable& t, CategoryMode mode, int category) {
     if (mode != CategoryMode::Edit || category < 0 || category > kMaxSlot)
         return {kNewCategoryName, 0};
-    return {t.psCategoryName[category],
-            std::clamp(t.pnCategoryIcon[category] - kFirstCategoryIcon, 0, 3)};
+    return {t.psCategoryName[category], categoryIconOption(t.pnCategoryIcon[category])};
 }
 
 std::optional<std::string> categoryNameProblem(const ConversionTable& t, const std::string& name,
@@ -37,8 +41,10 @@ EditResult applyCategoryForm(ConversionTable& t, CategoryMode mode, int selNode,
         return EditResult::refused("Select a unit category first.");
     if (const auto why = categoryNameProblem(t, form.name, self)) return EditResult::refused(*why);
     const std::string name = trimSpaces(form.name);
-    const auto icon = static_cast<int16_t>(option + kFirstCategoryIcon);
+    auto icon = static_cast<int16_t>(option + kFirstCategoryIcon);
     if (mode == CategoryMode::Edit) {
+        // The picture kept: an Icon# outside 3..6 that shows it stays as it is.
+        if (categoryIconOption(t.pnCategoryIcon[self]) == option) icon = t.pnCategoryIcon[self];
         if (t.psCategoryName[self] == name && t.pnCategoryIcon[self] == icon) return {};
         t.psCategoryName[self] = name;
         t.pnCategoryIcon[self] = icon;

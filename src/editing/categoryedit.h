@@ -21,6 +21,10 @@ struct CategoryForm {
     int option = 0; // icon option 0..3
 };
 
+// The option showing the tree's picture of a category Icon#: the pictures
+// repeat every four numbers, and Icon# 3..6 are options 0..3.
+int categoryIconOption(int iconNumber);
+
 // What the dialog shows: the selected category's own name and icon when
 // editing, "New category (Rename it!)" and the first icon otherwise.
 CategoryForm categoryFormFor(const ConversionTable& t, CategoryMode mode, int category);

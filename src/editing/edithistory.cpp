@@ -42,19 +42,73 @@ void EditHistory::sync(const ConversionTable& t) {
     if (!t.pbTableChanged) saved_ = current_;
 }
 
+TableSnapshot snapshotOf(ConversionTable& t, int category) {
+    TableSnapshot s;
+    s.columnSize = t.units.empty() ? 0 : t.units[0].size();
+    std::vector<std::vector<UnitRecord>> units = std::move(t.units);
+    try {
+        s.frame = t;
+    } catch (...) {
+        t.units = std::move(units);
+        throw;
+    }
+    t.units = std::move(units);
+    for (std::size_t c = 0; c < t.units.size(); ++c)
+        if (category == kAllUnits || static_cast<int>(c) == category)
+            s.columns.emplace_back(static_cast<int>(c), t.units[c]);
+    return s;
+}
+
+namespace {
+
+// A column at the size it had: a larger dimension only added empty slots.
+std::vector<UnitRecord> atSize(const std::vector<UnitRecord>& column, std::size_t size) {
+    std::vector<UnitRecord> out(column.begin(),
+                                column.begin() +
+                                    static_cast<std::ptrdiff_t>(std::min(size, column.size())));
+    out.resize(size);
+    return out;
+}
+
+} // namespace
+
+void restoreSnapshot(ConversionTable& t, TableSnapshot s) {
+    std::vector<std::vector<UnitRecord>> units = std::move(t.units);
+    for (auto& column : units)
+        if (column.size() != s.columnSize) column = atSize(column, s.columnSize);
+    for (auto& [c, column] : s.columns)
+        units[static_cast<std::size_t>(c)] = std::move(column);
+    t = std::move(s.frame);
+    t.units = std::move(units);
+}
+
 void EditHistory::record(std::string label, ConversionTable before, ConversionTable& after) {
-    sync(before);
+    TableSnapshot s;
+    s.columnSize = before.units.empty() ? 0 : before.units[0].size();
+    for (std::size_t c = 0; c < before.units.size(); ++c)
+        s.columns.emplace_back(static_cast<int>(c), std::move(before.units[c]));
+    before.units.clear();
+    s.frame = std::move(before);
+    record(std::move(label), std::move(s), after);
+}
+
+void EditHistory::record(std::string label, TableSnapshot before, ConversionTable& after) {
+    sync(before.frame);
     Step s;
     s.label = std::move(label);
     s.state = current_;
-    const bool sameDim =
-        before.units.size() == after.units.size() && before.unitDim() == after.unitDim();
-    for (std::size_t c = 0; c < before.units.size(); ++c) {
-        if (sameDim && before.units[c] == after.units[c]) continue;
-        s.columns.emplace_back(static_cast<int>(c), std::move(before.units[c]));
+    std::vector<bool> kept(after.units.size(), false);
+    for (auto& [c, column] : before.columns) {
+        kept[static_cast<std::size_t>(c)] = true;
+        if (column != after.units[static_cast<std::size_t>(c)])
+            s.columns.emplace_back(c, std::move(column));
     }
-    before.units.clear();
-    s.frame = std::move(before);
+    const std::size_t size = after.units.empty() ? 0 : after.units[0].size();
+    for (std::size_t c = 0; size != before.columnSize && c < after.units.size(); ++c)
+        if (!kept[c])
+            s.columns.emplace_back(static_cast<int>(c), atSize(after.units[c], before.columnSize));
+    s.frame = std::move(before.frame);
+    s.frame.units.clear();
     s.bytes = stepBytes(s);
     bytes_ += s.bytes;
     for (const Step& r : redo_)

@@ -15,6 +15,23 @@
 
 namespace qm {
 
+// The table before a change: everything but the units, and the unit columns
+// of the categories that the change may touch.
+struct TableSnapshot {
+    ConversionTable frame; // its units left out
+    std::vector<std::pair<int, std::vector<UnitRecord>>> columns;
+    std::size_t columnSize = 0; // unit slots per category
+};
+
+inline constexpr int kAllUnits = -1; // a change that may touch any unit
+inline constexpr int kNoUnits = -2;  // a change of the tree alone
+
+// Takes the snapshot with every unit column (kAllUnits), one category's
+// (0..100) or none (kNoUnits).
+TableSnapshot snapshotOf(ConversionTable& t, int category);
+// Puts the table back as it was (a change that failed half-way).
+void restoreSnapshot(ConversionTable& t, TableSnapshot s);
+
 class EditHistory {
   public:
     explicit EditHistory(std::size_t maxSteps = 200, std::size_t maxBytes = 48u << 20);
@@ -22,6 +39,9 @@ class EditHistory {
     // Records a change named by the label ("Rename Unit") from `before` to
     // `after` (the table as it is now). Marks `after` changed.
     void record(std::string label, ConversionTable before, ConversionTable& after);
+    // The same from a snapshot; units outside its columns must not have
+    // changed, except for the empty slots that a larger unit dimension adds.
+    void record(std::string label, TableSnapshot before, ConversionTable& after);
 
     bool canUndo() const { return !undo_.empty(); }
     bool canRedo() const { return !redo_.empty(); }

@@ -4,6 +4,7 @@
 
 #include "core/runerror.h"
 #include "core/userprompt.h"
+#include "editing/edithistory.h"
 #include "editing/itemops.h"
 #include "mainwindow/layoutlogic.h"
 #include "mainwindow/program.h"
@@ -97,9 +98,12 @@ class MainWindow : public QMainWindow {
     // Every change to the table goes through here: the table as it was is kept
     // for undo under the label ("Rename Unit"), the edit runs, a refusal is
     // shown to the user, and after a change the tree and the list are rebuilt
-    // and the node and the unit that the edit names are selected.
+    // and the node and the unit that the edit names are selected. `unitsOf`:
+    // the one category whose units the edit may change (kNoUnits for none);
+    // the default keeps every unit for undo, which costs more time.
     using TableEdit = std::function<EditResult(ConversionTable&)>;
-    EditResult applyTableEdit(const std::string& label, const TableEdit& edit);
+    EditResult applyTableEdit(const std::string& label, const TableEdit& edit,
+                              int unitsOf = kAllUnits);
     // One step back or forward through the changes; false when there is none.
     bool undoTableEdit();
     bool redoTableEdit();

@@ -186,15 +186,18 @@ void MainWindow::listItemChanged(QStandardItem* item) {
     const std::string text = item->text().toStdString();
     const int16_t c = editUnitCategory_;
     const int16_t u = editUnit_;
-    applyTableEdit("Rename Unit", [&](ConversionTable& t) {
-        EditResult r;
-        r.refreshViews = false; // the row shows the new name already
-        if (c >= 0 && c <= kMaxSlot && u >= 1 && u <= t.unitDim() && t.unit(c, u).Name == text)
+    applyTableEdit(
+        "Rename Unit",
+        [&](ConversionTable& t) {
+            EditResult r;
+            r.refreshViews = false; // the row shows the new name already
+            if (c >= 0 && c <= kMaxSlot && u >= 1 && u <= t.unitDim() && t.unit(c, u).Name == text)
+                return r;
+            renameUnit(program_, c, u, text);
+            r.done = true;
             return r;
-        renameUnit(program_, c, u, text);
-        r.done = true;
-        return r;
-    });
+        },
+        c);
     pClearConversion();
 }
 

@@ -192,17 +192,20 @@ void MainWindow::treeItemChanged(QTreeWidgetItem* item, int column) {
     const std::string text = item->text(0).toStdString();
     const bool group = isGroupNode(program_.table, node);
     std::optional<std::string> caption;
-    applyTableEdit(group ? "Rename Group" : "Rename Category", [&](ConversionTable& t) {
-        EditResult r;
-        r.refreshViews = false; // the item shows the new name already
-        const int c = editCategory_;
-        const bool same = group ? t.psCatGroupName[node - 1] == text
-                                : c >= 0 && c <= kMaxSlot && t.psCategoryName[c] == text;
-        if (same) return r;
-        caption = renameTreeNode(program_, node, editCategory_, text);
-        r.done = true;
-        return r;
-    });
+    applyTableEdit(
+        group ? "Rename Group" : "Rename Category",
+        [&](ConversionTable& t) {
+            EditResult r;
+            r.refreshViews = false; // the item shows the new name already
+            const int c = editCategory_;
+            const bool same = group ? t.psCatGroupName[node - 1] == text
+                                    : c >= 0 && c <= kMaxSlot && t.psCategoryName[c] == text;
+            if (same) return r;
+            caption = renameTreeNode(program_, node, editCategory_, text);
+            r.done = true;
+            return r;
+        },
+        kNoUnits);
     if (caption) setWindowTitle(QString::fromStdString(*caption));
 }
 

@@ -20,7 +20,8 @@ bool change(EditHistory& h, ConversionTable& t, const char* label,
 }
 
 // One operation of any kind with random arguments, valid or not.
-EditResult randomOp(ConversionTable& t, std::mt19937& rng) {
+// The snapshot keeps only the units that the operation may change.
+EditResult randomOp(ConversionTable& t, std::mt19937& rng, TableSnapshot& before) {
     const auto pick = [&](int lo, int hi) {
         return std::uniform_int_distribution<int>(lo, hi)(rng);
     };
@@ -28,27 +29,23 @@ EditResult randomOp(ConversionTable& t, std::mt19937& rng) {
     const int c = pick(0, t.pnCategoryCount + 1);
     const int units = c >= 0 && c <= kMaxSlot ? t.pnUnitCount[c] : 0;
     t.psNewItemName = "n" + std::to_string(pick(0, 999));
-    switch (pick(0, 9)) {
-    case 0:
-        return pCreateTreeItem(t, pick(0, t.pnCatGroupCount + 2));
-    case 1:
-        return pAddTreeItem(t, pick(1, nodes + 1));
-    case 2:
-        return pInsertTreeItem(t, pick(1, nodes), pick(0, nodes + 1));
-    case 3:
-        return pDeleteTreeItem(t, pick(1, nodes + 1));
-    case 4:
-        return pDeleteListItem(t, c, pick(0, units + 1));
-    case 5:
-        return moveListItem(t, c, pick(0, units + 1), pick(0, units + 1));
-    default: // a new unit, or a copy of one of the table's own
-        if (units > 0 && pick(0, 1) == 1) return pInsertListItem(t, t.unit(c, 1), c, units);
-        return pInsertListItem(t, UnitRecord{1, t.psNewItemName, "2", "0", "", "", "m"}, c,
-                               pick(-1, units + 1));
-    }
+    const int k = pick(0, 9);
+    before = snapshotOf(t, k <= 3 ? kNoUnits : c);
+    if (k == 0) return pCreateTreeItem(t, pick(0, t.pnCatGroupCount + 2));
+    if (k == 1) return pAddTreeItem(t, pick(1, nodes + 1));
+    if (k == 2) return pInsertTreeItem(t, pick(1, nodes), pick(0, nodes + 1));
+    if (k == 3) return pDeleteTreeItem(t, pick(1, nodes + 1));
+    if (k == 4) return pDeleteListItem(t, c, pick(0, units + 1));
+    if (k == 5) return moveListItem(t, c, pick(0, units + 1), pick(0, units + 1));
+    if (units > 0 && k == 6) return pInsertListItem(t, t.unit(c, 1), c, units); // its own unit
+    return pInsertListItem(t, UnitRecord{1, t.psNewItemName, "2", "0", "", "", "m"}, c,
+                           pick(-1, units + 1));
 }
 
-bool orderedByParent(const ConversionTable& t) {
+// The allocation ordered by parent, and every unit column of one size.
+bool sound(const ConversionTable& t) {
+    for (const auto& column : t.units)
+        if (column.size() != t.units[0].size()) return false;
     for (int j = 1; j <= t.pnNodeCount; ++j) {
         const int parent = t.pnNodeParent[j];
         if (parent < 1 || parent > t.pnCatGroupCount + 1) return false;
@@ -64,20 +61,26 @@ TEST(EditHistory, ThousandsOfRandomChangesSaveReadBackAndUndoToTheSavedBytes) {
     const std::string saved = fileText(t);
     EditHistory h(100000, std::size_t(1) << 34);
     std::mt19937 rng(13);
-    int done = 0;
+    std::vector<std::string> texts{saved}; // after each change
     for (int i = 0; i < 4000; ++i) {
-        const ConversionTable before = t;
-        const EditResult r = randomOp(t, rng);
-        ASSERT_TRUE(orderedByParent(t)) << "step " << i;
-        if (r.done) h.record("Step", before, t), ++done;
-        if (!r.done) {
-            ASSERT_EQ(fileText(t), fileText(before)) << "step " << i;
+        TableSnapshot before;
+        const EditResult r = randomOp(t, rng, before);
+        ASSERT_TRUE(sound(t)) << "step " << i;
+        if (r.done) {
+            h.record("Step", std::move(before), t);
+            texts.push_back(fileText(t));
+        } else {
+            ASSERT_EQ(fileText(t), texts.back()) << "step " << i;
         }
     }
+    const int done = static_cast<int>(texts.size()) - 1;
     EXPECT_GT(done, 1500);
     const std::string last = fileText(t);
     EXPECT_EQ(fileText(readTable(last)), last);
     while (h.undo(t)) {
+        texts.pop_back();
+        ASSERT_EQ(fileText(t), texts.back()) << "undo to step " << texts.size() - 1;
+        ASSERT_TRUE(sound(t));
     }
     EXPECT_EQ(fileText(t), saved);
     EXPECT_FALSE(t.pbTableChanged);
@@ -90,11 +93,11 @@ TEST(EditHistory, ThousandsOfRandomChangesSaveReadBackAndUndoToTheSavedBytes) {
 TEST(EditHistory, LabelsRedoAndTheSavedState) {
     ConversionTable t = readTable(sampleTableText());
     t.psTableFile = "a.dat";
-    EditHistory h;
+    EditHistory h(2);
     change(h, t, "Delete Unit", [](auto& x) { return pDeleteListItem(x, 3, 1); });
     t.pbTableChanged = false; // saved here
-    t.psTableFile = "b.dat";  // as another file
     change(h, t, "New Group", [](auto& x) { return pCreateTreeItem(x, 1); });
+    t.psTableFile = "b.dat"; // saved as another file since
     EXPECT_EQ(h.undoLabel(), "New Group");
     ASSERT_TRUE(h.undo(t));
     EXPECT_FALSE(t.pbTableChanged); // back at the saved state
@@ -108,51 +111,38 @@ TEST(EditHistory, LabelsRedoAndTheSavedState) {
     change(h, t, "Move Unit", [](auto& x) { return moveListItem(x, 3, 1, 2); });
     EXPECT_FALSE(h.canRedo()); // a new change drops what could be redone
     EXPECT_TRUE(t.pbTableChanged);
+    change(h, t, "Move Unit", [](auto& x) { return moveListItem(x, 3, 1, 2); });
+    EXPECT_EQ(h.steps(), 2u);  // at most two kept
+    EditHistory small(100, 1); // one step, however large
+    change(small, t, "Delete Unit", [](auto& x) { return pDeleteListItem(x, 3, 1); });
+    change(small, t, "Delete Unit", [](auto& x) { return pDeleteListItem(x, 3, 1); });
+    EXPECT_EQ(small.steps(), 1u);
 }
 
-TEST(EditHistory, KeepsAtMostItsStepsAndBytes) {
-    const struct {
-        std::size_t steps, bytes, kept;
-    } rows[] = {{3, std::size_t(1) << 30, 3}, {100, 1, 1}};
-    for (const auto& row : rows) {
-        ConversionTable t = readTable(sampleTableText());
-        EditHistory h(row.steps, row.bytes);
-        for (int i = 0; i < 5; ++i)
-            change(h, t, "Delete Unit", [](auto& x) { return pDeleteListItem(x, 3, 1); });
-        EXPECT_EQ(h.steps(), row.kept);
-        EXPECT_GT(h.bytes(), 0u);
-    }
-}
-
+// Flags: modify, undo, new group, new category, new unit.
 TEST(EditMenuState, FollowsModifyTheSelectionAndTheLimits) {
     ConversionTable t = readTable(sampleTableText());
     EditHistory h;
     change(h, t, "Rename Unit", [](auto& x) { return moveListItem(x, 3, 1, 2); });
     ConversionTable full = t;
-    for (int g = full.pnCatGroupCount; g < kMaxGroups; ++g)
-        pCreateTreeItem(full, 1);
+    while (pCreateTreeItem(full, 1).done) {
+    }
     const struct {
         const ConversionTable* table;
         int node;
-        bool modify, undo, group, category, unit;
+        const char* flags;
         const char* unitCaption;
-    } rows[] = {
-        {&t, 6, false, false, false, false, false, "New &Unit..."},
-        {&t, 1, true, true, true, false, false, "New &Unit..."},
-        {&t, 2, true, true, true, true, false, "New &Unit..."},
-        {&t, 4, true, true, true, false, false, "New &Unit..."},
-        {&t, 5, true, true, true, false, true, "New C&onstant..."},
-        {&t, 6, true, true, true, true, true, "New &Unit..."},
-        {&full, 1, true, true, false, false, false, "New &Unit..."},
-    };
+    } rows[] = {{&t, 6, "00000", "New &Unit..."},     {&t, 1, "11100", "New &Unit..."},
+                {&t, 2, "11110", "New &Unit..."},     {&t, 4, "11100", "New &Unit..."},
+                {&t, 5, "11101", "New C&onstant..."}, {&t, 6, "11111", "New &Unit..."},
+                {&full, 1, "11000", "New &Unit..."}};
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.node);
-        const EditMenuState s = editMenuState(*row.table, h, row.node, row.modify);
-        EXPECT_EQ(s.undo, row.undo);
-        EXPECT_EQ(s.undoCaption, "&Undo Rename Unit");
-        EXPECT_EQ(s.redoCaption, "&Redo");
-        EXPECT_EQ(std::tuple(s.newGroup, s.newCategory, s.newUnit),
-                  std::tuple(row.group, row.category, row.unit));
+        const EditMenuState s = editMenuState(*row.table, h, row.node, row.flags[0] == '1');
+        std::string flags = row.flags[0] == '1' ? "1" : "0";
+        for (bool b : {s.undo, s.newGroup, s.newCategory, s.newUnit})
+            flags += b ? '1' : '0';
+        EXPECT_EQ(flags, row.flags) << row.node;
+        EXPECT_EQ(s.undoCaption + s.redoCaption, "&Undo Rename Unit&Redo");
         EXPECT_EQ(s.newUnitCaption, row.unitCaption);
     }
 }

@@ -12,8 +12,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include <functional>
-
 namespace qm {
 
 class EditTest : public QObject, public test::WindowFixture {
