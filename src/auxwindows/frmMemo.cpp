@@ -98,13 +98,16 @@ bool frmMemo::commit(bool closing) {
         // Through the window's one way of changing the table (undo), without
         // rebuilding the views: a memo shows in neither.
         const int16_t category = category_, unit = unit_;
-        w_.applyTableEdit("Edit Memo", [&](ConversionTable& t) {
-            pStoreMemo(t, category, unit, c.text);
-            EditResult r;
-            r.done = true;
-            r.refreshViews = false;
-            return r;
-        });
+        w_.applyTableEdit(
+            "Edit Memo",
+            [&](ConversionTable& t) {
+                pStoreMemo(t, category, unit, c.text);
+                EditResult r;
+                r.done = true;
+                r.refreshViews = false;
+                return r;
+            },
+            category);
         shown_ = c.text;
     }
     if (c.verdict == MemoVerdict::Flattened) txtMemo->setPlainText(QString::fromStdString(shown_));

@@ -298,16 +298,17 @@ void MainWindowDrag::moveUnit(int row) {
     const Selection& sel = w_.program_.sel;
     const int c = sel.pnSelGroupIndex, from = sel.pnSelUnitIndex;
     w_.progress_.set("LVDD05");
-    w_.applyTableEdit("Move Unit",
-                      [c, from, row](ConversionTable& t) { return moveListItem(t, c, from, row); });
+    w_.applyTableEdit(
+        "Move Unit", [c, from, row](ConversionTable& t) { return moveListItem(t, c, from, row); },
+        c);
 }
 
 void MainWindowDrag::moveCategory(int node) {
     const int source = sourceNode_;
     w_.progress_.set("TVDD05");
-    w_.applyTableEdit("Move Category", [source, node](ConversionTable& t) {
-        return pInsertTreeItem(t, source, node);
-    });
+    w_.applyTableEdit(
+        "Move Category",
+        [source, node](ConversionTable& t) { return pInsertTreeItem(t, source, node); }, kNoUnits);
 }
 
 void MainWindowDrag::watchTick() {
