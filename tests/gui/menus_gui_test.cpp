@@ -140,8 +140,7 @@ class MenusTest : public QObject, public test::WindowFixture {
     }
 
     void historyItemsShowTheCopiedTexts() {
-        clickRow(0, Qt::LeftButton);  // metre
-        clickRow(4, Qt::RightButton); // Yard
+        chooseUnits(0, 4); // metre into Yard
         w_->inputBox()->setText(QStringLiteral("9.144"));
         QVERIFY(!m().mnuEditArray[3]->isEnabled());
         button("Copy")->trigger();
