@@ -23,7 +23,7 @@ TEST(PrefixValue, ReadsTheLongestLeadingNumber) {
         {"  - 4", -4},  {"1e400", inf}, {"-1e400", -inf}, {"1e-400", 0},    {"0.000e999", 0},
         {"10e9223372036854775807", inf}, {"-0.1e99999999999999999999", -inf},
         {"99999999999999999999e-9223372036854775807", 0}, {"1e-99999999999999999999", 0},
-        {"0e99999999999999999999", 0},
+        {"0e99999999999999999999", 0}
         // clang-format on
     };
     for (const auto& [text, value] : cases)
@@ -66,8 +66,7 @@ TEST(StrictNumber, WholeTextInTheLocale) {
         {"1.2e3.4", period, false, 0},   {"1.000,5", comma, true, 1000.5},
         {"1,5,5", comma, false, 0},      {"1\u202F000,5", narrow, true, 1000.5},
         {"1\u202F,5", narrow, false, 0}, {"1.000", none, false, 0},
-        {"1,5", none, true, 1.5},
-    };
+        {"1,5", none, true, 1.5}};
     for (const auto& [text, locale, ok, value] : cases) {
         const auto v = pStrictNumber(text, locale);
         EXPECT_EQ(v.has_value(), ok) << text;

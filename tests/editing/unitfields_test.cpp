@@ -67,8 +67,7 @@ const Row kRows[] = {
     {K::Constant, 0, 0, F::Name, "", nullptr, "Enter a name for the quantity."},
     {K::Constant, 0, 0, F::Ratio, "0", "0", nullptr},
     {K::Constant, 0, 0, F::Offset, "m;s", nullptr,
-     "The unit cannot contain a semicolon (;), the data file's field separator."},
-};
+     "The unit cannot contain a semicolon (;), the data file's field separator."}};
 
 const std::string& field(const UnitRecord& r, F f) {
     const std::string* all[] = {&r.Name,   &r.Ratio,       &r.RatioError,

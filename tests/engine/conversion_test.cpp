@@ -18,8 +18,7 @@ TEST(Conversion, RoundErrorIsHalfAUnitOfTheLastDigit) {
     const std::pair<const char*, double> cases[] = {
         {"1.23", 0.005}, {"1200", 0.5},     {"1.5E+03", 50}, {"1.5e3", 50},
         {"1.5D3", 50},   {"1.5d-3", 5e-5},  {"0", 0},        {"", 0},
-        {"-2.5", 0.05},  {"0.010", 0.0005}, {"abc", 0},
-    };
+        {"-2.5", 0.05},  {"0.010", 0.0005}, {"abc", 0}};
     for (const auto& [text, expected] : cases)
         EXPECT_DOUBLE_EQ(pRoundError(text), expected) << text;
 }
@@ -36,8 +35,7 @@ TEST(Conversion, FactorsTheTableTextsGive) {
         {unitOf("1"), unitOf("1e400"), 0, 0, ConvFailure::InvalidFactors},
         {unitOf("1e400"), unitOf("1"), 0, 0, ConvFailure::InvalidFactors},
         {unitOf("1", "1e308"), unitOf("1", "-1e308"), 0, 0, ConvFailure::InvalidFactors},
-        {unitOf("1e300"), unitOf("1e-300"), 0, 0, ConvFailure::InputOverflow},
-    };
+        {unitOf("1e300"), unitOf("1e-300"), 0, 0, ConvFailure::InputOverflow}};
     for (const auto& [from, into, mode, value, failure] : cases) {
         RecordingPrompt p;
         const ConvValue v = pConvert("2", {from, into, mode}, p);
@@ -61,7 +59,7 @@ TEST(Conversion, SpecialTemperatureRuleComparesTheOffsetTexts) {
         {fahrenheit, kelvin, 0, 0.0000001, 6, false}, {celsius, celsius, 0, 0.0000001, 6, false},
         {fahrenheit, unitOf("1", "\t273.15"), 0, 0.0000001, 6, false},
         {fahrenheitComma, celsiusComma, 1, -0.0000222, 4, true},
-        {fahrenheitComma, celsiusComma, 0, -0.0000222, 4, false},
+        {fahrenheitComma, celsiusComma, 0, -0.0000222, 4, false}
         // clang-format on
     };
     for (const auto& [from, into, mode, result, digits, cleared] : cases) {

@@ -65,7 +65,7 @@ const Case kCases[] = {
     {"32", "-0.0000222222", {}, F, C, kTemperature}, {"32?", "-0.00002222", d4, F, C, kTemperature},
     {"-17.7777", "0.000", d4, C, F, kTemperature}, {"273.15", "0.00000", {}, K, C, kTemperature},
     {" 255 ", "FF", {}, DEC, HEX, kNumbers}, {"12?", "Input error", {}, DEC, HEX, kNumbers},
-    {"1,5", "Input error", {}, DEC, HEX, kNumbers},
+    {"1,5", "Input error", {}, DEC, HEX, kNumbers}
 };
 // clang-format on
 
@@ -119,12 +119,11 @@ TEST_F(Driver, UnexpectedFailuresReportTheLastLabel) {
     load(test::allDecimalSettings()[0]);
     // The node, the convert-into unit, the input, the style, the last label, reported.
     const std::tuple<int16_t, int16_t, const char*, NumberStyle, const char*, bool> cases[] = {
-        {kLength, M, "", {}, "PECV01", false},     {kLength, M, "abc", {}, "PECV05", false},
-        {kLength, M, "5", {}, "PECV16", false},    {kNumbers, HEX, "5", {}, "PECV02", false},
-        {kLength, 50, "5", {}, "PECV06", true},    {kNumbers, 50, "5", {}, "PECV02", true},
-        {kLength, M, "5", {0}, "PECV14", true},    {kLength, M, "5", {0, 6, 0, 1}, "PECV15", true},
-        {kLength, M, "1e20", {0}, "PECV11", true},
-    };
+        {kLength, M, "", {}, "PECV01", false},    {kLength, M, "abc", {}, "PECV05", false},
+        {kLength, M, "5", {}, "PECV16", false},   {kNumbers, HEX, "5", {}, "PECV02", false},
+        {kLength, 50, "5", {}, "PECV06", true},   {kNumbers, 50, "5", {}, "PECV02", true},
+        {kLength, M, "5", {0}, "PECV14", true},   {kLength, M, "5", {0, 6, 0, 1}, "PECV15", true},
+        {kLength, M, "1e20", {0}, "PECV11", true}};
     for (const auto& [node, into, input, style, label, reported] : cases) {
         const int16_t from = node == kNumbers ? int16_t{DEC} : int16_t{M};
         const auto r = run(node, from, into, input, style, test::allDecimalSettings()[0]);

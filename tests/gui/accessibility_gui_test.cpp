@@ -65,8 +65,7 @@ class AccessibilityTest : public QObject, public test::WindowFixture {
             {"help", [&] { return HelpWindow::showHelp(w_.get(), dir_->path(), 0, prompt_); }},
             {"tip", [&] { return new frmHint(settings, 0, "period", w_.get()); }},
             {"calculator", [&] { return CalculatorDialog::showFor(*w_, prompt_); }},
-            {"list properties", [&] { return new frmListProp(*w_); }},
-        };
+            {"list properties", [&] { return new frmListProp(*w_); }}};
         for (const auto& [name, open] : windows) {
             QWidget* window = open();
             QVERIFY2(window, name);

@@ -157,8 +157,7 @@ class LayoutTest : public QObject, public test::WindowFixture {
         mouse(arrow(), QEvent::MouseMove, arrow()->mapToGlobal(QPoint(5, 5)), Qt::NoButton);
         QCOMPARE(arrow()->toolTip(),
                  QStringLiteral("Click and drag this arrow to change the box widths."));
-        clickRow(0, Qt::LeftButton);
-        clickRow(1, Qt::RightButton);
+        chooseUnits(0, 1);
         mouse(arrow(), QEvent::MouseMove, arrow()->mapToGlobal(QPoint(6, 5)), Qt::NoButton);
         QCOMPARE(arrow()->toolTip(), QStringLiteral("Right-click here to swap the units."));
     }

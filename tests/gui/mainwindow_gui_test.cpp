@@ -29,10 +29,6 @@ class MainWindowTest : public QObject, public test::WindowFixture {
         return editorIn(view);
     }
     QString units() const { return w_->panelText(2) + "|" + w_->panelText(4); }
-    void chooseUnits(int from, int into) {
-        clickRow(from, Qt::LeftButton);
-        clickRow(into, Qt::RightButton);
-    }
     void renameIn(QWidget* view, const char* text) {
         QTRY_VERIFY(editorIn(view));
         QLineEdit* editor = editorIn(view);
@@ -235,7 +231,6 @@ class MainWindowTest : public QObject, public test::WindowFixture {
         w_->selectNode(9);                   // Temperature
         w_->nodeItem(3)->setExpanded(false); // its group collapsed again
         w_->mSetListView(0);
-        program_->settings.numberStyle.pnDigits = 4;
         restart();
         QCOMPARE(w_->treeView()->currentItem(), w_->nodeItem(3)); // the collapsed parent
         QCOMPARE(QString::number(program_->settings.pnSelNodeIndex) + rowTexts().join(',') +
@@ -243,9 +238,6 @@ class MainWindowTest : public QObject, public test::WindowFixture {
                  QStringLiteral("9Kelvin,Celsius Quantimetrix - Temperature"));
         QCOMPARE(qobject_cast<QStackedWidget*>(w_->detailsView()->parentWidget())->currentWidget(),
                  static_cast<QWidget*>(w_->listModeView()));
-        chooseUnits(1, 0);
-        typeInput("0");
-        QCOMPARE(outputText(), QStringLiteral("273.1")); // 0 Celsius in Kelvin, four digits
     }
 
     void failedReadClosesAtOnceThenOpenShowsTheTitleAloneAndTheStoredGrid() {

@@ -57,10 +57,6 @@ class UsabilityTest : public QObject, public test::WindowFixture {
         }
         return out;
     }
-    void chooseMetreIntoYard() {
-        clickRow(0, Qt::LeftButton);  // metre
-        clickRow(4, Qt::RightButton); // Yard
-    }
 
   private slots:
     void init() { setUp(); }
@@ -72,7 +68,7 @@ class UsabilityTest : public QObject, public test::WindowFixture {
 
     void pasteTakesTheFirstLineWithoutOuterBlanks() {
         start();
-        chooseMetreIntoYard();
+        chooseUnits(0, 4); // metre into Yard
         const auto editMenu = [this] { w_->mPaste(0); };
         const auto ctrlV = [this] {
             QTest::keyClick(w_->inputBox(), Qt::Key_V, Qt::ControlModifier);
@@ -98,8 +94,7 @@ class UsabilityTest : public QObject, public test::WindowFixture {
             {"7", "  12.5 \r\n", editMenu, "12.5 13.6702"}, // the menu replaces the whole box
             {"1", "2\n3\n", ctrlV, "12 13.1234"},           // the keys insert at the caret
             {"9", " 8\n", boxMenu, "98 107.174"},
-            {"", "\t1e3 \n", shiftInsert, "1e3 1093.61"},
-        };
+            {"", "\t1e3 \n", shiftInsert, "1e3 1093.61"}};
         for (const auto& [before, clip, paste, after] : cases) {
             w_->inputBox()->setText(QString::fromLatin1(before));
             w_->inputBox()->setFocus();
@@ -113,7 +108,7 @@ class UsabilityTest : public QObject, public test::WindowFixture {
         otherPrompt_ = &tips_;
         start();
         tips_.settings = &program_->settings;
-        chooseMetreIntoYard();
+        chooseUnits(0, 4); // metre into Yard
         w_->activateWindow();
         // The next key goes where the keyboard is, as a user's would.
         QTimer::singleShot(300, this, [] {
@@ -144,7 +139,7 @@ class UsabilityTest : public QObject, public test::WindowFixture {
             {"right Yard", [this] { clickRow(4, Qt::RightButton); }, {"Yard:3"}, "", ""},
             {"another category", [this] { clickNode(7); }, {}, left, right},
             {"Constants", [this] { clickNode(5); }, {}, "", ""},
-            {"back to Length", [this] { clickNode(6); }, {}, left, right},
+            {"back to Length", [this] { clickNode(6); }, {}, left, right}
         };
         // clang-format on
         for (const auto& [what, act, marked, input, output] : steps) {

@@ -130,6 +130,10 @@ class WindowFixture {
         QTest::mouseClick(w_->treeView()->viewport(), Qt::LeftButton, Qt::NoModifier,
                           w_->treeView()->visualItemRect(item).center());
     }
+    void chooseUnits(int from, int into) {
+        clickRow(from, Qt::LeftButton);
+        clickRow(into, Qt::RightButton);
+    }
     QStringList rowTexts() const {
         QStringList out;
         for (int r = 0; r < w_->listRowCount(); ++r)

@@ -70,7 +70,7 @@ class HelpWindowTest : public QObject {
             {52, "ctx52", "The Category Properties dialog"},
             {53, "ctx53", "The Unit Properties dialog"},
             {57, "ctx57", "The List Properties dialog (column headers)"},
-            {58, "ctx58", "The Constant Properties dialog"},
+            {58, "ctx58", "The Constant Properties dialog"}
             // clang-format on
         };
         HelpWindow* first = show(30);
@@ -112,8 +112,7 @@ class HelpWindowTest : public QObject {
     void closeButtonAndEscapeCloseTheWindow() {
         const std::function<void(HelpWindow*)> ways[] = {
             [](HelpWindow* w) { QTest::mouseClick(button(w, "C&lose"), Qt::LeftButton); },
-            [](HelpWindow* w) { QTest::keyClick(w->browser(), Qt::Key_Escape); },
-        };
+            [](HelpWindow* w) { QTest::keyClick(w->browser(), Qt::Key_Escape); }};
         for (const auto& close : ways) {
             QPointer<HelpWindow> w = show(52);
             QVERIFY(QTest::qWaitForWindowActive(w));

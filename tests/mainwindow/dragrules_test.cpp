@@ -44,8 +44,7 @@ TEST(DragRules, WhatEachPlaceDoesWithADrop) {
         {{K::Unit, false, true, false, false}, P::Tree, 6, {}, false},
         {{K::Category, false, true, false, false}, P::Tree, 6, {A::MoveCategory}, false},
         {{K::Category, false, true, false, true}, P::Tree, 6, {A::Refused, 2}, false},
-        {{K::Unit, false, true, false, false}, P::Other, 0, {}, false},
-    };
+        {{K::Unit, false, true, false, false}, P::Other, 0, {}, false}};
     int row = 0;
     for (const auto& [s, place, highlighted, want, inverts] : rows) {
         EXPECT_EQ(dropOn(s, place, highlighted), want) << "row " << row;

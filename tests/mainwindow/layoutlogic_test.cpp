@@ -22,7 +22,7 @@ TEST(LayoutPixels, TwipsToPixelsRoundsToTheNearestPixel) {
     const std::tuple<double, double, int> cases[] = { // twips, twips per pixel, pixels
         {7095, 15, 473}, {7, 15, 0}, {8, 15, 1}, {7.5, 15, 1}, {-7.5, 15, -1}, {2039, 10, 204},
         {4500, 10, 450}, {0, 15, 0}, {kNaN, 15, 0}, {100, 0, 0}, {100, kNaN, 0}, {100, -15, 0},
-        {1e12, 15, 16777215}, // never beyond what a window system takes
+        {1e12, 15, 16777215} // never beyond what a window system takes
     };
     // clang-format on
     for (const auto& [twips, tpp, px] : cases)
@@ -37,8 +37,7 @@ TEST(LayoutPixels, RectEdgesAreRoundedSoNeighboursMeet) {
         {{75, 60, 2760, 3000}, 10, {8, 6, 276, 300}},
         {{2880, 60, 4140, 3000}, 15, {192, 4, 276, 200}},
         {{100, 0, -50, 10}, 15, {7, 0, 0, 1}},
-        {{100, 100, 100, 100}, 0, {0, 0, 0, 0}},
-    };
+        {{100, 100, 100, 100}, 0, {0, 0, 0, 0}}};
     for (const auto& [r, tpp, px] : cases) {
         const PixelRect got = toPixelRect(r, tpp, tpp);
         EXPECT_EQ(got, px) << r.left << " " << r.width << " -> " << got.left << " " << got.width
@@ -59,8 +58,7 @@ TEST(LayoutWindow, NeverBelowTheMinimumSize) {
     const std::pair<WindowRect, WindowRect> cases[] = {
         {{0, 0, 4000, 2000}, {0, 0, 4500, 3000}},     {{10, 20, 4500, 3000}, {10, 20, 4500, 3000}},
         {{10, 20, 9000, 2999}, {10, 20, 9000, 3000}}, {{10, 20, 4499, 8000}, {10, 20, 4500, 8000}},
-        {{10, 20, -100, -100}, {10, 20, 4500, 3000}}, {{10, 20, kNaN, kNaN}, {10, 20, 4500, 3000}},
-    };
+        {{10, 20, -100, -100}, {10, 20, 4500, 3000}}, {{10, 20, kNaN, kNaN}, {10, 20, 4500, 3000}}};
     for (const auto& [in, out] : cases)
         EXPECT_EQ(atLeastMinimum(in), out) << in.Width << "x" << in.Height;
 }
@@ -82,7 +80,7 @@ TEST(LayoutWindow, OpensWhereStoredUnlessOffTheScreen) {
         {12000, 9000, 7095, 5520, screen, {8265, 6000, 7095, 5520}}, // over the bottom right
         {300, 200, 7095, 5520, {1500, 600, 15360, 11520}, {1500, 600, 7095, 5520}}, // screen offset
         {450, 1020, 100000, 100000, TwipRect{}, {450, 1020, 100000, 100000}}, // no screen known
-        {nan, 1020, inf, 5520, screen, {450, 1020, 7095, 5520}},              // defaults
+        {nan, 1020, inf, 5520, screen, {450, 1020, 7095, 5520}}              // defaults
     };
     // clang-format on
     for (const auto& [left, top, width, height, onScreen, want] : cases) {
@@ -165,8 +163,7 @@ TEST_F(Layout, StoredWidthsThatDoNotFitAreBroughtIntoTheWindow) {
     const std::tuple<float, float, float, double, double, double> cases[] = {
         {2760, 2039, 2039, 2760, 2039, 90}, {9000, 2039, 2039, 6600, 2039, 90}, // list kept 300
         {100, 2039, 2039, 300, 2039, 90},   {2760, -5, 2039, 2760, 3165, 75},
-        {2760, 4000, 4000, 2760, 3165, 75}, {nan, 2039, 2039, 2760, 2039, 90},
-    };
+        {2760, 4000, 4000, 2760, 3165, 75}, {nan, 2039, 2039, 2760, 2039, 90}};
     for (const auto& [tree, input, output, t, b, inputLeft] : cases) {
         s = Settings{};
         std::tie(s.TreeWidth, s.InputWidth, s.OutputWidth) = std::tuple(tree, input, output);
@@ -258,8 +255,7 @@ TEST_F(Layout, BoxesAreRealignedWhenBothAreNarrowOrTheyNoLongerFit) {
         {605, 605, 7095, 7095, 3165},
         // 0.8 and 0.04 of 15000; at 6000 the output falls back to its stored 600 and
         // 4800 + 600 no longer fit beside the arrow: (5910 - 75 - 600) / 2 = 2617.5 -> 2617.
-        {12000, 600, 15000, 6000, 2617},
-    };
+        {12000, 600, 15000, 6000, 2617}};
     for (const auto& [input, output, startWidth, width, want] : cases) {
         s = Settings{};
         std::tie(s.InputWidth, s.OutputWidth) = std::tuple(input, output);
@@ -279,9 +275,9 @@ TEST_F(Layout, BoxesAreRealignedWhenBothAreNarrowOrTheyNoLongerFit) {
 TEST_F(Layout, SplitterKeepsBothPanesAtLeast300) {
     // A first move, then the one tested, both from the press; applied; the tree's width.
     const std::tuple<double, double, bool, double> cases[] = {
-        {0, -1460, true, 1300},      {0, -2460, true, 300},  {0, -2461, false, 2760},
-        {0, 3840, true, 6600},       {0, 3841, false, 2760}, {0, 0, true, 2760},
-        {-1000, -2461, false, 1760}, // stops at the last valid position
+        {0, -1460, true, 1300},     {0, -2460, true, 300},  {0, -2461, false, 2760},
+        {0, 3840, true, 6600},      {0, 3841, false, 2760}, {0, 0, true, 2760},
+        {-1000, -2461, false, 1760} // stops at the last valid position
     };
     for (const auto& [first, d, applied, tree] : cases) {
         s = Settings{};
@@ -312,8 +308,7 @@ TEST_F(Layout, ArrowDragKeepsBothBoxesAtLeast600) {
     const std::tuple<double, double, bool, double, double> cases[] = {
         {110, 15, true, 2189, 1889}, {5, 15, true, 614, 3464},     {4, 15, false, 2039, 2039},
         {195, 15, true, 3464, 614},  {196, 15, false, 2039, 2039}, {110, 10, true, 2139, 1939},
-        {100, 15, true, 2039, 2039},
-    };
+        {100, 15, true, 2039, 2039}};
     for (const auto& [x, tpp, applied, input, output] : cases) {
         s = Settings{};
         begin();

@@ -23,8 +23,7 @@ TEST(MenuRefreshTest, EachInputDrivesItsOwnItems) {
         {{0, 0, false, true, false}, {false, false, false, true, none}},  // clipboard text
         {{0, 0, false, true, true}, {false, false, false, true, true}},   // and the calculator
         {{0, 0, false, false, true}, {false, false, false, false, false}},
-        {{2, 7, true, true, true}, {true, true, true, true, true}},
-    };
+        {{2, 7, true, true, true}, {true, true, true, true, true}}};
     for (const auto& [in, out] : cases)
         EXPECT_EQ(menuRefresh(in), out) << in.expandedGroups << in.listRows << in.tableChanged
                                         << in.clipboardHasText << in.calculatorShown;
@@ -61,8 +60,7 @@ TEST(TreeMenuPlanTest, EveryKindOfNode) {
         {2, 1, 0, true, {G, "Add...", none, false}},
         {3, 1, 0, true, {G, "Add...", none, false}},
         {2, 1, 1, true, {C, "Add...", false, none}},
-        {5, 2, 1, true, {G, none, none, true}},
-    };
+        {5, 2, 1, true, {G, none, none, true}}};
     for (const auto& [node, parent, groups, modify, plan] : cases)
         EXPECT_EQ(treeMenuPlan(node, parent, groups, modify), plan)
             << node << " of " << groups << " groups, modify " << modify;
@@ -85,7 +83,7 @@ TEST(UnitMenuPlanTest, RowsAndEmptySpace) {
         {false, 4, true, 4, {O, false, add, false, false, true, false, int16_t{4}}},
         {false, 6, false, 5, {}},
         {false, 2, true, 0, {}}, // under a group
-        {false, 1, true, 0, {}}, // under the root
+        {false, 1, true, 0, {}}  // under the root
     };
     for (const auto& [onRow, selNode, modify, rows, plan] : cases)
         EXPECT_EQ(unitMenuPlan(onRow, selNode, 2, modify, rows), plan)
@@ -122,21 +120,14 @@ TEST(LongPressTest, AClickStopsAndTheNextPressCountsAfresh) {
     EXPECT_EQ(ticks, "000000001");
 }
 
-TEST(ToolbarLayoutTest, RoundTrip) {
+TEST(ToolbarLayoutTest, RoundTripDamagedTextsAndUnknownKeys) {
     const ToolbarLayout layouts[] = {
-        {"", {}},
-        {"AAAA/w==", {}},
-        {"AAAA/w+=", {"Print", "Find"}},
-        {"", {"Exit"}},
-    };
+        {"", {}}, {"AAAA/w==", {}}, {"AAAA/w+=", {"Print", "Find"}}, {"", {"Exit"}}};
     for (const ToolbarLayout& l : layouts) {
         const std::string text = encodeToolbarLayout(l);
         EXPECT_EQ(decodeToolbarLayout(text), l) << text;
     }
     EXPECT_EQ(encodeToolbarLayout({"AAAA", {"Print", "Find"}}), "AAAA|Print,Find");
-}
-
-TEST(ToolbarLayoutTest, DamagedTextsAndUnknownKeys) {
     for (const char* bad : {"", "AAAA" /* no separator */, "AA;A|Print" /* not base64 */, "AA A|"})
         EXPECT_EQ(decodeToolbarLayout(bad), std::nullopt) << bad;
     EXPECT_EQ(decodeToolbarLayout("AAAA|Print,,Bogus, Find ,Print,print"),
@@ -152,8 +143,7 @@ TEST(FileFilterTest, WindowsFilterToQt) {
         {"Text|*.txt|", "Text (*.txt)"},
         {"Odd|", "Odd (*)"},
         {"", "All Files (*)"},
-        {"Any| |", "Any (*)"},
-    };
+        {"Any| |", "Any (*)"}};
     for (const auto& [in, out] : cases)
         EXPECT_EQ(qtFileFilter(in), out) << in;
 }

@@ -33,8 +33,7 @@ TEST_F(ViewLogic, TreeNodesAreNumberedInInsertionOrder) {
     const std::vector<std::string> want = {
         "1 0 sample.dat R 2 -1 1",   "2 1 Space G 2 -1 1",    "3 1 Mechanics G 1 -1 0",
         "4 1 Number System C 2 1 0", "5 1 Constants C 2 2 0", "6 2 Length C 1 3 0",
-        "7 2 Area C 1 5 0",          "8 3 Mass C 3 4 0",      "9 3 Temperature C 4 6 0",
-    };
+        "7 2 Area C 1 5 0",          "8 3 Mass C 3 4 0",      "9 3 Temperature C 4 6 0"};
     std::vector<std::string> got;
     for (const TreeNode& n : nodes()) {
         const char kind = n.kind == NodeKind::Root ? 'R' : n.kind == NodeKind::Group ? 'G' : 'C';
@@ -67,8 +66,7 @@ TEST_F(ViewLogic, ListRowsInUnitOrderOrByNameIgnoringCase) {
         {nullptr, true, false, {2, 4, 3, 1, 5}},  // Foot, Foot, inch, metre, Yard
         {nullptr, true, true, {5, 1, 3, 2, 4}},   // equal names keep their unit order
         {"inches", true, false, {2, 4, 3, 5, 1}}, // a name before the longer name it begins
-        {"IN", true, false, {2, 4, 5, 3, 1}},
-    };
+        {"IN", true, false, {2, 4, 5, 3, 1}}};
     for (const auto& [rename, sortUnit, descending, units] : cases) {
         if (rename) p.table.unit(3, 5).Name = rename;
         std::vector<int16_t> got;
@@ -113,8 +111,7 @@ TEST(ColumnRebuild, OnlyWhenTheLayoutShownIsAnother) {
     // The layout shown, the unit headers shown, the layout wanted, rebuilt.
     const std::tuple<int16_t, bool, int16_t, bool> cases[] = {
         {0, false, 0, true},  {0, true, 0, false},  {0, false, 2, true}, {0, true, 2, true},
-        {2, false, 2, false}, {1, false, 1, false}, {1, false, 2, true}, {2, false, 0, true},
-    };
+        {2, false, 2, false}, {1, false, 1, false}, {1, false, 2, true}, {2, false, 0, true}};
     for (const auto& [shown, unitHeaders, layout, rebuild] : cases) {
         Selection sel;
         sel.pnHeaderIndex = shown;
@@ -169,8 +166,7 @@ TEST_F(ViewLogic, ConversionRunsOnlyWithBothUnitsOfTheCategoryShown) {
         {3, -1, {"metre", "Yard", 1, 2}, false}, // a group
         {5, 2, {"c", "c", 1, 1}, false},         // Constants
         {4, 1, {"Decimal", "Binary", 3, 1}, true},
-        {6, 3, {"metre", "Yard", 0, 5}, false},
-    };
+        {6, 3, {"metre", "Yard", 0, 5}, false}};
     for (const auto& [node, category, c, ready] : cases)
         EXPECT_EQ(conversionReady(p.table, node, category, c), ready)
             << node << " " << c.fromName << "/" << c.intoName << " " << c.from << "/" << c.into;
@@ -194,8 +190,7 @@ TEST(RenameClicks, OnlyASecondSingleClickOnTheSelectedItemAfterTheInterval) {
         {"another item between",
          {first, {4, 900, false, false, 4, 950, false}, {3, 1900, true, false, 3, 1950, false}}},
         {"released elsewhere", {first, {3, 900, true, false, 4, 950, false}}},
-        {"empty space", {{0, 0, true, false, 0, 50, false}, {0, 900, true, false, 0, 950, false}}},
-    };
+        {"empty space", {{0, 0, true, false, 0, 50, false}, {0, 900, true, false, 0, 950, false}}}};
     for (const auto& [name, steps] : cases) {
         RenameClicks r;
         for (const auto& [item, press, wasSelected, doubleClick, over, release, edit] : steps) {
@@ -235,8 +230,7 @@ TEST(CopyTexts, ConversionResultIsCutBeforeThePlusMinusSign) {
         {out, false, out},
         {"Input error", true, "Input error"}, // no sign: the whole text
         {"  12.5  ", false, "12.5"},
-        {pm + "0", true, ""},
-    };
+        {pm + "0", true, ""}};
     for (const auto& [output, showError, clip] : cases)
         EXPECT_EQ(conversionClipText(output, showError), clip) << output;
     EXPECT_EQ(conversionHistoryText("10", "Foot", out, "metre"), "10 Foot = " + out + " metre");
@@ -263,14 +257,9 @@ TEST(History, NewestFirstAndAtMostEight) {
     EXPECT_TRUE(h.entries == want && h.count == 8);
 }
 
-TEST(Hints, Texts) {
-    EXPECT_EQ(pHintText(0, ""), "The category tree can be scrolled by mouse only when not sorted.");
-    EXPECT_EQ(pHintText(2, ""), "The tree item can be moved only when the tree is not sorted.");
-    EXPECT_EQ(pHintText(3, ""), "The list item can be moved only when the list is not sorted.");
-    EXPECT_EQ(pHintText(4, ""), "Rename the new item immediately after added.");
-    EXPECT_EQ(pHintText(5, ""), "Only a  is recognized as decimal separator.");
-    EXPECT_EQ(pHintText(5, "comma"), "Only a comma is recognized as decimal separator.");
-    EXPECT_EQ(pHintText(6, "comma") + pHintText(-1, "comma"), "");
+TEST(Hints, TheDecimalTipNamesTheSeparator) {
+    EXPECT_EQ(pHintText(5, "comma") + pHintText(6, "comma") + pHintText(-1, "comma"),
+              "Only a comma is recognized as decimal separator.");
 }
 
 TEST(Colors, StoredValuesDecode) {
@@ -295,8 +284,7 @@ TEST_F(ViewLogic, RowsNamingTheChosenUnitsAreMarked) {
         {{"inch", "", 3, 1}, true, {n, n, M::From, n, n, n}, "", right}, // stale index
         {{"", "Foot", 1, 2}, true, {n, M::Into, n, M::Into, n, n}, left, ""},
         {{"Foot", "Foot", 2, 2}, true, {n, M::Both, n, M::Both, n, n}, "", ""},
-        {{"", "", 0, 0}, false, {n, n, n, n, n, n}, "", ""},
-    };
+        {{"", "", 0, 0}, false, {n, n, n, n, n, n}, "", ""}};
     for (const auto& [choice, selectable, marks, input, output] : cases) {
         const std::string what = choice.fromName + "/" + choice.intoName;
         EXPECT_EQ(listRowMarks(p.table, 3, rows, choice), marks) << what;
@@ -311,8 +299,7 @@ TEST(Paste, InputTakesTheFirstLineWithoutOuterBlanks) {
     const std::vector<std::pair<std::string, std::string>> cases = {
         {"12.5\n", "12.5"},  {"  12.5 \r\n", "12.5"}, {"\r\n\n 3e5\t\n", "3e5"}, {"1\n2\n", "1"},
         {"1,5\r\n7", "1,5"}, {"12.5 \n 3", "12.5"},   {"1 000", "1 000"},        {"", ""},
-        {" \n\t", ""},       {"\t-4\t", "-4"},
-    };
+        {" \n\t", ""},       {"\t-4\t", "-4"}};
     for (const auto& [clip, want] : cases)
         EXPECT_EQ(pastedInputText(clip), want) << clip;
 }

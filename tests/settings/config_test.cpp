@@ -73,8 +73,7 @@ TEST(ReadCfg, StoredValuesAndTheValuesThatFollow) {
         {"ScrollDownDelay", "99", [](Settings& s) { s.ScrollDownDelay = 100; }},
         {"ScrollDownDelay", "2001", [](Settings& s) { s.ScrollDownDelay = 2000; }},
         {"ShowHintDelay", "-7", [](Settings& s) { s.ShowHintDelay = 100; }},
-        {"ShowHintDelay", "2001", [](Settings& s) { s.ShowHintDelay = 2000; }},
-    };
+        {"ShowHintDelay", "2001", [](Settings& s) { s.ShowHintDelay = 2000; }}};
     for (auto [key, stored, expect] : cases) {
         Settings want = defaultsRead();
         if (expect) expect(want);

@@ -13,8 +13,7 @@ TEST(HeaderTexts, OnlyTheEditableColumnsOfTheLayoutChange) {
         {0, {"Name", "", " x "}, "Name,, x |Quantity,Value,Unit|Numerical Notation,,"},
         {1, {"Q", "V", "U"}, "Unit Name,Ratio,Offset|Q,V,U|Numerical Notation,,"},
         {2, {"Base", "b", "c"}, "Unit Name,Ratio,Offset|Quantity,Value,Unit|Base,,"},
-        {3, {"a", "b", "c"}, "Unit Name,Ratio,Offset|Quantity,Value,Unit|Numerical Notation,,"},
-    };
+        {3, {"a", "b", "c"}, "Unit Name,Ratio,Offset|Quantity,Value,Unit|Numerical Notation,,"}};
     for (const auto& [layout, typed, expected] : rows) {
         Settings s;
         setHeaderTexts(s, layout, typed);

@@ -35,7 +35,7 @@ TEST(OptionsPreview, EachNumberStyleShowsTheSampleAsAConversionWould) {
         {12, 0, 0, false, 0, "777.777777778 "},
         {4, 1, 0, false, 0, "7.778E+02 "},
         {9, 1, 0, false, 1, "7,77777778E+02 "},
-        {4, 1, 1, false, 0, "778 "}, // the integer style rules over digits and notation
+        {4, 1, 1, false, 0, "778 "} // the integer style rules over digits and notation
     };
     for (const Row& r : rows) {
         OptionValues v;
@@ -87,12 +87,10 @@ TEST(OptionValues, OkReportsWhatTheWindowMustShowAnew) {
         bool calcOpen;
         int16_t sciDigits;
         OptionsApplied expected;
-    } rows[] = {
-        {" 6", 1, 1, 1, 0, true, 6, {false, false, false}},
-        {"NA", 0, 1, 1, 1, true, 0, {true, false, true}},
-        {" 9", 1, 0, 0, 2, false, 9, {true, true, false}},
-        {"x", 1, 1, 1, 2, true, 0, {false, false, true}},
-    };
+    } rows[] = {{" 6", 1, 1, 1, 0, true, 6, {false, false, false}},
+                {"NA", 0, 1, 1, 1, true, 0, {true, false, true}},
+                {" 9", 1, 0, 0, 2, false, 9, {true, true, false}},
+                {"x", 1, 1, 1, 2, true, 0, {false, false, true}}};
     for (const Row& r : rows) {
         Settings s;
         s.numberStyle.pdSciUpper = 5; // "NA" keeps the bounds

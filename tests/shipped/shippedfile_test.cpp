@@ -32,8 +32,7 @@ TEST(ShippedListing, MalformedLinesAreRefusedWithTheirLineNumber) {
     const char* const cases[][2] = {
         {"group;G;1\ncategory;1;C\n1;U;1;0;0;0\n", "line 3: a unit line has exactly 7 fields"},
         {"category;1;C\n", "line 1: a category before the first group"},
-        {"#c\n\nunit;x\n", "line 3: unknown line"},
-    };
+        {"#c\n\nunit;x\n", "line 3: unknown line"}};
     for (const auto& [listing, message] : cases) {
         try {
             tables::buildTableText(listing);

@@ -16,8 +16,7 @@ TEST(FileIo, PathParts) {
         {"/home/u/t.dat", "t.dat", "/home/u/"},
         {"C:\\data\\t.dat", "t.dat", "C:\\data\\"},
         {"t.dat", "t.dat", "/prog/"},
-        {"/home/u/", "", "/home/u/"},
-    };
+        {"/home/u/", "", "/home/u/"}};
     for (auto [path, name, folder] : cases) {
         EXPECT_EQ(mGetFileName(path), name) << path;
         EXPECT_EQ(folderPart(path, "/prog"), folder) << path;

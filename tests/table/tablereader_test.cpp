@@ -90,8 +90,7 @@ TEST(TableReader, FilesThatCannotBeReadAreRefusedWithTheirPath) {
         {"16mb.dat", "PRTB04" + kCorrect, false},
         {"huge.dat",
          "This file is larger than 16 MB, far larger than any data file. Open the correct file.",
-         true},
-    };
+         true}};
     for (const auto& [name, message, aboutShown] : cases) {
         RecordingPrompt prompt;
         ConversionTable t;
