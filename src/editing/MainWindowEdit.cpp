@@ -8,7 +8,10 @@
 #include "mainwindow/editmenustate.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QListView>
 #include <QMenu>
+#include <QStackedWidget>
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QTimer>
@@ -127,13 +130,94 @@ void MainWindowEdit::buildEditMenu() {
     newCategory_ = add("New Ca&tegory...", &MainWindowEdit::newCategory);
     newUnit_ = add("New &Unit...", &MainWindowEdit::newUnit);
     menu->insertSeparator(first);
+    buildItemCommands(first);
+    menu->insertSeparator(first);
     connect(menu, &QMenu::aboutToShow, this, &MainWindowEdit::updateActions);
+}
+
+void MainWindowEdit::buildItemCommands(QAction* before) {
+    QMenu* menu = w_.commands()->menus.mnuEdit;
+    const auto add = [&](const char* caption, QKeySequence key, void (MainWindowEdit::*slot)()) {
+        auto* a = new QAction(QString::fromUtf8(caption), this);
+        a->setShortcut(key);
+        a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        menu->insertAction(before, a);
+        for (QWidget* view :
+             {static_cast<QWidget*>(w_.TreeView1), static_cast<QWidget*>(w_.listDetails_),
+              static_cast<QWidget*>(w_.listList_)})
+            view->addAction(a);
+        connect(a, &QAction::triggered, this, slot);
+        return a;
+    };
+    delete_ = add("&Delete", QKeySequence(Qt::Key_Delete), &MainWindowEdit::deleteItem);
+    rename_ = add("Rena&me", QKeySequence(Qt::Key_F2), &MainWindowEdit::renameItem);
+    properties_ = add("Propert&ies...", QKeySequence(Qt::ALT | Qt::Key_Return),
+                      &MainWindowEdit::itemProperties);
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget*, QWidget* now) { focusChanged(now); });
+    for (QAbstractItemView* view : {static_cast<QAbstractItemView*>(w_.listDetails_),
+                                    static_cast<QAbstractItemView*>(w_.listList_)})
+        connect(view->selectionModel(), &QItemSelectionModel::currentChanged, this,
+                &MainWindowEdit::updateActions);
+}
+
+void MainWindowEdit::focusChanged(QWidget* now) {
+    if (!now) return;
+    if (w_.TreeView1->isAncestorOf(now) || now == w_.TreeView1)
+        listActs_ = false;
+    else if (w_.ListView1->isAncestorOf(now))
+        listActs_ = true;
+    else
+        return;
+    updateActions();
+}
+
+int MainWindowEdit::listUnit() const {
+    if (!listActs_) return -1;
+    const Program& p = w_.program();
+    const auto* view = qobject_cast<const QAbstractItemView*>(w_.ListView1->currentWidget());
+    const QModelIndex current = view ? view->currentIndex() : QModelIndex();
+    const int c = p.sel.pnSelGroupIndex;
+    if (!current.isValid() || c < 1 || c > kMaxSlot) return 0;
+    return pMatchUnitIndex(p.table, static_cast<int16_t>(c),
+                           w_.listRowText(current.row()).toStdString());
+}
+
+void MainWindowEdit::selectListUnit() {
+    Program& p = w_.program();
+    const auto* view = qobject_cast<const QAbstractItemView*>(w_.ListView1->currentWidget());
+    p.sel.pnSelUnitIndex = static_cast<int16_t>(listUnit());
+    if (view) p.sel.pnSelListIndex = static_cast<int16_t>(view->currentIndex().row());
+}
+
+void MainWindowEdit::deleteItem() {
+    updateActions();
+    if (!delete_->isEnabled()) return;
+    if (listUnit() < 0) return deleteNode();
+    selectListUnit();
+    deleteUnit();
+}
+
+void MainWindowEdit::renameItem() {
+    updateActions();
+    if (!rename_->isEnabled()) return;
+    if (listUnit() < 0) return w_.treeNodeClick(w_.program().pnSelNodeIndex(), true);
+    selectListUnit();
+    w_.listItemClick(w_.program().sel.pnSelListIndex, true);
+}
+
+void MainWindowEdit::itemProperties() {
+    updateActions();
+    if (!properties_->isEnabled()) return;
+    if (listUnit() < 0) return categoryProperties(CategoryMode::Edit);
+    selectListUnit();
+    unitProperties();
 }
 
 void MainWindowEdit::updateActions() {
     const Program& p = w_.program();
-    const EditMenuState s =
-        editMenuState(p.table, p.editHistory, p.pnSelNodeIndex(), p.settings.Modify != 0);
+    const EditMenuState s = editMenuState(p.table, p.editHistory, p.pnSelNodeIndex(),
+                                          p.settings.Modify != 0, listUnit());
     undo_->setEnabled(s.undo);
     undo_->setText(QString::fromStdString(s.undoCaption));
     redo_->setEnabled(s.redo);
@@ -142,6 +226,9 @@ void MainWindowEdit::updateActions() {
     newCategory_->setEnabled(s.newCategory);
     newUnit_->setEnabled(s.newUnit);
     newUnit_->setText(QString::fromStdString(s.newUnitCaption));
+    delete_->setEnabled(s.deleteItem);
+    rename_->setEnabled(s.renameItem);
+    properties_->setEnabled(s.properties);
 }
 
 void MainWindowEdit::editCategoryClick(int i) {

@@ -40,6 +40,9 @@ class MainWindowEdit : public QObject {
     QAction* newGroupAction() const { return newGroup_; }
     QAction* newCategoryAction() const { return newCategory_; }
     QAction* newUnitAction() const { return newUnit_; }
+    QAction* deleteAction() const { return delete_; }
+    QAction* renameAction() const { return rename_; }
+    QAction* propertiesAction() const { return properties_; }
 
     // The Edit menu's items follow the table, the selection and Modify.
     void updateActions();
@@ -54,9 +57,24 @@ class MainWindowEdit : public QObject {
     void deleteUnit();
     void undo();
     void redo();
+    // The Edit menu's Delete, Rename and Properties: on the selected unit
+    // when the list is the view acted on, else on the tree's selected node.
+    void deleteItem();
+    void renameItem();
+    void itemProperties();
 
   private:
     void buildEditMenu();
+    // Delete, Rename and Properties; their keys work only in the tree and
+    // the list, so the conversion boxes keep Delete.
+    void buildItemCommands(QAction* before);
+    // The list is acted on when it has the focus, or had it last of the two
+    // views.
+    void focusChanged(QWidget* now);
+    // -1 when the tree is acted on; else the unit of the list's current row
+    // (0 for none), which becomes the selected unit.
+    int listUnit() const;
+    void selectListUnit();
     void editCategoryClick(int i);
     void editGroupClick(int i);
     void editUnitClick(int i);
@@ -74,6 +92,10 @@ class MainWindowEdit : public QObject {
     QAction* newGroup_ = nullptr;
     QAction* newCategory_ = nullptr;
     QAction* newUnit_ = nullptr;
+    QAction* delete_ = nullptr;
+    QAction* rename_ = nullptr;
+    QAction* properties_ = nullptr;
+    bool listActs_ = false;
 };
 
 } // namespace qm

@@ -10,8 +10,26 @@ int categoryOfNode(const ConversionTable& t, int node) {
     return t.pnNodeCategory[j];
 }
 
+namespace {
+
+// Delete, Rename and Properties for the item acted on.
+void setItemCommands(EditMenuState& s, const ConversionTable& t, int selNode, int listUnit) {
+    if (listUnit < 0) {
+        const bool category = isOrdinaryCategoryNode(t, selNode);
+        s.deleteItem = s.renameItem = category || isGroupNode(t, selNode);
+        s.properties = category;
+        return;
+    }
+    const int c = categoryOfNode(t, selNode);
+    s.deleteItem = s.renameItem = s.properties = c >= 1 && c <= kMaxSlot &&
+                                                 selNode != numberSystemNode(t) && listUnit >= 1 &&
+                                                 listUnit <= t.pnUnitCount[c];
+}
+
+} // namespace
+
 EditMenuState editMenuState(const ConversionTable& t, const EditHistory& h, int selNode,
-                            bool modify) {
+                            bool modify, int listUnit) {
     EditMenuState s;
     s.undo = modify && h.canUndo();
     s.redo = modify && h.canRedo();
@@ -25,6 +43,7 @@ EditMenuState editMenuState(const ConversionTable& t, const EditHistory& h, int 
         (isGroupNode(t, selNode) || isOrdinaryCategoryNode(t, selNode)) && !categoryRefusal(t);
     const int c = categoryOfNode(t, selNode);
     s.newUnit = c >= 0 && selNode != numberSystemNode(t) && !unitRefusal(t, c);
+    setItemCommands(s, t, selNode, listUnit);
     return s;
 }
 

@@ -127,21 +127,30 @@ TEST(EditMenuState, FollowsModifyTheSelectionAndTheLimits) {
     ConversionTable full = t;
     while (pCreateTreeItem(full, 1).done) {
     }
+    // flags: modify, then undo, new group, new category, new unit, delete,
+    // rename, properties; unit: -1 the tree is acted on, else the list's unit.
     const struct {
         const ConversionTable* table;
         int node;
+        int unit;
         const char* flags;
         const char* unitCaption;
-    } rows[] = {{&t, 6, "00000", "New &Unit..."},     {&t, 1, "11100", "New &Unit..."},
-                {&t, 2, "11110", "New &Unit..."},     {&t, 4, "11100", "New &Unit..."},
-                {&t, 5, "11101", "New C&onstant..."}, {&t, 6, "11111", "New &Unit..."},
-                {&full, 1, "11000", "New &Unit..."}};
+    } rows[] = {
+        {&t, 6, -1, "00000000", "New &Unit..."},     {&t, 1, -1, "11100000", "New &Unit..."},
+        {&t, 2, -1, "11110110", "New &Unit..."},     {&t, 4, -1, "11100000", "New &Unit..."},
+        {&t, 5, -1, "11101000", "New C&onstant..."}, {&t, 6, -1, "11111111", "New &Unit..."},
+        {&full, 1, -1, "11000000", "New &Unit..."},  {&t, 6, 1, "11111111", "New &Unit..."},
+        {&t, 6, 1, "00000000", "New &Unit..."},      {&t, 6, 0, "11111000", "New &Unit..."},
+        {&t, 6, 99, "11111000", "New &Unit..."},     {&t, 4, 1, "11100000", "New &Unit..."},
+        {&t, 5, 1, "11101111", "New C&onstant..."},  {&t, 2, 1, "11110000", "New &Unit..."}};
     for (const auto& row : rows) {
-        const EditMenuState s = editMenuState(*row.table, h, row.node, row.flags[0] == '1');
+        const EditMenuState s =
+            editMenuState(*row.table, h, row.node, row.flags[0] == '1', row.unit);
         std::string flags = row.flags[0] == '1' ? "1" : "0";
-        for (bool b : {s.undo, s.newGroup, s.newCategory, s.newUnit})
+        for (bool b : {s.undo, s.newGroup, s.newCategory, s.newUnit, s.deleteItem, s.renameItem,
+                       s.properties})
             flags += b ? '1' : '0';
-        EXPECT_EQ(flags, row.flags) << row.node;
+        EXPECT_EQ(flags, row.flags) << row.node << " " << row.unit;
         EXPECT_EQ(s.undoCaption + s.redoCaption, "&Undo Rename Unit&Redo");
         EXPECT_EQ(s.newUnitCaption, row.unitCaption);
     }

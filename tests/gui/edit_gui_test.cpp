@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableView>
 
 namespace qm {
 
@@ -121,6 +122,32 @@ class EditTest : public QObject, public test::WindowFixture {
         QCOMPARE(fileBytes(dataPath().toStdString()), QByteArray::fromStdString(built));
         restart();
         QCOMPARE(QString::fromStdString(text()), QString::fromStdString(built));
+    }
+
+    void deleteKeyActsInTheListButNotInTheInputBox() {
+        clickNode(6); // Length
+        const QStringList rows = rowTexts();
+        QTableView* list = w_->detailsView();
+        list->setFocus();
+        list->setCurrentIndex(list->model()->index(0, 0));
+        answerDelete(true);
+        QTest::keyClick(list, Qt::Key_Delete);
+        QCOMPARE(rowTexts(), rows.mid(1));
+        e().undoAction()->trigger();
+        QCOMPARE(rowTexts(), rows);
+        list->setCurrentIndex(list->model()->index(0, 0));
+        QLineEdit* box = w_->inputBox();
+        w_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w_.get()));
+        box->setFocus();
+        box->setText(QStringLiteral("12"));
+        box->setCursorPosition(0);
+        QTest::keyClick(box, Qt::Key_Delete);
+        QTest::keyClick(box, Qt::Key_F2); // no renaming starts from the box
+        QApplication::processEvents();
+        QCOMPARE(box->text(), QStringLiteral("2"));
+        QCOMPARE(QApplication::focusWidget(), box);
+        QCOMPARE(rowTexts(), rows);
     }
 
     void badCategoryNamesChangeNothing() {
