@@ -98,8 +98,9 @@ class DragMemoTest : public QObject, public test::WindowFixture {
         QTableView* list = w_->detailsView();
         const QPoint bottom(10, list->height() - 3);
         dragRowTo(0, list, bottom, false);
-        QTRY_COMPARE(w_->dragger()->scrollPosition(), 5); // stepped to the last row, then stopped
-        QVERIFY(!w_->dragger()->scrollTimer()->isActive());
+        QTRY_COMPARE(w_->dragger()->scrollPosition(), 5); // stepped to the last row
+        QTest::qWait(3 * w_->dragger()->scrollTimer()->interval());
+        QCOMPARE(w_->dragger()->scrollPosition(), 5); // and held there
         releaseRowOver(list, bottom);
         program_->settings.SortUnit = true;
         dragRowTo(0, list, bottom, false);
