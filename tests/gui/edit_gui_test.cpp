@@ -168,7 +168,29 @@ class EditTest : public QObject, public test::WindowFixture {
             QCOMPARE(prompt_.messages[0].text, std::string(row.message));
             QCOMPARE(QByteArray::fromStdString(text()), sampleBytes());
             QVERIFY(!program_->table.pbTableChanged && !e().undoAction()->isEnabled());
+            if (std::string(row.typed).find('\n') != std::string::npos) continue;
+            prompt_.messages.clear();
+            e().renameItem(); // renamed in place: the same answer, the old name shows again
+            w_->nodeItem(7)->setText(0, QString::fromUtf8(row.typed));
+            QCOMPARE(prompt_.messages.size(), std::size_t{1});
+            QCOMPARE(prompt_.messages[0].text, std::string(row.message));
+            QCOMPARE(w_->nodeItem(7)->text(0) + QString::fromStdString(text()),
+                     "Area" + QString::fromLatin1(sampleBytes()));
         }
+        clickNode(6); // a unit renamed in place to a name its category has already
+        QTableView* list = w_->detailsView();
+        w_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w_.get()));
+        list->setFocus();
+        list->setCurrentIndex(list->model()->index(2, 0));
+        e().renameItem();
+        QApplication::processEvents();
+        list->model()->setData(list->model()->index(2, 0), QStringLiteral("metre"));
+        QCOMPARE(prompt_.messages.back().text,
+                 std::string("The category 'Length' already has a unit named 'metre'. Choose "
+                             "another name."));
+        QCOMPARE(rowTexts()[2] + QString::fromStdString(text()),
+                 "inch" + QString::fromLatin1(sampleBytes()));
     }
 };
 
