@@ -190,7 +190,16 @@ void MainWindowEdit::selectListUnit() {
     if (view) p.sel.pnSelListIndex = static_cast<int16_t>(view->currentIndex().row());
 }
 
+void MainWindowEdit::followTreeHighlight() {
+    if (listActs_) return;
+    // The arrow keys move the tree's highlight without selecting: the
+    // command acts on the node the user sees highlighted.
+    const int node = w_.nodeIndexOf(w_.TreeView1->currentItem());
+    if (node >= 1 && node != w_.program().pnSelNodeIndex()) w_.selectNode(node);
+}
+
 void MainWindowEdit::deleteItem() {
+    followTreeHighlight();
     updateActions();
     if (!delete_->isEnabled()) return;
     if (listUnit() < 0) return deleteNode();
@@ -199,6 +208,7 @@ void MainWindowEdit::deleteItem() {
 }
 
 void MainWindowEdit::renameItem() {
+    followTreeHighlight();
     updateActions();
     if (!rename_->isEnabled()) return;
     if (listUnit() < 0) return w_.treeNodeClick(w_.program().pnSelNodeIndex(), true);
@@ -207,6 +217,7 @@ void MainWindowEdit::renameItem() {
 }
 
 void MainWindowEdit::itemProperties() {
+    followTreeHighlight();
     updateActions();
     if (!properties_->isEnabled()) return;
     if (listUnit() < 0) return categoryProperties(CategoryMode::Edit);
@@ -273,6 +284,7 @@ void MainWindowEdit::newGroup() {
 }
 
 void MainWindowEdit::newCategory() {
+    followTreeHighlight();
     const ConversionTable& t = w_.program().table;
     const int node = w_.program().pnSelNodeIndex();
     categoryProperties(isGroupNode(t, node) ? CategoryMode::Add : CategoryMode::Insert);

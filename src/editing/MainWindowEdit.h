@@ -75,6 +75,8 @@ class MainWindowEdit : public QObject {
     // (0 for none), which becomes the selected unit.
     int listUnit() const;
     void selectListUnit();
+    // When the tree is acted on, its highlighted node becomes the selected one.
+    void followTreeHighlight();
     void editCategoryClick(int i);
     void editGroupClick(int i);
     void editUnitClick(int i);

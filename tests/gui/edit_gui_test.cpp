@@ -125,7 +125,14 @@ class EditTest : public QObject, public test::WindowFixture {
     }
 
     void deleteKeyActsInTheListButNotInTheInputBox() {
-        clickNode(6); // Length
+        clickNode(6);                                  // Length
+        QTest::keyClick(w_->treeView(), Qt::Key_Down); // the highlight moves to Area
+        std::string asked;
+        e().confirmDeletion = [&](const std::string& q) { return asked = q, false; };
+        e().deleteItem();
+        QCOMPARE(asked, deleteQuestion(true, "Area"));
+        e().confirmDeletion = nullptr;
+        clickNode(6);
         const QStringList rows = rowTexts();
         QTableView* list = w_->detailsView();
         list->setFocus();
