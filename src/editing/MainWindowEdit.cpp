@@ -295,6 +295,7 @@ void MainWindowEdit::categoryProperties(CategoryMode mode) {
     if (p.settings.Modify == 0) return;
     const int node = p.pnSelNodeIndex();
     const int self = mode == CategoryMode::Edit ? categoryOfNode(p.table, node) : -1;
+    if (mode != CategoryMode::Edit && refusedAtOnce(categoryRefusal(p.table))) return;
     const CategoryForm shown = categoryFormFor(p.table, mode, self);
     const std::optional<CategoryForm> form =
         categoryDialog ? categoryDialog(mode, shown)
@@ -310,6 +311,12 @@ void MainWindowEdit::categoryProperties(CategoryMode mode) {
                            : p.table.pnCategoryCount + 1;
     w_.applyTableEdit(
         label, [&](ConversionTable& t) { return applyCategoryForm(t, mode, node, *form); }, column);
+}
+
+bool MainWindowEdit::refusedAtOnce(const std::optional<std::string>& why) {
+    // Told before the dialog opens, not after the user has filled it in.
+    if (why) w_.prompt_.message(*why, kDataTitle, MsgIcon::Exclamation, MsgButtons::OK);
+    return why.has_value();
 }
 
 bool MainWindowEdit::confirm(const std::string& question) {
@@ -393,6 +400,7 @@ void MainWindowEdit::newUnit() {
     if (p.settings.Modify == 0 || categoryOfNode(p.table, node) < 1 ||
         node == numberSystemNode(p.table))
         return;
+    if (refusedAtOnce(unitRefusal(p.table, categoryOfNode(p.table, node)))) return;
     stageUnit(true);
     if (unitPropertiesDialog)
         unitPropertiesDialog(1);

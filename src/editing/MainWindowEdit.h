@@ -81,6 +81,8 @@ class MainWindowEdit : public QObject {
     void editGroupClick(int i);
     void editUnitClick(int i);
     bool confirm(const std::string& question);
+    // Shows why an item cannot be added, if it cannot; true then.
+    bool refusedAtOnce(const std::optional<std::string>& why);
     void stageUnit(bool insert);
     // The " Unit Properties" or " Constant Properties" dialog for the staged
     // record; what it accepts is stored.

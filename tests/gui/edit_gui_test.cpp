@@ -157,6 +157,26 @@ class EditTest : public QObject, public test::WindowFixture {
         QCOMPARE(rowTexts(), rows);
     }
 
+    void atALimitNoDialogOpens() {
+        clickNode(7); // Area, one unit
+        const int area = program_->sel.pnSelGroupIndex;
+        for (int u = 1; u < kMaxUnitsPerCategory; ++u)
+            pInsertListItem(program_->table, {}, area, u);
+        program_->table.pnCategoryCount = kMaxCategories;
+        bool opened = false;
+        e().unitPropertiesDialog = [&](int) { opened = true; };
+        e().categoryDialog = [&](CategoryMode, const CategoryForm&) {
+            opened = true;
+            return std::nullopt;
+        };
+        e().newUnit();
+        e().newCategory();
+        QVERIFY(!opened);
+        QCOMPARE(prompt_.messages.size(), std::size_t{2});
+        QCOMPARE(prompt_.messages[0].text, *unitRefusal(program_->table, area));
+        QCOMPARE(prompt_.messages[1].text, *categoryRefusal(program_->table));
+    }
+
     void badCategoryNamesChangeNothing() {
         const struct {
             const char* typed;
