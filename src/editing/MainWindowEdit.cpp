@@ -128,7 +128,7 @@ void MainWindowEdit::buildEditMenu() {
     menu->insertSeparator(first);
     newGroup_ = add("New &Group", &MainWindowEdit::newGroup);
     newCategory_ = add("New Ca&tegory...", &MainWindowEdit::newCategory);
-    newUnit_ = add("New &Unit...", &MainWindowEdit::newUnit);
+    newUnit_ = add("New &Unit...", &MainWindowEdit::newUnitAfterCurrentRow);
     menu->insertSeparator(first);
     buildItemCommands(first);
     menu->insertSeparator(first);
@@ -173,7 +173,10 @@ void MainWindowEdit::focusChanged(QWidget* now) {
 }
 
 int MainWindowEdit::listUnit() const {
-    if (!listActs_) return -1;
+    return listActs_ ? currentRowUnit() : -1;
+}
+
+int MainWindowEdit::currentRowUnit() const {
     const Program& p = w_.program();
     const auto* view = qobject_cast<const QAbstractItemView*>(w_.ListView1->currentWidget());
     const QModelIndex current = view ? view->currentIndex() : QModelIndex();
@@ -406,6 +409,16 @@ void MainWindowEdit::newUnit() {
         unitPropertiesDialog(1);
     else
         insertStagedUnit();
+}
+
+void MainWindowEdit::newUnitAfterCurrentRow() {
+    // Not after the unit clicked last: it may be one of another category.
+    Program& p = w_.program();
+    const int c = categoryOfNode(p.table, p.pnSelNodeIndex());
+    if (c < 0 || c > kMaxSlot) return;
+    const int u = currentRowUnit();
+    p.sel.pnSelUnitIndex = static_cast<int16_t>(u > 0 ? u : p.table.pnUnitCount[c]);
+    newUnit();
 }
 
 void MainWindowEdit::insertStagedUnit() {

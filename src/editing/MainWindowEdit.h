@@ -74,6 +74,10 @@ class MainWindowEdit : public QObject {
     // -1 when the tree is acted on; else the unit of the list's current row
     // (0 for none), which becomes the selected unit.
     int listUnit() const;
+    // The unit of the list's current row; 0 when no row is current.
+    int currentRowUnit() const;
+    // The Edit menu's New Unit: after the list's current row, or at the end.
+    void newUnitAfterCurrentRow();
     void selectListUnit();
     // When the tree is acted on, its highlighted node becomes the selected one.
     void followTreeHighlight();

@@ -177,6 +177,15 @@ class EditTest : public QObject, public test::WindowFixture {
         QCOMPARE(prompt_.messages[1].text, *categoryRefusal(program_->table));
     }
 
+    void newUnitGoesAfterTheCurrentRowOrAtTheEnd() {
+        clickNode(7);
+        clickRow(0, Qt::LeftButton); // a unit of Area
+        clickNode(6);                // Length, no row current
+        e().unitPropertiesDialog = nullptr;
+        e().newUnitAction()->trigger();
+        QCOMPARE(rowTexts().last(), QStringLiteral("New unit (Rename it!)"));
+    }
+
     void badCategoryNamesChangeNothing() {
         const struct {
             const char* typed;
