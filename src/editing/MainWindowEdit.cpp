@@ -290,6 +290,7 @@ void MainWindowEdit::newCategory() {
     followTreeHighlight();
     const ConversionTable& t = w_.program().table;
     const int node = w_.program().pnSelNodeIndex();
+    if (!isGroupNode(t, node) && !isOrdinaryCategoryNode(t, node)) return; // the root highlighted
     categoryProperties(isGroupNode(t, node) ? CategoryMode::Add : CategoryMode::Insert);
 }
 

@@ -132,6 +132,13 @@ class EditTest : public QObject, public test::WindowFixture {
         e().deleteItem();
         QCOMPARE(asked, deleteQuestion(true, "Area"));
         e().confirmDeletion = nullptr;
+        QTest::keyClick(w_->treeView(), Qt::Key_Home); // the root: no category goes there
+        e().categoryDialog = [&](CategoryMode, const CategoryForm&) {
+            asked = "category dialog";
+            return std::nullopt;
+        };
+        e().newCategory();
+        QCOMPARE(asked, deleteQuestion(true, "Area"));
         clickNode(6);
         const QStringList rows = rowTexts();
         QTableView* list = w_->detailsView();
