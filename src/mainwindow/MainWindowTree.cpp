@@ -42,6 +42,7 @@ void MainWindow::pUpdateTreeView() {
         building_ = true;
         TreeView1->clear();
         nodeItems_.clear();
+        treeClicks_.forget(); // the node clicked last may now be another one
         progress_.set("PUTV02");
         treeNodes_ = buildTreeNodes(p.table, p.settings.psRootNodeText);
         nodeItems_.assign(treeNodes_.size(), nullptr);

@@ -193,6 +193,19 @@ class EditTest : public QObject, public test::WindowFixture {
         QCOMPARE(rowTexts().last(), QStringLiteral("New unit (Rename it!)"));
     }
 
+    void aRebuiltTreeForgetsTheNodeClickedLast() {
+        clickNode(6); // Length
+        answerDelete(true);
+        e().deleteItem();
+        e().undoAction()->trigger();
+        clickNode(6);
+        e().redoAction()->trigger(); // Area is node 6 now, and selected
+        clickNode(6);                // a first click on it renames nothing
+        QApplication::processEvents();
+        const QLineEdit* editor = w_->treeView()->findChild<QLineEdit*>();
+        QVERIFY(!editor || !editor->isVisible());
+    }
+
     void badCategoryNamesChangeNothing() {
         const struct {
             const char* typed;
