@@ -122,10 +122,13 @@ void frmMemo::followSelection() {
     if (!commit()) return;
     const Program& p = w_.program();
     const ConversionTable& t = p.table;
+    // Modify switched off while the window shows makes it read only at once:
+    // nothing typed afterwards could be stored.
     const bool same = p.sel.pnSelGroupIndex == category_ && p.sel.pnSelUnitIndex == unit_ &&
                       memoUnitExists(t, category_, unit_) &&
                       t.unit(category_, unit_).Memo == shown_ &&
-                      windowTitle().toStdString() == memoCaption(t, category_, unit_);
+                      windowTitle().toStdString() == memoCaption(t, category_, unit_) &&
+                      txtMemo->isReadOnly() == (p.settings.Modify == 0);
     if (!same) load();
 }
 

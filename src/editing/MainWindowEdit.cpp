@@ -128,7 +128,7 @@ void MainWindowEdit::buildEditMenu() {
     menu->insertSeparator(first);
     newGroup_ = add("New &Group", &MainWindowEdit::newGroup);
     newCategory_ = add("New Ca&tegory...", &MainWindowEdit::newCategory);
-    newUnit_ = add("New &Unit...", &MainWindowEdit::newUnit);
+    newUnit_ = add("New &Unit...", &MainWindowEdit::newUnitAfterCurrentRow);
     menu->insertSeparator(first);
     buildItemCommands(first);
     menu->insertSeparator(first);
@@ -173,7 +173,10 @@ void MainWindowEdit::focusChanged(QWidget* now) {
 }
 
 int MainWindowEdit::listUnit() const {
-    if (!listActs_) return -1;
+    return listActs_ ? currentRowUnit() : -1;
+}
+
+int MainWindowEdit::currentRowUnit() const {
     const Program& p = w_.program();
     const auto* view = qobject_cast<const QAbstractItemView*>(w_.ListView1->currentWidget());
     const QModelIndex current = view ? view->currentIndex() : QModelIndex();
@@ -190,7 +193,16 @@ void MainWindowEdit::selectListUnit() {
     if (view) p.sel.pnSelListIndex = static_cast<int16_t>(view->currentIndex().row());
 }
 
+void MainWindowEdit::followTreeHighlight() {
+    if (listActs_) return;
+    // The arrow keys move the tree's highlight without selecting: the
+    // command acts on the node the user sees highlighted.
+    const int node = w_.nodeIndexOf(w_.TreeView1->currentItem());
+    if (node >= 1 && node != w_.program().pnSelNodeIndex()) w_.selectNode(node);
+}
+
 void MainWindowEdit::deleteItem() {
+    followTreeHighlight();
     updateActions();
     if (!delete_->isEnabled()) return;
     if (listUnit() < 0) return deleteNode();
@@ -199,6 +211,7 @@ void MainWindowEdit::deleteItem() {
 }
 
 void MainWindowEdit::renameItem() {
+    followTreeHighlight();
     updateActions();
     if (!rename_->isEnabled()) return;
     if (listUnit() < 0) return w_.treeNodeClick(w_.program().pnSelNodeIndex(), true);
@@ -207,6 +220,7 @@ void MainWindowEdit::renameItem() {
 }
 
 void MainWindowEdit::itemProperties() {
+    followTreeHighlight();
     updateActions();
     if (!properties_->isEnabled()) return;
     if (listUnit() < 0) return categoryProperties(CategoryMode::Edit);
@@ -273,8 +287,10 @@ void MainWindowEdit::newGroup() {
 }
 
 void MainWindowEdit::newCategory() {
+    followTreeHighlight();
     const ConversionTable& t = w_.program().table;
     const int node = w_.program().pnSelNodeIndex();
+    if (!isGroupNode(t, node) && !isOrdinaryCategoryNode(t, node)) return; // the root highlighted
     categoryProperties(isGroupNode(t, node) ? CategoryMode::Add : CategoryMode::Insert);
 }
 
@@ -283,6 +299,7 @@ void MainWindowEdit::categoryProperties(CategoryMode mode) {
     if (p.settings.Modify == 0) return;
     const int node = p.pnSelNodeIndex();
     const int self = mode == CategoryMode::Edit ? categoryOfNode(p.table, node) : -1;
+    if (mode != CategoryMode::Edit && refusedAtOnce(categoryRefusal(p.table))) return;
     const CategoryForm shown = categoryFormFor(p.table, mode, self);
     const std::optional<CategoryForm> form =
         categoryDialog ? categoryDialog(mode, shown)
@@ -298,6 +315,12 @@ void MainWindowEdit::categoryProperties(CategoryMode mode) {
                            : p.table.pnCategoryCount + 1;
     w_.applyTableEdit(
         label, [&](ConversionTable& t) { return applyCategoryForm(t, mode, node, *form); }, column);
+}
+
+bool MainWindowEdit::refusedAtOnce(const std::optional<std::string>& why) {
+    // Told before the dialog opens, not after the user has filled it in.
+    if (why) w_.prompt_.message(*why, kDataTitle, MsgIcon::Exclamation, MsgButtons::OK);
+    return why.has_value();
 }
 
 bool MainWindowEdit::confirm(const std::string& question) {
@@ -381,11 +404,22 @@ void MainWindowEdit::newUnit() {
     if (p.settings.Modify == 0 || categoryOfNode(p.table, node) < 1 ||
         node == numberSystemNode(p.table))
         return;
+    if (refusedAtOnce(unitRefusal(p.table, categoryOfNode(p.table, node)))) return;
     stageUnit(true);
     if (unitPropertiesDialog)
         unitPropertiesDialog(1);
     else
         insertStagedUnit();
+}
+
+void MainWindowEdit::newUnitAfterCurrentRow() {
+    // Not after the unit clicked last: it may be one of another category.
+    Program& p = w_.program();
+    const int c = categoryOfNode(p.table, p.pnSelNodeIndex());
+    if (c < 0 || c > kMaxSlot) return;
+    const int u = currentRowUnit();
+    p.sel.pnSelUnitIndex = static_cast<int16_t>(u > 0 ? u : p.table.pnUnitCount[c]);
+    newUnit();
 }
 
 void MainWindowEdit::insertStagedUnit() {

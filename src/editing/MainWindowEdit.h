@@ -74,11 +74,19 @@ class MainWindowEdit : public QObject {
     // -1 when the tree is acted on; else the unit of the list's current row
     // (0 for none), which becomes the selected unit.
     int listUnit() const;
+    // The unit of the list's current row; 0 when no row is current.
+    int currentRowUnit() const;
+    // The Edit menu's New Unit: after the list's current row, or at the end.
+    void newUnitAfterCurrentRow();
     void selectListUnit();
+    // When the tree is acted on, its highlighted node becomes the selected one.
+    void followTreeHighlight();
     void editCategoryClick(int i);
     void editGroupClick(int i);
     void editUnitClick(int i);
     bool confirm(const std::string& question);
+    // Shows why an item cannot be added, if it cannot; true then.
+    bool refusedAtOnce(const std::optional<std::string>& why);
     void stageUnit(bool insert);
     // The " Unit Properties" or " Constant Properties" dialog for the staged
     // record; what it accepts is stored.

@@ -17,13 +17,39 @@ CategoryForm categoryFormFor(const ConversionTable& t, CategoryMode mode, int ca
     return {t.psCategoryName[category], categoryIconOption(t.pnCategoryIcon[category])};
 }
 
-std::optional<std::string> categoryNameProblem(const ConversionTable& t, const std::string& name,
-                                               int self) {
-    const std::string trimmed = trimSpaces(name);
-    if (trimmed.empty()) return "Enter a name for the category.";
+namespace {
+
+// Why a trimmed name cannot stand in one field of a data file line.
+std::optional<std::string> lineNameProblem(const std::string& trimmed, const char* what) {
+    if (trimmed.empty()) return std::string("Enter a name for the ") + what + ".";
     if (trimmed.find(';') != std::string::npos)
         return "A name cannot contain \";\": the data file separates its fields with it.";
     if (trimmed.find_first_of("\r\n") != std::string::npos) return "A name must stay on one line.";
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<std::string> groupNameProblem(const std::string& name) {
+    return lineNameProblem(trimSpaces(name), "group");
+}
+
+std::optional<std::string> unitNameProblem(const ConversionTable& t, int category, int unit,
+                                           const std::string& name) {
+    const std::string trimmed = trimSpaces(name);
+    if (auto why = lineNameProblem(trimmed, "unit")) return why;
+    if (category < 0 || category > kMaxSlot) return std::nullopt;
+    for (int u = 1; u <= t.pnUnitCount[category] && u <= t.unitDim(); ++u)
+        if (u != unit && t.unit(category, u).Name == trimmed)
+            return "The category '" + t.psCategoryName[category] + "' already has a unit named '" +
+                   trimmed + "'. Choose another name.";
+    return std::nullopt;
+}
+
+std::optional<std::string> categoryNameProblem(const ConversionTable& t, const std::string& name,
+                                               int self) {
+    const std::string trimmed = trimSpaces(name);
+    if (auto why = lineNameProblem(trimmed, "category")) return why;
     for (int c = 1; c <= t.pnCategoryCount && c <= kMaxSlot; ++c)
         if (c != self && t.psCategoryName[c] == trimmed)
             return "There is already a category named '" + trimmed +

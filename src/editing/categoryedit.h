@@ -35,6 +35,12 @@ CategoryForm categoryFormFor(const ConversionTable& t, CategoryMode mode, int ca
 std::optional<std::string> categoryNameProblem(const ConversionTable& t, const std::string& name,
                                                int self);
 
+// The same for a name typed in place: for a group node, and for unit `unit`
+// of the category (a name another unit of it bears would choose that one).
+std::optional<std::string> groupNameProblem(const std::string& name);
+std::optional<std::string> unitNameProblem(const ConversionTable& t, int category, int unit,
+                                           const std::string& name);
+
 // OK of the category dialog: edits the category at selNode, inserts a new one
 // after it, or adds one to the group at selNode. Refuses a bad name.
 EditResult applyCategoryForm(ConversionTable& t, CategoryMode mode, int selNode,

@@ -2,6 +2,8 @@
 // and renaming units in place.
 #include "mainwindow/MainWindow.h"
 
+#include "editing/categoryedit.h"
+
 #include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -186,18 +188,30 @@ void MainWindow::listItemChanged(QStandardItem* item) {
     const std::string text = item->text().toStdString();
     const int16_t c = editUnitCategory_;
     const int16_t u = editUnit_;
-    applyTableEdit(
+    std::string before;
+    const EditResult done = applyTableEdit(
         "Rename Unit",
         [&](ConversionTable& t) {
             EditResult r;
             r.refreshViews = false; // the row shows the new name already
-            if (c >= 0 && c <= kMaxSlot && u >= 1 && u <= t.unitDim() && t.unit(c, u).Name == text)
-                return r;
+            if (c >= 0 && c <= kMaxSlot && u >= 1 && u <= t.unitDim()) {
+                before = t.unit(c, u).Name;
+                if (before == text) return r;
+                // A name another unit bears would choose that one instead.
+                if (auto why = unitNameProblem(t, c, u, text)) {
+                    r.message = *why;
+                    return r;
+                }
+            }
             renameUnit(program_, c, u, text);
             r.done = true;
             return r;
         },
         c);
+    if (!done.done && !done.message.empty()) {
+        item->setText(QString::fromStdString(before));
+        return;
+    }
     pClearConversion();
 }
 

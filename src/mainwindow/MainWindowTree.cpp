@@ -1,6 +1,8 @@
 // The category tree: building it, selecting nodes, arranging and renaming.
 #include "mainwindow/MainWindow.h"
 
+#include "editing/categoryedit.h"
+
 #include <QApplication>
 #include <QHash>
 #include <QKeyEvent>
@@ -40,6 +42,7 @@ void MainWindow::pUpdateTreeView() {
         building_ = true;
         TreeView1->clear();
         nodeItems_.clear();
+        treeClicks_.forget(); // the node clicked last may now be another one
         progress_.set("PUTV02");
         treeNodes_ = buildTreeNodes(p.table, p.settings.psRootNodeText);
         nodeItems_.assign(treeNodes_.size(), nullptr);
@@ -192,20 +195,27 @@ void MainWindow::treeItemChanged(QTreeWidgetItem* item, int column) {
     const std::string text = item->text(0).toStdString();
     const bool group = isGroupNode(program_.table, node);
     std::optional<std::string> caption;
-    applyTableEdit(
+    std::string before;
+    const EditResult done = applyTableEdit(
         group ? "Rename Group" : "Rename Category",
         [&](ConversionTable& t) {
             EditResult r;
             r.refreshViews = false; // the item shows the new name already
             const int c = editCategory_;
-            const bool same = group ? t.psCatGroupName[node - 1] == text
-                                    : c >= 0 && c <= kMaxSlot && t.psCategoryName[c] == text;
-            if (same) return r;
+            if (!group && (c < 0 || c > kMaxSlot)) return r;
+            before = group ? t.psCatGroupName[node - 1] : t.psCategoryName[c];
+            if (before == text) return r;
+            // A name another category bears would select that one instead.
+            if (auto why = group ? groupNameProblem(text) : categoryNameProblem(t, text, c)) {
+                r.message = *why;
+                return r;
+            }
             caption = renameTreeNode(program_, node, editCategory_, text);
             r.done = true;
             return r;
         },
         kNoUnits);
+    if (!done.done && !done.message.empty()) item->setText(0, QString::fromStdString(before));
     if (caption) setWindowTitle(QString::fromStdString(*caption));
 }
 

@@ -135,6 +135,10 @@ class DragMemoTest : public QObject, public test::WindowFixture {
         QCOMPARE(std::lround(program_->settings.MemoWidth / program_->twipsPerPixelX), 333L);
         QVERIFY(w_->undoTableEdit());
         QCOMPARE(program_->table.unit(3, 2).Memo, std::string("international foot"));
+        w_->commands()->hooks.showMemo();
+        program_->settings.Modify = 0; // switched off while the window shows
+        memo->followSelection();
+        QVERIFY(memo->memoBox()->isReadOnly());
     }
 };
 

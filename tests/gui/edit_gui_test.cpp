@@ -125,7 +125,21 @@ class EditTest : public QObject, public test::WindowFixture {
     }
 
     void deleteKeyActsInTheListButNotInTheInputBox() {
-        clickNode(6); // Length
+        clickNode(6);                                  // Length
+        QTest::keyClick(w_->treeView(), Qt::Key_Down); // the highlight moves to Area
+        std::string asked;
+        e().confirmDeletion = [&](const std::string& q) { return asked = q, false; };
+        e().deleteItem();
+        QCOMPARE(asked, deleteQuestion(true, "Area"));
+        e().confirmDeletion = nullptr;
+        QTest::keyClick(w_->treeView(), Qt::Key_Home); // the root: no category goes there
+        e().categoryDialog = [&](CategoryMode, const CategoryForm&) {
+            asked = "category dialog";
+            return std::nullopt;
+        };
+        e().newCategory();
+        QCOMPARE(asked, deleteQuestion(true, "Area"));
+        clickNode(6);
         const QStringList rows = rowTexts();
         QTableView* list = w_->detailsView();
         list->setFocus();
@@ -150,6 +164,48 @@ class EditTest : public QObject, public test::WindowFixture {
         QCOMPARE(rowTexts(), rows);
     }
 
+    void atALimitNoDialogOpens() {
+        clickNode(7); // Area, one unit
+        const int area = program_->sel.pnSelGroupIndex;
+        for (int u = 1; u < kMaxUnitsPerCategory; ++u)
+            pInsertListItem(program_->table, {}, area, u);
+        program_->table.pnCategoryCount = kMaxCategories;
+        bool opened = false;
+        e().unitPropertiesDialog = [&](int) { opened = true; };
+        e().categoryDialog = [&](CategoryMode, const CategoryForm&) {
+            opened = true;
+            return std::nullopt;
+        };
+        e().newUnit();
+        e().newCategory();
+        QVERIFY(!opened);
+        QCOMPARE(prompt_.messages.size(), std::size_t{2});
+        QCOMPARE(prompt_.messages[0].text, *unitRefusal(program_->table, area));
+        QCOMPARE(prompt_.messages[1].text, *categoryRefusal(program_->table));
+    }
+
+    void newUnitGoesAfterTheCurrentRowOrAtTheEnd() {
+        clickNode(7);
+        clickRow(0, Qt::LeftButton); // a unit of Area
+        clickNode(6);                // Length, no row current
+        e().unitPropertiesDialog = nullptr;
+        e().newUnitAction()->trigger();
+        QCOMPARE(rowTexts().last(), QStringLiteral("New unit (Rename it!)"));
+    }
+
+    void aRebuiltTreeForgetsTheNodeClickedLast() {
+        clickNode(6); // Length
+        answerDelete(true);
+        e().deleteItem();
+        e().undoAction()->trigger();
+        clickNode(6);
+        e().redoAction()->trigger(); // Area is node 6 now, and selected
+        clickNode(6);                // a first click on it renames nothing
+        QApplication::processEvents();
+        const QLineEdit* editor = w_->treeView()->findChild<QLineEdit*>();
+        QVERIFY(!editor || !editor->isVisible());
+    }
+
     void badCategoryNamesChangeNothing() {
         const struct {
             const char* typed;
@@ -168,7 +224,29 @@ class EditTest : public QObject, public test::WindowFixture {
             QCOMPARE(prompt_.messages[0].text, std::string(row.message));
             QCOMPARE(QByteArray::fromStdString(text()), sampleBytes());
             QVERIFY(!program_->table.pbTableChanged && !e().undoAction()->isEnabled());
+            if (std::string(row.typed).find('\n') != std::string::npos) continue;
+            prompt_.messages.clear();
+            e().renameItem(); // renamed in place: the same answer, the old name shows again
+            w_->nodeItem(7)->setText(0, QString::fromUtf8(row.typed));
+            QCOMPARE(prompt_.messages.size(), std::size_t{1});
+            QCOMPARE(prompt_.messages[0].text, std::string(row.message));
+            QCOMPARE(w_->nodeItem(7)->text(0) + QString::fromStdString(text()),
+                     "Area" + QString::fromLatin1(sampleBytes()));
         }
+        clickNode(6); // a unit renamed in place to a name its category has already
+        QTableView* list = w_->detailsView();
+        w_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w_.get()));
+        list->setFocus();
+        list->setCurrentIndex(list->model()->index(2, 0));
+        e().renameItem();
+        QApplication::processEvents();
+        list->model()->setData(list->model()->index(2, 0), QStringLiteral("metre"));
+        QCOMPARE(prompt_.messages.back().text,
+                 std::string("The category 'Length' already has a unit named 'metre'. Choose "
+                             "another name."));
+        QCOMPARE(rowTexts()[2] + QString::fromStdString(text()),
+                 "inch" + QString::fromLatin1(sampleBytes()));
     }
 };
 
