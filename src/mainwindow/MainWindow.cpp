@@ -38,9 +38,12 @@ MainWindow::MainWindow(Program& program, UserPrompt& prompt, SettingsStore& stor
 }
 
 MainWindow::~MainWindow() {
-    // The commands refer back to this window: they go while it is whole.
+    // The commands and the drag helper (a filter on the views) refer back to
+    // this window: they go while it is whole.
     delete commands_;
     commands_ = nullptr;
+    delete drag_;
+    drag_ = nullptr;
 }
 
 void MainWindow::buildWidgets() {
