@@ -49,18 +49,17 @@ EditResult MainWindow::applyTableEdit(const std::string& label, const TableEdit&
 }
 
 bool MainWindow::undoTableEdit() {
-    mPreserveTreeNodeStatus();
-    const std::string tree = treeSignature(program_.table);
-    if (!program_.editHistory.undo(program_.table)) return false;
-    refreshAfterEdit(0, 0, treeSignature(program_.table) != tree);
-    if (edit_) edit_->updateActions();
-    return true;
+    return stepTableEdits(&EditHistory::undo);
 }
 
 bool MainWindow::redoTableEdit() {
+    return stepTableEdits(&EditHistory::redo);
+}
+
+bool MainWindow::stepTableEdits(bool (EditHistory::*step)(ConversionTable&)) {
     mPreserveTreeNodeStatus();
     const std::string tree = treeSignature(program_.table);
-    if (!program_.editHistory.redo(program_.table)) return false;
+    if (!(program_.editHistory.*step)(program_.table)) return false;
     refreshAfterEdit(0, 0, treeSignature(program_.table) != tree);
     if (edit_) edit_->updateActions();
     return true;

@@ -223,6 +223,8 @@ class MainWindow : public QMainWindow {
     // Menus (MainWindowMenus.cpp).
     void buildMenus();
     void refreshAfterEdit(int node, int unit, bool treeChanged);
+    // One step back or forward (EditHistory::undo or ::redo) with the views refreshed.
+    bool stepTableEdits(bool (EditHistory::*step)(ConversionTable&));
     friend class MainWindowCommands;
     friend class MainWindowEdit;
     MainWindowEdit* edit_ = nullptr;
