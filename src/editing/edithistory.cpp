@@ -141,32 +141,27 @@ void EditHistory::swapInto(ConversionTable& t, Step& s) {
 }
 
 bool EditHistory::undo(ConversionTable& t) {
-    if (undo_.empty()) return false;
-    sync(t);
-    Step s = std::move(undo_.back());
-    undo_.pop_back();
-    swapInto(t, s);
-    bytes_ -= s.bytes;
-    s.bytes = stepBytes(s);
-    bytes_ += s.bytes;
-    std::swap(s.state, current_);
-    t.pbTableChanged = current_ != saved_;
-    redo_.push_back(std::move(s));
-    return true;
+    return step(undo_, redo_, t);
 }
 
 bool EditHistory::redo(ConversionTable& t) {
-    if (redo_.empty()) return false;
+    return step(redo_, undo_, t);
+}
+
+// Takes the newest step of one list into the table; what it replaced becomes
+// the newest step of the other list.
+bool EditHistory::step(std::deque<Step>& from, std::deque<Step>& to, ConversionTable& t) {
+    if (from.empty()) return false;
     sync(t);
-    Step s = std::move(redo_.back());
-    redo_.pop_back();
+    Step s = std::move(from.back());
+    from.pop_back();
     swapInto(t, s);
     bytes_ -= s.bytes;
     s.bytes = stepBytes(s);
     bytes_ += s.bytes;
     std::swap(s.state, current_);
     t.pbTableChanged = current_ != saved_;
-    undo_.push_back(std::move(s));
+    to.push_back(std::move(s));
     return true;
 }
 

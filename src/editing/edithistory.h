@@ -74,9 +74,10 @@ class EditHistory {
     static std::size_t stepBytes(const Step& s);
     void trim();
     void sync(const ConversionTable& t);
+    bool step(std::deque<Step>& from, std::deque<Step>& to, ConversionTable& t);
 
     std::deque<Step> undo_;
-    std::vector<Step> redo_;
+    std::deque<Step> redo_;
     std::size_t maxSteps_;
     std::size_t maxBytes_;
     std::size_t bytes_ = 0;
