@@ -2,19 +2,12 @@
 // 99 categories of 96 units; 100 categories once one is added), followed by
 // its undo: the item operation with the undo step alone, and through the
 // real main window (offscreen) with the tree and the list rebuilt.
-#include "core/recordingprompt.h"
+#include "benchwindow.h"
 #include "editing/edithistory.h"
 #include "editing/itemops.h"
-#include "mainwindow/MainWindow.h"
-#include "platform/qtsettingsstore.h"
 #include "table/tablereader.h"
 
 #include <QApplication>
-#include <QFile>
-#include <QSettings>
-#include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QTest>
 
 #include <benchmark/benchmark.h>
 
@@ -103,29 +96,9 @@ void BM_CoreEditAndUndo(benchmark::State& state) {
 }
 BENCHMARK(BM_CoreEditAndUndo)->DenseRange(0, 8)->Unit(benchmark::kMillisecond);
 
-// The window with its program state, in a temporary folder of its own.
-struct Session {
-    QTemporaryDir dir;
-    Program program;
-    RecordingPrompt prompt;
-    std::unique_ptr<QtSettingsStore> store;
-    std::unique_ptr<MainWindow> window;
-    bool exposed = false;
-
-    Session() {
-        QStandardPaths::setTestModeEnabled(true);
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
-        const QString table = dir.filePath(QStringLiteral("largest.dat"));
-        QFile f(table);
-        if (f.open(QIODevice::WriteOnly)) f.write(QByteArray::fromStdString(largestTableText()));
-        f.close();
-        store = std::make_unique<QtSettingsStore>(QSettings::IniFormat);
-        store->save(kSettingsApp, "File", "SaveFilePath", table.toStdString());
-        store->save(kSettingsApp, "Extra", "ShowCheckLocale", "0");
-        store->flush();
-        program.programFolder = dir.path().toStdString() + "/";
-        window = std::make_unique<MainWindow>(program, prompt, *store);
-        exposed = QTest::qWaitForWindowExposed(window.get());
+// The window on the largest table.
+struct Session : BenchWindow {
+    Session() : BenchWindow(QByteArray::fromStdString(largestTableText())) {
         window->selectNode(kFirstCategoryNode + 47); // Category 50: 96 rows in the list
     }
 };

@@ -1,18 +1,13 @@
 // From a keystroke in the convert-from box to the new text in the convert-into
 // box, on the real main window (offscreen): the shipped table, Length, Metre
 // into Kilometre, one digit typed and taken back again and again.
-#include "core/recordingprompt.h"
-#include "mainwindow/MainWindow.h"
-#include "platform/qtsettingsstore.h"
+#include "benchwindow.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QLineEdit>
-#include <QSettings>
 #include <QStandardItemModel>
-#include <QStandardPaths>
 #include <QTableView>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -25,27 +20,14 @@ using namespace qm;
 
 namespace {
 
-// The window with its program state, in a temporary folder of its own.
-struct Session {
-    QTemporaryDir dir;
-    Program program;
-    RecordingPrompt prompt;
-    std::unique_ptr<QtSettingsStore> store;
-    std::unique_ptr<MainWindow> window;
-    bool exposed = false;
+QByteArray shippedTable() {
+    QFile f(QStringLiteral(QM_SHIPPED_DATA_DIR "/default.dat"));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
 
-    Session() {
-        QStandardPaths::setTestModeEnabled(true);
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
-        const QString table = dir.filePath(QStringLiteral("default.dat"));
-        QFile::copy(QStringLiteral(QM_SHIPPED_DATA_DIR "/default.dat"), table);
-        store = std::make_unique<QtSettingsStore>(QSettings::IniFormat);
-        store->save(kSettingsApp, "File", "SaveFilePath", table.toStdString());
-        store->save(kSettingsApp, "Extra", "ShowCheckLocale", "0");
-        store->flush();
-        program.programFolder = dir.path().toStdString() + "/";
-        window = std::make_unique<MainWindow>(program, prompt, *store);
-        exposed = QTest::qWaitForWindowExposed(window.get());
+// The window on the shipped table, Metre into Kilometre chosen in Length.
+struct Session : BenchWindow {
+    Session() : BenchWindow(shippedTable()) {
         const auto found = window->treeView()->findItems(QStringLiteral("Length"),
                                                          Qt::MatchExactly | Qt::MatchRecursive);
         if (!found.isEmpty()) window->selectNode(window->nodeIndexOf(found.first()));
