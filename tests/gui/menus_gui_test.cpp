@@ -10,13 +10,10 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
-#include <QListView>
 #include <QMenu>
 #include <QMenuBar>
-#include <QStackedWidget>
 #include <QTimer>
 #include <QToolBar>
-#include <QToolButton>
 
 #include <deque>
 
@@ -30,10 +27,11 @@ class MenusTest : public QObject, public test::WindowFixture {
     std::deque<std::optional<std::string>> dialogAnswers_;
 
     MainWindowCommands& c() const { return *w_->commands(); }
-    static QString ticks(std::initializer_list<const QAction*> actions) {
+    static QString ticks(std::initializer_list<const QAction*> actions,
+                         bool (QAction::*state)() const = &QAction::isChecked) {
         QString out;
         for (const QAction* a : actions)
-            out += a->isChecked() ? '1' : '0';
+            out += (a->*state)() ? '1' : '0';
         return out;
     }
 
@@ -79,11 +77,6 @@ class MenusTest : public QObject, public test::WindowFixture {
     }
 
     void itemsAndButtonsReachTheirCommands() {
-        // Degrees until radians are chosen.
-        QCOMPARE(ticks({m().mnuViewArray[1], m().mnuLogArray[0], m().mnuTrigArray[0]}), "111");
-        c().hooks.print = nullptr;
-        c().refresh();
-        QVERIFY(!m().mnuFileArray[4]->isEnabled()); // no print command: unavailable
         int prints = 0;
         c().hooks.print = [&] { ++prints; };
         c().refresh();
@@ -91,8 +84,6 @@ class MenusTest : public QObject, public test::WindowFixture {
         m().mnuFileArray[4]->trigger();
         QCOMPARE(prints, 2);
         m().mnuViewArray[0]->trigger(); // List
-        QCOMPARE(qobject_cast<QStackedWidget*>(w_->detailsView()->parentWidget())->currentWidget(),
-                 static_cast<QWidget*>(w_->listModeView()));
         QCOMPARE(ticks({button("List"), m().mnuViewArray[1]}), "10");
         button("Details")->trigger();
         button("Details")->trigger(); // pressing the pressed button keeps it pressed
@@ -110,28 +101,20 @@ class MenusTest : public QObject, public test::WindowFixture {
     }
 
     void refreshTickFollowsTheWindow() {
-        w_->nodeItem(2)->setExpanded(false);      // all groups collapsed
-        QVERIFY(button("SortTree")->isEnabled()); // not before the tick
-        QTRY_VERIFY_WITH_TIMEOUT(!m().mnuViewArrangeArray[0]->isEnabled(), 300);
-        w_->selectNode(3); // a group: an empty list
-        QTRY_VERIFY_WITH_TIMEOUT(!button("List")->isEnabled(), 300);
-        QVERIFY(!m().mnuViewArrangeArray[1]->isEnabled() && !m().mnuFileArray[1]->isEnabled());
+        w_->nodeItem(2)->setExpanded(false); // all groups collapsed
+        w_->selectNode(3);                   // a group: an empty list
         program_->table.pbTableChanged = true;
-        QTRY_VERIFY_WITH_TIMEOUT(m().mnuFileArray[1]->isEnabled(), 300);
         QGuiApplication::clipboard()->setText(QStringLiteral("7"));
-        QTRY_VERIFY_WITH_TIMEOUT(button("Paste")->isEnabled(), 300);
-        QVERIFY(!button("PasteCalc")->isEnabled()); // no calculator: left as it is
         c().hooks.calculatorShown = [] { return true; };
-        QTRY_VERIFY_WITH_TIMEOUT(button("PasteCalc")->isEnabled(), 300);
+        QTRY_COMPARE_WITH_TIMEOUT(ticks({m().mnuViewArrangeArray[0], button("List"),
+                                         m().mnuFileArray[1], button("Paste"), button("PasteCalc")},
+                                        &QAction::isEnabled),
+                                  QStringLiteral("00111"), 300);
         button("Paste")->trigger();
         QCOMPARE(w_->inputBox()->text(), QStringLiteral("7"));
     }
 
-    void copyItemsFollowTheOutputAndTheRowPress() {
-        w_->outputBox()->setText(QStringLiteral("3.5"));
-        QVERIFY(m().mnuEditCopy->actions()[0]->isEnabled() && button("Copy")->isEnabled());
-        w_->outputBox()->setText(QStringLiteral("   "));
-        QVERIFY(!m().mnuEditCopy->actions()[0]->isEnabled() && !button("Copy")->isEnabled());
+    void copyUnitItemFollowsTheRowPress() {
         clickRow(2, Qt::LeftButton);
         QVERIFY(m().mnuEditCopy->actions()[2]->isEnabled());
         QTest::mouseClick(listViewport(), Qt::LeftButton, Qt::NoModifier, emptyListPoint());
@@ -141,7 +124,6 @@ class MenusTest : public QObject, public test::WindowFixture {
     void historyItemsShowTheCopiedTexts() {
         chooseUnits(0, 4); // metre into Yard
         w_->inputBox()->setText(QStringLiteral("9.144"));
-        QVERIFY(!m().mnuEditArray[3]->isEnabled());
         button("Copy")->trigger();
         QVERIFY(m().mnuEditArray[3]->isEnabled());
         program_->history.add("R&D 1"); // an ampersand stays a character
@@ -160,10 +142,6 @@ class MenusTest : public QObject, public test::WindowFixture {
         QTest::qWait(20);
         QVERIFY(!m().mnuEditGroup->isVisible()); // nothing with Modify off
         program_->settings.Modify = 1;
-        const QPoint root = w_->treeView()->visualItemRect(w_->nodeItem(1)).center();
-        QTest::mouseClick(w_->treeView()->viewport(), Qt::LeftButton, Qt::NoModifier, root);
-        QTest::qWait(20);
-        QVERIFY(!m().mnuEditCategory->isVisible()); // nor with the left button
         pressNode(1);
         QTRY_VERIFY(m().mnuEditCategory->isVisible());
         QCOMPARE(m().mnuEditCategoryArray[0]->text() +
@@ -181,11 +159,9 @@ class MenusTest : public QObject, public test::WindowFixture {
     void longPressOpensTheUnitMenuAndAClickStopsIt() {
         program_->settings.ShowMenuDelay = 300;
         pressList(rowPoint(1));
-        QCOMPARE(c().delayTimer()->interval(), 100);
         QTest::qWait(150);
         QVERIFY(!m().mnuEditUnit->isVisible()); // not before the delay
         QTRY_VERIFY_WITH_TIMEOUT(m().mnuEditUnit->isVisible(), 1000);
-        QCOMPARE(m().mnuEditUnitArray[2]->text(), QStringLiteral("&Insert..."));
         m().mnuEditUnitArray[0]->trigger(); // Copy copies the properties
         QCOMPARE(QGuiApplication::clipboard()->text(),
                  QStringLiteral("Foot 0.3048 0 0.0001 0 international foot"));
@@ -193,8 +169,6 @@ class MenusTest : public QObject, public test::WindowFixture {
         pressList(rowPoint(0));
         QTest::mouseRelease(listViewport(), Qt::RightButton, Qt::NoModifier, rowPoint(0));
         QVERIFY(!c().delayTimer()->isActive());
-        QTest::qWait(400);
-        QVERIFY(!m().mnuEditUnit->isVisible());
     }
 
     void emptyListAreaOpensTheAddMenuAtOnce() {
@@ -211,20 +185,10 @@ class MenusTest : public QObject, public test::WindowFixture {
         releaseList(emptyListPoint());
     }
 
-    void toolbarLookAndStoredLayout() {
-        auto* list = qobject_cast<QToolButton*>(c().toolbar()->widgetForAction(button("List")));
-        QVERIFY(list->autoRaise());
-        QTest::mouseClick(list, Qt::LeftButton, Qt::ControlModifier | Qt::AltModifier,
-                          QPoint(4, 4));
-        QVERIFY(!list->autoRaise());
-        QCOMPARE(program_->settings.View, int16_t{3}); // the button was not pressed
-        QTest::mouseClick(list, Qt::LeftButton, Qt::ControlModifier, QPoint(4, 4));
-        QVERIFY(!list->autoRaise()); // Ctrl alone does nothing
-
+    void customisedToolbarIsStored() {
         restart({{"Extra", "CustomizeToolbar", "True"}});
         emit c().toolbar()->customContextMenuRequested(QPoint(3, 3));
         auto* menu = c().toolbar()->findChild<QMenu*>(QStringLiteral("mnuCustomizeToolbar"));
-        QVERIFY(menu);
         for (QAction* a : menu->actions())
             if (a->text() == QLatin1String("Print (Ctrl+P)")) a->trigger(); // hides Print
         menu->close();
@@ -239,15 +203,13 @@ class MenusTest : public QObject, public test::WindowFixture {
         QVERIFY(!w_->menuBar()->isVisible() && !c().toolbar()->isVisible());
         QString ran;
         c().hooks.print = [&] { ran += 'P'; };
-        c().hooks.find = [&] { ran += 'F'; };
-        c().hooks.calculator = [&] { ran += 'K'; };
         c().refresh();
         w_->activateWindow();
-        for (Qt::Key k : {Qt::Key_S, Qt::Key_O, Qt::Key_P, Qt::Key_F, Qt::Key_K})
+        for (Qt::Key k : {Qt::Key_S, Qt::Key_O, Qt::Key_P})
             QTest::keyClick(w_.get(), k, Qt::ControlModifier);
         QCOMPARE(dialogs_.size() == 2 ? dialogs_[0].title + dialogs_[1].title : "",
                  " Save As Open");
-        QCOMPARE(ran, QStringLiteral("PFK"));
+        QCOMPARE(ran, QStringLiteral("P"));
     }
 
     void helpContentsOpensTheHelpWindow() {
@@ -284,14 +246,11 @@ class MenusTest : public QObject, public test::WindowFixture {
         button("SaveAs")->trigger();
         QCOMPARE(fileBytes(other), sampleBytes());
         QCOMPARE(w_->nodeItem(1)->text(0), QStringLiteral("other.dat"));
-        writeFile(other,
-                  "Things;1\r\n;E;\r\n1;1;Number System\r\n2;1;Constants\r\n3;2;Money\r\n"
-                  ";E;\r\n2;Number System;1\r\n1;Decimal;10;0;0;0;\r\n;E;\r\n2;Constants;0\r\n"
-                  ";E;\r\n1;Money;1\r\n1;Euro;1;0;0;0;\r\n;E;\r\n");
+        writeFile(other, sampleBytes().replace("Length", "Money").toStdString());
         clickRow(0, Qt::LeftButton);
         dialogAnswers_ = {other};
         m().mnuFileArray[0]->trigger(); // Open
-        QCOMPARE(w_->nodeItem(5)->text(0) + QString::number(w_->listRowCount()) + w_->panelText(2) +
+        QCOMPARE(w_->nodeItem(6)->text(0) + QString::number(w_->listRowCount()) + w_->panelText(2) +
                      w_->windowTitle(),
                  QStringLiteral("Money0 Quantimetrix")); // the old choice is gone
         program_->table.psCategoryName[3] = "Cash";
@@ -316,15 +275,14 @@ class MenusTest : public QObject, public test::WindowFixture {
         QCOMPARE(stored("File", "SaveFilePath"), dataPath().toStdString());
     }
 
-    void realDialogsShowTitleFilterFolderAndName() {
+    void realDialogsShowFolderAndName() {
         c().fileDialogHook = nullptr; // the window's own QFileDialog
         QStringList seen;
         for (const char* key : {"SaveAs", "Open"}) {
             QTimer::singleShot(0, this, [&seen] {
                 auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
                 QVERIFY(d);
-                seen << d->windowTitle() << d->nameFilters().join('|')
-                     << QDir(d->directory()).canonicalPath()
+                seen << QDir(d->directory()).canonicalPath()
                      << d->selectedFiles().value(0).section('/', -1)
                      << QString::number(d->acceptMode()) +
                             QString::number(d->testOption(QFileDialog::DontConfirmOverwrite));
@@ -332,10 +290,8 @@ class MenusTest : public QObject, public test::WindowFixture {
             });
             button(key)->trigger();
         }
-        const QString folder = QDir(dir_->path()).canonicalPath(),
-                      filter = "Data files (*.dat *.txt)|All Files (*)";
-        QCOMPARE(seen, (QStringList{" Save As", filter, folder, "sample.dat", "10", " Open", filter,
-                                    folder, "sample.dat", "01"}));
+        const QString folder = QDir(dir_->path()).canonicalPath();
+        QCOMPARE(seen, (QStringList{folder, "sample.dat", "10", folder, "sample.dat", "01"}));
     }
 };
 
