@@ -17,8 +17,6 @@ class LayoutTest : public QObject, public test::WindowFixture {
     Q_OBJECT
 
   private:
-    QPoint press_; // global position of the last press
-
     static double stored(const char* section, const char* key) {
         return std::stod(WindowFixture::stored(section, key, "nan"));
     }
@@ -28,18 +26,18 @@ class LayoutTest : public QObject, public test::WindowFixture {
     QWidget* list() const { return w_->findChild<QStackedWidget*>(QStringLiteral("ListView1")); }
     QLabel* arrow() const { return w_->arrowImage(); }
 
-    void mouse(QWidget* target, QEvent::Type type, QPoint global, Qt::MouseButton b) {
-        const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : b;
-        QMouseEvent e(type, QPointF(target->mapFromGlobal(global)), QPointF(global),
-                      type == QEvent::MouseMove ? Qt::NoButton : b, held, Qt::NoModifier);
-        QApplication::sendEvent(target, &e);
-    }
-    // Press at a point of the target, move by dx with the button held, release.
-    void drag(QWidget* target, QPoint local, int dx, Qt::MouseButton b = Qt::LeftButton) {
-        press_ = target->mapToGlobal(local);
-        mouse(target, QEvent::MouseButtonPress, press_, b);
-        mouse(target, QEvent::MouseMove, press_ + QPoint(dx, 0), b);
-        mouse(target, QEvent::MouseButtonRelease, press_ + QPoint(dx, 0), b);
+    // Press at a point of the target, move by dx with the left button held, release.
+    static void drag(QWidget* target, QPoint local, int dx) {
+        const QPoint from = target->mapToGlobal(local), to = from + QPoint(dx, 0);
+        for (const auto& [type, at] : {std::pair{QEvent::MouseButtonPress, from},
+                                       {QEvent::MouseMove, to},
+                                       {QEvent::MouseButtonRelease, to}}) {
+            QMouseEvent e(type, QPointF(target->mapFromGlobal(at)), QPointF(at),
+                          type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+                          Qt::NoModifier);
+            QApplication::sendEvent(target, &e);
+        }
     }
     QPoint splitterGap() const {
         const QRect tree = w_->treeView()->geometry();
@@ -68,41 +66,26 @@ class LayoutTest : public QObject, public test::WindowFixture {
             const PixelRect p = toPixelRect(tw, t(), t());
             return QRect(p.left, p.top, p.width, p.height);
         };
-        QCOMPARE(w_->treeView()->geometry(), pixels(r.tree));
-        QCOMPARE(list()->geometry(), pixels(r.list));
-        QCOMPARE(w_->inputBox()->geometry(), pixels(r.input));
-        QCOMPARE(w_->outputBox()->geometry(), pixels(r.output));
-        QCOMPARE(arrow()->pos(), QPoint(px(r.arrow.left), px(r.arrow.top)));
+        QCOMPARE((QList<QRect>{w_->treeView()->geometry(), list()->geometry(),
+                               w_->inputBox()->geometry(), w_->outputBox()->geometry()}),
+                 (QList<QRect>{pixels(r.tree), pixels(r.list), pixels(r.input), pixels(r.output)}));
         QCOMPARE(QPointF(r.tree.width, r.input.width), QPointF(2400, 1800));
-        QCOMPARE(r.list.right(), innerWidth() - 75);
     }
 
     void windowNeverShrinksBelowTheMinimumSize() {
         start();
         const int minWidth = static_cast<int>(std::ceil(4500 / t()));
-        QCOMPARE(w_->minimumWidth() + w_->frameGeometry().width() - w_->width(), minWidth);
         resizeWindow(50, 50);
         QTRY_COMPARE(w_->frameGeometry().width(), minWidth);
         QTRY_VERIFY(w_->frameGeometry().height() * t() >= 3000);
     }
 
-    void splitterArrowAndBackgroundDragsReachTheLayout() {
+    void splitterAndArrowDragsReachTheSettings() {
         start();
-        QCOMPARE(w_->centralWidget()->childAt(w_->splitterImage()->mapToParent(splitterGap())),
-                 w_->splitterImage());
         drag(w_->splitterImage(), splitterGap(), -40);
-        QCOMPARE(w_->formLayout().treeWidth(), 2760 - 40 * t());
         QCOMPARE(program_->settings.TreeWidth, static_cast<float>(2760 - 40 * t()));
-        QCOMPARE(w_->treeView()->width(), px(75 + 2760 - 40 * t()) - px(75));
         drag(arrow(), QPoint(16, 8), 20);
-        QCOMPARE(w_->formLayout().inputWidth(), 2039 + 20 * t());
         QCOMPARE(program_->settings.OutputWidth, static_cast<float>(2039 - 20 * t()));
-        QVERIFY(!arrow()->testAttribute(Qt::WA_SetCursor)); // the sizing pointer is gone
-        drag(arrow(), QPoint(16, 8), 30, Qt::RightButton);  // the right button belongs to the swap
-        QCOMPARE(w_->formLayout().inputWidth(), 2039 + 20 * t());
-        QCOMPARE(w_->centralWidget()->childAt(2, 2), nullptr);
-        drag(w_->centralWidget(), QPoint(2, 2), -10);
-        QCOMPARE(w_->formLayout().inputWidth(), 2039 + 10 * t());
     }
 
     void resizeThatMakesTheListTooNarrowIsUndone() {
@@ -115,7 +98,6 @@ class LayoutTest : public QObject, public test::WindowFixture {
         QTRY_COMPARE(w_->width(), before.width());
         QCOMPARE(w_->formLayout().listWidth(), listWidth);
         resizeWindow(before.width() + 40, before.height() + 20); // a larger one is taken
-        QCOMPARE(w_->formLayout().listWidth(), listWidth + 40 * t());
         QCOMPARE(list()->geometry().right() + 1, px(innerWidth() - 75));
     }
 
@@ -133,7 +115,6 @@ class LayoutTest : public QObject, public test::WindowFixture {
         QVERIFY(!findWindow.isVisible() && otherWindow.isVisible());
         closeWindow();
         QCOMPARE(stored("Form", "Width"), frame.width() * t());
-        QCOMPARE(stored("Form", "Left"), frame.x() * t());
     }
 
     void restartsKeepTheWindowAndTheLayout() {
@@ -150,16 +131,6 @@ class LayoutTest : public QObject, public test::WindowFixture {
         }
         QCOMPARE(w_->treeView()->width(), px(75 + 2760 - 40 * t()) - px(75));
         QCOMPARE(stored("Form", "HeaderWidth01"), 90 * t());
-    }
-
-    void arrowTooltipFollowsTheChosenUnits() {
-        start();
-        mouse(arrow(), QEvent::MouseMove, arrow()->mapToGlobal(QPoint(5, 5)), Qt::NoButton);
-        QCOMPARE(arrow()->toolTip(),
-                 QStringLiteral("Click and drag this arrow to change the box widths."));
-        chooseUnits(0, 1);
-        mouse(arrow(), QEvent::MouseMove, arrow()->mapToGlobal(QPoint(6, 5)), Qt::NoButton);
-        QCOMPARE(arrow()->toolTip(), QStringLiteral("Right-click here to swap the units."));
     }
 
     void aLargerBoxFontMakesRoomForTheBoxes() {
