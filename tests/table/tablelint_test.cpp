@@ -35,9 +35,7 @@ std::string edited(int line, const std::string& text) {
 }
 
 qm::DecimalSettings decimal(bool comma) {
-    qm::DecimalSettings d;
-    if (comma) d = {1, "comma", {',', '.'}};
-    return d;
+    return comma ? qm::DecimalSettings{1, "comma", {',', '.'}} : qm::DecimalSettings{};
 }
 
 // The reader's result and its messages ("!" critical, "?" other).

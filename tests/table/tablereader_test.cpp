@@ -48,9 +48,7 @@ TEST(TableReader, ShortLinesReadAsEmptyFieldsAndTheHeaderCountHolds) {
 }
 
 TEST(TableReader, StrictIntegersFollowTheLocale) {
-    DecimalSettings comma;
-    comma.pnDecimalMode = 1;
-    comma.locale = {',', '.'};
+    const DecimalSettings comma{1, "comma", {',', '.'}};
     const std::pair<const char*, DecimalSettings> cases[] = {{"2,5;C; 3 ", comma}, {"2.5;C;3", {}}};
     for (const auto& [header, dec] : cases) {
         RecordingPrompt prompt;
