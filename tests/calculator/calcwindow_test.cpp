@@ -1,7 +1,6 @@
 #include "calculator/calcwindow.h"
 #include "calculator/evaluator.h"
 
-#include "common/decimalsettings.h"
 #include "core/recordingprompt.h"
 
 #include <gtest/gtest.h>
@@ -21,56 +20,39 @@ TEST(CalcWindow, HistoryKeepsTheSevenNewestFormulasNewestFirst) {
 
 TEST(CalcWindow, StartTextDropsTheErrorPart) {
     const std::tuple<const char*, bool, const char*> rows[] = {
-        {"12.3456 \xC2\xB1"
-         "5.00E-05",
-         true, "12.3456"},
-        {"12.3456 \xC2\xB1"
-         "5.00E-05",
-         false,
-         "12.3456 \xC2\xB1"
-         "5.00E-05"},
+        {"12.3456 \u00B15.00E-05", true, "12.3456"},
+        {"12.3456 \u00B15.00E-05", false, "12.3456 \u00B15.00E-05"},
         {" FF ", true, "FF"},
         {"", true, ""},
-        {"\xC2\xB1"
-         "1",
-         true, ""},
+        {"\u00B11", true, ""},
     };
     for (const auto& [into, showError, expected] : rows)
         EXPECT_EQ(calcStartText(into, showError), expected) << into;
 }
 
 TEST(CalcWindow, LaunchPlanAndFirstProgramFound) {
-    // Type, path, on Windows, the one program the test says exists, the one chosen, the message.
+    // Type, path, on Windows, the one program the test says exists, the one chosen, the name
+    // the message gives when none is found.
     const std::tuple<int16_t, const char*, bool, const char*, const char*, const char*> rows[] = {
-        {0, "", false, "kcalc", "", "'' cannot be found."},
-        {1, "", true, "calc.exe", "calc.exe", "'Calc.exe' cannot be found."},
-        {1, "", false, "galculator", "galculator",
-         "'gnome-calculator, kcalc, qalculate-qt, qalculate-gtk, galculator, mate-calc, xcalc' "
-         "cannot be found."},
-        {1, "", false, "none", "", nullptr},
-        {1, "", false, "xcalc", "xcalc", nullptr}, // the last one tried
-        {2, "/opt/tools/mycalc", false, "/opt/tools/mycalc", "/opt/tools/mycalc",
-         "'mycalc' cannot be found."},
-        {2, "C:\\Tools\\My Calc.exe", true, "none", "", "'My Calc.exe' cannot be found."},
-        {2, "  ", false, "  ", "", nullptr},
+        {0, "", false, "kcalc", "", "''"},
+        {1, "", true, "calc.exe", "calc.exe", "'Calc.exe'"},
+        {1, "", false, "none", "", "'gnome-calculator, "},
+        {1, "", false, "xcalc", "xcalc", "xcalc'"}, // the last one tried
+        {2, "/opt/tools/mycalc", false, "/opt/tools/mycalc", "/opt/tools/mycalc", "'mycalc'"},
+        {2, "C:\\Tools\\My Calc.exe", true, "none", "", "'My Calc.exe'"},
+        {2, "  ", false, "  ", "", "cannot be found."},
     };
-    for (const auto& [type, path, windows, installed, chosen, message] : rows) {
+    for (const auto& [type, path, windows, installed, chosen, named] : rows) {
         const CalcLaunchPlan plan = calcLaunchPlan(type, path, windows);
         const std::string program = installed;
         EXPECT_EQ(firstFound(plan, [&](const std::string& p) { return p == program; }), chosen)
             << type << path;
-        if (message) {
-            EXPECT_EQ(calcMissingMessage(plan.failName), message) << path;
-        }
+        EXPECT_NE(calcMissingMessage(plan.failName).find(named), std::string::npos) << path;
     }
 }
 
 TEST(CalcWindow, AVeryLongFormulaIsAnInputError) {
     RecordingPrompt p;
-    const std::string formula = "1+" + std::string(10000, '9');
-    EXPECT_EQ(mCalcResultText(formula, NumberStyle{}, CalcOptions{}, DecimalSettings{}, p),
-              "Input error");
-    EXPECT_EQ(mCalcResultText(std::string(10000, '*'), NumberStyle{}, CalcOptions{},
-                              DecimalSettings{}, p),
-              "Input error");
+    for (const std::string& formula : {"1+" + std::string(10000, '9'), std::string(10000, '*')})
+        EXPECT_EQ(mCalcResultText(formula, {}, {}, {}, p), "Input error") << formula.size();
 }

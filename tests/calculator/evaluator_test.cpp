@@ -62,11 +62,11 @@ TEST(Evaluator, ResultTextUnderEveryDecimalSetting) {
     }
 }
 
-// A blank groups digits where the locale groups with one.
+// A blank groups digits only where the locale groups with one.
 TEST(Evaluator, BlankGroupSeparator) {
     RecordingPrompt p;
-    const DecimalSettings blank = test::allDecimalSettings()[2];
-    EXPECT_EQ(mCalcResultText("1 000,5+1", {}, kDeg, blank, p), "1001,50");
-    EXPECT_EQ(mCalcResultText("1 000,5+1", {}, kDeg, test::allDecimalSettings()[1], p),
-              "Input error");
+    for (const DecimalSettings& dec : test::allDecimalSettings())
+        EXPECT_EQ(mCalcResultText("1 000,5+1", {}, kDeg, dec, p),
+                  dec.locale.group == U' ' ? "1001,50" : "Input error")
+            << test::settingsName(dec);
 }

@@ -1,5 +1,4 @@
 #include "core/numtext.h"
-#include "core/runerror.h"
 
 #include <gtest/gtest.h>
 
@@ -74,14 +73,5 @@ TEST(StrictNumber, WholeTextInTheLocale) {
         if (v && ok) {
             EXPECT_DOUBLE_EQ(*v, value) << text;
         }
-    }
-}
-
-// The range checks and the rounding are decided by the reader's and the
-// settings' tests; a value that is no finite number is an overflow too.
-TEST(IntegerConversion, NonFiniteValuesAreOverflows) {
-    for (double bad : {double(NAN), double(INFINITY), -double(INFINITY)}) {
-        EXPECT_THROW(toInt16(bad), RunError) << bad;
-        EXPECT_THROW(toInt32(bad), RunError) << bad;
     }
 }

@@ -1,11 +1,8 @@
 #include "engine/numberformat.h"
 
 #include "common/decimalsettings.h"
-#include "core/runerror.h"
 
 #include <gtest/gtest.h>
-
-#include <cmath>
 
 using namespace qm;
 
@@ -52,14 +49,9 @@ TEST(NumberFormat, WorkedValuesInEveryLocale) {
     }
 }
 
-TEST(NumberFormat, IntegerRoundsToNearestAndNoFormatTakesANonFiniteValue) {
+TEST(NumberFormat, IntegerRoundsToNearest) {
     const std::pair<double, const char*> cases[] = {
         {2.7, "3"}, {-2.7, "-3"}, {-0.3, "0"}, {1e20, "100000000000000000000"}};
     for (const auto& [value, expected] : cases)
         EXPECT_EQ(pFormatInteger(value), expected) << value;
-    for (double v : {double(INFINITY), double(NAN)}) {
-        EXPECT_THROW(pFormatSignificant(v, 6), RunError);
-        EXPECT_THROW(pFormatScientific(v, 6), RunError);
-        EXPECT_THROW(pFormatInteger(v), RunError);
-    }
 }

@@ -1,6 +1,7 @@
 #include "table/filecommands.h"
 
 #include "core/recordingprompt.h"
+#include "table/fileio.h"
 #include "tabletestutil.h"
 
 #include <gtest/gtest.h>
@@ -37,9 +38,6 @@ class FakeUi : public FileCommandUi {
 
 const std::string kTable = crlf({"G;0", ";E;", "1;2;C", ";E;", "1;C;1", "1;U;2;0;;;", ";E;"});
 const std::string kSaved = crlf({"G;1", ";E;", "1;2;C", ";E;", "1;C;1", "1;U;2;0;;;", ";E;"});
-const std::string kOverwrite = "Do you really want to overwrite the existing file?";
-const std::string kChanges =
-    "The file 't.dat' has changed.\r\n\r\nDo you want to save the changes?";
 
 enum class Command { Save, SaveAs, Ask, Open };
 
@@ -78,7 +76,8 @@ struct Fixture {
     }
 
     // The working file and root text, the folder ("@": the test's), the changed
-    // flag, the files holding the saved table, the dialogs and messages shown,
+    // flag, the files holding the saved table (read-only), the dialogs and messages shown (a
+    // question by its buttons; the save question names the file),
     // the window calls (tree rebuilt, root text, settings saved), the selected
     // node, the read error and the table's group and category counts.
     std::string outcome() const {
@@ -86,12 +85,15 @@ struct Fixture {
                         (folder == dir.folder() ? "@" : folder) +
                         (table.pbTableChanged ? " changed" : "") + " saved:";
         for (const std::string& name : dir.names())
-            if (qmtest::readBytes(dir.file(name)) == kSaved) s += " " + name;
+            if (qmtest::readBytes(dir.file(name)) == kSaved)
+                s += " " + name + (isReadOnly(dir.file(name)) ? "" : " (writable)");
         s += " dialogs:" + std::to_string(ui.dialogs.size()) + " messages:";
         for (const auto& m : prompt.messages)
-            s += m.text == kOverwrite                                         ? " overwrite"
-                 : m.text == kChanges && m.buttons == MsgButtons::YesNoCancel ? " changes"
-                                                                              : " other";
+            s += m.buttons == MsgButtons::YesNo ? " overwrite"
+                 : m.buttons == MsgButtons::YesNoCancel &&
+                         m.text.find("'t.dat'") != std::string::npos
+                     ? " changes"
+                     : " other";
         return s + (ui.onTop ? " ui:" : " below ui:") + std::to_string(ui.replaced) +
                std::to_string(ui.rootChanged) + std::to_string(ui.settingsSaved) +
                " sel:" + std::to_string(sel) + " err:" + std::to_string(readError) +

@@ -172,11 +172,4 @@ TEST(NodeStatus, RewritesOnlyTheGroupLines) {
     const auto expanded = [](int node) { return node == 3; }; // group 2 only
     for (const auto& [before, after] : cases)
         EXPECT_EQ(withNodeStatus(before, expanded), after) << before;
-    qmtest::TempDir dir;
-    const std::string path = dir.file("t.dat");
-    qmtest::writeBytes(path, cases[0].first);
-    RecordingPrompt prompt;
-    EXPECT_TRUE(pSaveNodeStatus(path, expanded, prompt));
-    EXPECT_EQ(qmtest::readBytes(path), cases[0].second);
-    EXPECT_TRUE(isReadOnly(path) && prompt.messages.empty());
 }
