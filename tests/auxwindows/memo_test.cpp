@@ -1,30 +1,17 @@
 #include "auxwindows/memo.h"
 
-#include "common/sampletable.h"
-#include "core/recordingprompt.h"
-#include "table/tablereader.h"
-#include "table/tablewriter.h"
+#include "editing/editingtestutil.h"
 
 #include <gtest/gtest.h>
 
-#include <string_view>
 #include <tuple>
 #include <vector>
 
 namespace qm {
 namespace {
 
-ConversionTable readTable(const std::vector<std::string_view>& lines) {
-    ConversionTable t;
-    RecordingPrompt prompt;
-    EXPECT_EQ(pReadTableLines(t, lines, ReadContext{prompt, DecimalSettings{}, "/none/"}), 0);
-    return t;
-}
-
-ConversionTable sample() {
-    const std::vector<std::string> text = test::sampleTableLines();
-    return readTable({text.begin(), text.end()});
-}
+using test::readTable;
+using test::sampleTableText;
 
 // Foot, unit 2 of Length (Category# 3), has the memo "international foot".
 TEST(Memo, TypedTextsAreStoredAsTheFileReadsThemBack) {
@@ -37,20 +24,19 @@ TEST(Memo, TypedTextsAreStoredAsTheFileReadsThemBack) {
         {"a\u2028b\u2029c", V::Flattened, "a b c"},
         {"Fu\u00DF \u20AC \u4E00", V::Store, "Fu\u00DF \u20AC \u4E00"}};
     for (const auto& [typed, verdict, stored] : rows) {
-        ConversionTable t = sample();
+        ConversionTable t = readTable(sampleTableText());
         const MemoCheck c = checkMemo(t, 3, 2, typed);
         EXPECT_EQ(c.verdict, verdict) << typed;
         if (c.verdict != V::Unchanged) pStoreMemo(t, 3, 2, c.text);
         EXPECT_EQ(t.pbTableChanged, c.verdict != V::Unchanged) << typed;
-        const std::string file = tableFileText(t, [](int) { return false; });
-        const ConversionTable back = readTable(splitFileLines(file));
+        const ConversionTable back = readTable(test::fileText(t));
         EXPECT_EQ(back.unit(3, 2).Memo, stored) << typed;
         EXPECT_EQ(back.unit(3, 3), t.unit(3, 3)); // the next unit is whole
     }
 }
 
 TEST(Memo, AMemoThatWouldMakeTheFileUnreadableIsRefused) {
-    const ConversionTable t = sample();
+    const ConversionTable t = readTable(sampleTableText());
     EXPECT_EQ(checkMemo(t, 3, 2, std::string(16u << 20, 'x')).verdict, MemoVerdict::TooLong);
     EXPECT_EQ(checkMemo(t, 3, 2, std::string(1u << 20, 'x')).verdict, MemoVerdict::Store);
     EXPECT_EQ(checkMemo(t, 3, 9, "x").verdict, MemoVerdict::Unchanged); // no such unit

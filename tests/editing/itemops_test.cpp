@@ -15,22 +15,13 @@ const UnitRecord kUnit{1, "new", "2", "0", "0", "0", ""};
 // One operation by its letter: on the tree c create, a add, m move, d delete;
 // on Length (#3) i insert after a, x delete a, v move a to b.
 EditResult run(ConversionTable& t, char op, int a, int b) {
-    switch (op) {
-    case 'c':
-        return pCreateTreeItem(t, a);
-    case 'a':
-        return pAddTreeItem(t, a);
-    case 'm':
-        return pInsertTreeItem(t, a, b);
-    case 'd':
-        return pDeleteTreeItem(t, a);
-    case 'i':
-        return pInsertListItem(t, kUnit, 3, a);
-    case 'x':
-        return pDeleteListItem(t, 3, a);
-    default:
-        return moveListItem(t, 3, a, b);
-    }
+    if (op == 'c') return pCreateTreeItem(t, a);
+    if (op == 'a') return pAddTreeItem(t, a);
+    if (op == 'm') return pInsertTreeItem(t, a, b);
+    if (op == 'd') return pDeleteTreeItem(t, a);
+    if (op == 'i') return pInsertListItem(t, kUnit, 3, a);
+    if (op == 'x') return pDeleteListItem(t, 3, a);
+    return moveListItem(t, 3, a, b);
 }
 
 // "groups|category:parent ..." for the tree, the unit names of Length for the list.

@@ -53,9 +53,7 @@ TEST(TreeMenuPlanTest, EveryKindOfNode) {
         {4, 1, 2, true, {G, "Add...", none, false}}, // number system
         {5, 1, 2, true, {G, "Add...", none, false}}, // constants
         {6, 2, 2, true, {G, none, none, true}},      // a category in a group
-        {9, 3, 2, true, {G, none, none, true}},
         {6, 2, 2, false, {}},
-        {3, 1, 2, false, {}},
         // Without groups node 2 is the number-system category, not a group.
         {2, 1, 0, true, {G, "Add...", none, false}},
         {3, 1, 0, true, {G, "Add...", none, false}},
@@ -76,10 +74,8 @@ TEST(UnitMenuPlanTest, RowsAndEmptySpace) {
         {true, 6, false, 5, {L, true, ins, false, false, false, true, none}},
         {true, 5, true, 1, {L, true, ins, true, true, true, true, none}},     // constants
         {true, 4, true, 4, {L, false, ins, false, false, false, true, none}}, // number system
-        {true, 4, false, 4, {L, false, ins, false, false, false, true, none}},
         {false, 6, true, 5, {O, false, add, true, false, true, false, int16_t{5}}},
         {false, 7, true, 0, {O, false, add, true, false, true, false, int16_t{0}}},
-        {false, 5, true, 1, {O, false, add, true, false, true, false, int16_t{1}}},
         {false, 4, true, 4, {O, false, add, false, false, true, false, int16_t{4}}},
         {false, 6, false, 5, {}},
         {false, 2, true, 0, {}}, // under a group
@@ -91,33 +87,24 @@ TEST(UnitMenuPlanTest, RowsAndEmptySpace) {
 }
 
 TEST(LongPressTest, OpensAfterTheDelayDividedByTheInterval) {
-    // The delay, the ticks until the menu opens; stopped, nothing more opens.
+    // The delay, the ticks until the menu opens. A click just before stops the press:
+    // its next tick does nothing and the next press counts afresh. Once open, nothing more opens.
     const std::pair<int, int> cases[] = {{100, 1}, {500, 5},   {550, 5},
                                          {599, 5}, {2000, 20}, {50, 1}};
     for (const auto& [delay, ticks] : cases) {
         LongPress lp;
         lp.start(delay);
-        std::string got;
+        for (int i = 1; i < ticks; ++i)
+            lp.tick();
+        lp.stop();
+        std::string got(1, lp.tick() ? '1' : '0');
+        lp.start(delay);
         for (int i = 0; i <= ticks; ++i)
             got += lp.tick() ? '1' : '0';
         EXPECT_EQ(got + std::to_string(lp.running()) + std::to_string(lp.count()),
-                  std::string(ticks - 1, '0') + "1000")
+                  std::string(ticks, '0') + "1000")
             << delay;
     }
-}
-
-TEST(LongPressTest, AClickStopsAndTheNextPressCountsAfresh) {
-    LongPress lp;
-    lp.start(500);
-    std::string ticks;
-    for (int i = 0; i < 3; ++i)
-        ticks += lp.tick() ? '1' : '0';
-    lp.stop();
-    ticks += lp.tick() ? '1' : '0'; // ticks after the click do nothing
-    lp.start(500);
-    for (int i = 0; i < 5; ++i)
-        ticks += lp.tick() ? '1' : '0'; // a full delay again
-    EXPECT_EQ(ticks, "000000001");
 }
 
 TEST(ToolbarLayoutTest, RoundTripDamagedTextsAndUnknownKeys) {
@@ -137,8 +124,6 @@ TEST(ToolbarLayoutTest, RoundTripDamagedTextsAndUnknownKeys) {
 TEST(FileFilterTest, WindowsFilterToQt) {
     const std::pair<const char*, const char*> cases[] = {
         {"Data files (*.dat;*.txt)|*.dat;*.txt|All Files (*.*)|*.*|",
-         "Data files (*.dat *.txt);;All Files (*)"},
-        {"Data files (*.dat;*.txt)|*.dat;*.txt|All Files (*.*)|*.*",
          "Data files (*.dat *.txt);;All Files (*)"},
         {"Text|*.txt|", "Text (*.txt)"},
         {"Odd|", "Odd (*)"},

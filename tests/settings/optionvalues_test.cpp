@@ -19,33 +19,23 @@ namespace qm {
 namespace {
 
 TEST(OptionsPreview, EachNumberStyleShowsTheSampleAsAConversionWould) {
-    struct Row {
-        int16_t digits, format, integer;
-        bool error;
-        int16_t decimalMode;
-        const char* expected;
-    } rows[] = {
+    const std::string pm = "\xC2\xB1";
+    // Digits, notation, integer style, the error shown, the decimal mode; the preview.
+    const std::tuple<int16_t, int16_t, int16_t, bool, int16_t, std::string> rows[] = {
         {6, 0, 0, false, 0, "777.778 "},
-        {6, 0, 0, true, 0,
-         "777.778 \xC2\xB1"
-         "5.55E-03"},
-        {6, 0, 0, true, 1,
-         "777,778 \xC2\xB1"
-         "5,55E-03"},
+        {6, 0, 0, true, 0, "777.778 " + pm + "5.55E-03"},
+        {6, 0, 0, true, 1, "777,778 " + pm + "5,55E-03"},
         {12, 0, 0, false, 0, "777.777777778 "},
         {4, 1, 0, false, 0, "7.778E+02 "},
         {9, 1, 0, false, 1, "7,77777778E+02 "},
-        {4, 1, 1, false, 0, "778 "} // the integer style rules over digits and notation
-    };
-    for (const Row& r : rows) {
+        {4, 1, 1, false, 0, "778 "}}; // the integer style rules over digits and notation
+    for (const auto& [digits, format, integer, error, decimalMode, expected] : rows) {
         OptionValues v;
-        v.Digits = r.digits;
-        v.NumFormat = r.format;
-        v.Integer = r.integer;
-        v.ShowError = r.error;
+        std::tie(v.Digits, v.NumFormat, v.Integer, v.ShowError) =
+            std::tuple(digits, format, integer, error);
         DecimalSettings dec;
-        dec.pnDecimalMode = r.decimalMode;
-        EXPECT_EQ(optionsPreview(v, dec), r.expected) << r.digits << ' ' << r.format;
+        dec.pnDecimalMode = decimalMode;
+        EXPECT_EQ(optionsPreview(v, dec), expected) << digits << ' ' << format;
     }
 }
 
@@ -81,47 +71,42 @@ TEST(OptionValues, GoIntoTheSettingsThroughTheStoreAndComeBack) {
 }
 
 TEST(OptionValues, OkReportsWhatTheWindowMustShowAnew) {
-    struct Row {
-        const char* power;
-        int16_t menubar, toolbar, grid, calcType;
-        bool calcOpen;
-        int16_t sciDigits;
-        OptionsApplied expected;
-    } rows[] = {{" 6", 1, 1, 1, 0, true, 6, {false, false, false}},
-                {"NA", 0, 1, 1, 1, true, 0, {true, false, true}},
-                {" 9", 1, 0, 0, 2, false, 9, {true, true, false}},
-                {"x", 1, 1, 1, 2, true, 0, {false, false, true}}};
-    for (const Row& r : rows) {
+    // The power typed, menu bar, toolbar, grid lines, calculator type, calculator open; the
+    // digits then; whether the bars, the grid lines and the calculator window change.
+    const std::tuple<const char*, int16_t, int16_t, int16_t, int16_t, bool, int16_t, const char*>
+        rows[] = {{" 6", 1, 1, 1, 0, true, 6, "000"},
+                  {"NA", 0, 1, 1, 1, true, 0, "101"},
+                  {" 9", 1, 0, 0, 2, false, 9, "110"},
+                  {"x", 1, 1, 1, 2, true, 0, "001"}};
+    for (const auto& [power, menubar, toolbar, grid, calcType, calcOpen, sciDigits, want] : rows) {
         Settings s;
         s.numberStyle.pdSciUpper = 5; // "NA" keeps the bounds
         OptionValues v = optionValuesOf(s);
-        v.power = r.power;
-        v.ShowMenubar = r.menubar;
-        v.ShowToolbar = r.toolbar;
-        v.ShowGridLines = r.grid;
-        v.CalcType = r.calcType;
-        const OptionsApplied a = applyOptionValues(v, s, r.calcOpen);
-        EXPECT_EQ(s.numberStyle.pnSciDigits, r.sciDigits) << r.power;
+        v.power = power;
+        std::tie(v.ShowMenubar, v.ShowToolbar, v.ShowGridLines, v.CalcType) =
+            std::tuple(menubar, toolbar, grid, calcType);
+        const OptionsApplied a = applyOptionValues(v, s, calcOpen);
+        EXPECT_EQ(s.numberStyle.pnSciDigits, sciDigits) << power;
         EXPECT_EQ(s.numberStyle.pdSciUpper,
-                  r.power == std::string("NA") ? 5 : std::pow(10, r.sciDigits));
-        EXPECT_EQ(
-            std::tuple(a.barsChanged, a.gridChanged, a.closeCalculator),
-            std::tuple(r.expected.barsChanged, r.expected.gridChanged, r.expected.closeCalculator))
-            << r.power;
+                  power == std::string("NA") ? 5 : std::pow(10, sciDigits));
+        const char got[] = {char('0' + a.barsChanged), char('0' + a.gridChanged),
+                            char('0' + a.closeCalculator), 0};
+        EXPECT_STREQ(got, want) << power;
     }
 }
 
 TEST(OptionValues, MenuBarAndToolbarAreNeverBothOff) {
+    // Per pair of boxes checked: the menu bar checked and enabled, the toolbar
+    // checked and enabled.
+    std::string got;
     for (const bool menubar : {false, true})
         for (const bool toolbar : {false, true}) {
             const BarBoxes b = barBoxes(menubar, toolbar);
-            EXPECT_TRUE(b.menubarChecked || b.toolbarChecked);
-            EXPECT_EQ(b.toolbarEnabled, menubar);
-            EXPECT_EQ(b.menubarEnabled, toolbar);
-            const BarBoxes settled = barBoxes(b.menubarChecked, b.toolbarChecked);
-            EXPECT_EQ(settled.menubarChecked, b.menubarChecked);
-            EXPECT_EQ(settled.toolbarChecked, b.toolbarChecked);
+            for (bool f : {b.menubarChecked, b.menubarEnabled, b.toolbarChecked, b.toolbarEnabled})
+                got += f ? '1' : '0';
+            got += ' ';
         }
+    EXPECT_EQ(got, "1010 0110 1001 1111 ");
 }
 
 TEST(FontChoice, OpensInRangeAndStoresOnlyASoundSize) {
