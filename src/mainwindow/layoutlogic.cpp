@@ -21,10 +21,6 @@ int twipsToPixels(double twips, double twipsPerPixel) {
     return static_cast<int>(std::lround(px));
 }
 
-double pixelsToTwips(int pixels, double twipsPerPixel) {
-    return pixels * twipsPerPixel;
-}
-
 PixelRect toPixelRect(const TwipRect& r, double twipsPerPixelX, double twipsPerPixelY) {
     PixelRect p;
     p.left = twipsToPixels(r.left, twipsPerPixelX);

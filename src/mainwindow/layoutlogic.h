@@ -54,7 +54,6 @@ struct PixelRect {
 // The nearest whole pixel of a length in twips (halves away from zero); 0 for
 // a length or factor that is not a finite positive number.
 int twipsToPixels(double twips, double twipsPerPixel);
-double pixelsToTwips(int pixels, double twipsPerPixel);
 // Rounds the edges, not the sizes, so that controls that meet in twips meet in
 // pixels; a negative width or height becomes 0.
 PixelRect toPixelRect(const TwipRect& r, double twipsPerPixelX, double twipsPerPixelY);
