@@ -130,7 +130,11 @@ class MainWindowTest : public QObject, public test::WindowFixture {
         clickNode(1);
         clickNode(1);
         QVERIFY(!editorAfterAWhile(w_->treeView())); // never the root
-        clickNode(6);                                // a double-click on a unit opens no editor
+        clickNode(7);
+        QTest::keyClick(w_->treeView(), Qt::Key_Up); // the highlight moves away
+        clickNode(7);                                // and back with a first click
+        QVERIFY(!editorAfterAWhile(w_->treeView()));
+        clickNode(6); // a double-click on a unit opens no editor
         clickRow(4, Qt::LeftButton);
         QTest::mouseDClick(listViewport(), Qt::LeftButton, Qt::NoModifier, rowPoint(4));
         QTest::mouseRelease(listViewport(), Qt::LeftButton, Qt::NoModifier, rowPoint(4));
