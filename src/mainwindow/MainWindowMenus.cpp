@@ -20,6 +20,8 @@
 #include <QEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -29,6 +31,34 @@
 #include <QTreeWidget>
 
 namespace qm {
+
+namespace {
+
+// A box that takes a window shortcut's key for itself (on X11 a line edit
+// deletes its line on Ctrl+U) lets that key through to the shortcut. It
+// watches the whole program, so that no handler of the box comes first.
+class KeepShortcutInBox : public QObject {
+  public:
+    KeepShortcutInBox(QWidget* box, QAction* shortcut)
+        : QObject(shortcut), box_(box), shortcut_(shortcut) {
+        qApp->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != box_ || event->type() != QEvent::ShortcutOverride) return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (QKeySequence(key->keyCombination()) != shortcut_->shortcut()) return false;
+        event->ignore(); // the shortcut, not the box, gets the key
+        return true;
+    }
+
+  private:
+    QWidget* box_;
+    QAction* shortcut_;
+};
+
+} // namespace
 
 void MainWindow::buildMenus() {
     commands_ = new MainWindowCommands(*this);
@@ -86,6 +116,7 @@ MainWindowCommands::MainWindowCommands(MainWindow& w) : QObject(&w), w_(w) {
     goTo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
     w_.addAction(goTo);
     connect(goTo, &QAction::triggered, this, [this] { QuickSearchPopup::showFor(w_); });
+    new KeepShortcutInBox(w_.txtInput, goTo);
 
     tmrChangeMenus = new QTimer(this);
     tmrChangeMenus->setObjectName(QStringLiteral("tmrChangeMenus"));

@@ -11,13 +11,28 @@
 
 #include <QCheckBox>
 #include <QClipboard>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 
 namespace qm {
+
+// A box that deletes its line on Ctrl+U, as a line edit does on X11.
+class DeletesLineOnCtrlU : public QObject {
+  protected:
+    bool eventFilter(QObject* box, QEvent* e) override {
+        const bool key = e->type() == QEvent::ShortcutOverride || e->type() == QEvent::KeyPress;
+        if (!key || static_cast<QKeyEvent*>(e)->keyCombination() != (Qt::CTRL | Qt::Key_U))
+            return false;
+        if (e->type() == QEvent::KeyPress) static_cast<QLineEdit*>(box)->clear();
+        e->accept();
+        return true;
+    }
+};
 
 class FindTest : public QObject, public test::WindowFixture {
     Q_OBJECT
@@ -85,8 +100,11 @@ class FindTest : public QObject, public test::WindowFixture {
         };
         const Pick picks[] = {{"KILO", Qt::NoModifier, "kilogram - Mass", 2, "kilogram"},
                               {"pou", Qt::ShiftModifier, "Pound - Mass", 4, "Pound"}};
+        QWidget* keysTo = w_.get();
+        DeletesLineOnCtrlU x11;
+        w_->inputBox()->installEventFilter(&x11);
         for (const Pick& p : picks) {
-            QTest::keyClick(w_.get(), Qt::Key_U, Qt::ControlModifier);
+            QTest::keyClick(keysTo, Qt::Key_U, Qt::ControlModifier);
             auto* q = w_->findChild<QuickSearchPopup*>();
             QVERIFY(q && q->isVisible());
             QTest::keyClicks(q->textBox(), QString::fromLatin1(p.text));
@@ -95,7 +113,12 @@ class FindTest : public QObject, public test::WindowFixture {
             QVERIFY(!q->isVisible());
             QCOMPARE(w_->program().sel.psSelGroupName, std::string("Mass"));
             QCOMPARE(w_->panelText(p.panel), QString::fromUtf8(p.unit));
+            // From the convert-from box the key searches too, and keeps the text.
+            typeInput("7");
+            keysTo = w_->inputBox();
         }
+        QCOMPARE(w_->inputBox()->text(), QStringLiteral("77"));
+        w_->inputBox()->clear();
         typeInput("1");
         QCOMPARE(outputText(), QStringLiteral("2.20462"));
         // Escape closes without choosing.
