@@ -15,6 +15,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace qm {
 
 namespace {
@@ -22,6 +24,20 @@ namespace {
 // The tip about the decimal separator comes up while the user types a number.
 constexpr int kTypingTip = 5;
 QPointer<frmHint> openTypingTip;
+
+// Where the typing tip goes: under the window the user types in, else above
+// it, else just under the box, so that it covers neither the box nor the
+// result beside it or under it.
+QPoint typingTipPlace(const QWidget& box, QSize tip) {
+    const QRect area = box.screen()->availableGeometry();
+    const QRect window = box.window()->frameGeometry();
+    const QRect at(box.mapToGlobal(QPoint(0, 0)), box.size());
+    const int x =
+        std::clamp(at.left(), area.left(), std::max(area.left(), area.right() - tip.width()));
+    for (const int y : {window.bottom() + 1, window.top() - tip.height()})
+        if (y >= area.top() && y + tip.height() <= area.bottom()) return {x, y};
+    return {x, std::min(at.bottom() + 1, area.bottom() - tip.height())};
+}
 
 // Shows the typing tip beside the box without taking the keyboard: the keys
 // the user goes on typing reach the box, and one window serves every repeat.
@@ -39,6 +55,7 @@ void showBesideTyping(Settings& settings, const std::string& separatorName, QWid
     hint->setWindowFlag(Qt::WindowDoesNotAcceptFocus);
     hint->setModal(false);
     hint->returnKeysTo(typing);
+    if (typing) hint->move(typingTipPlace(*typing, hint->frameGeometry().size()));
     openTypingTip = hint;
     hint->show();
 }

@@ -103,6 +103,9 @@ class UsabilityTest : public QObject, public test::WindowFixture {
         start();
         tips_.settings = &program_->settings;
         chooseUnits(0, 4); // metre into Yard
+        // The result box in the middle of the screen, where the tip stood.
+        const QPoint mid = w_->screen()->availableGeometry().center();
+        w_->move(w_->pos() + mid - w_->outputBox()->mapToGlobal(w_->outputBox()->rect().center()));
         w_->activateWindow();
         // The next key goes where the keyboard is, as a user's would.
         QTimer::singleShot(300, this, [] {
@@ -111,6 +114,9 @@ class UsabilityTest : public QObject, public test::WindowFixture {
         });
         typeInput("1,");
         QVERIFY(tips_.hints == std::vector<int>{5} && visibleTips().size() == 1);
+        const QRect tip = visibleTips().front()->frameGeometry();
+        for (const QWidget* box : {w_->inputBox(), w_->outputBox()})
+            QVERIFY(!tip.intersects(QRect(box->mapToGlobal(QPoint(0, 0)), box->size())));
         QTest::qWait(400);
         QCOMPARE(w_->inputBox()->text(), QStringLiteral("1,5"));
         typeInput(","); // the tip again: still one window
