@@ -156,7 +156,10 @@ void MainWindow::pExecConversion() {
     in.pnSelGroupIndex = p.sel.pnSelGroupIndex;
     const std::optional<std::string> out = qm::pExecConversion(p.table, in, p.settings.numberStyle,
                                                                p.decimal, program_.engine, prompt_);
-    if (out) txtOutput->setText(QString::fromStdString(*out));
+    if (!out) return;
+    txtOutput->setText(QString::fromStdString(*out));
+    // A result wider than the box shows its beginning, not the end of its error.
+    txtOutput->setCursorPosition(0);
 }
 
 void MainWindow::outputChanged(const QString& text) {

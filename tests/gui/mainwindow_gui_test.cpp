@@ -181,6 +181,7 @@ class MainWindowTest : public QObject, public test::WindowFixture {
         typeInput("10");
         const QString out = outputText();
         QVERIFY2(out.startsWith(QStringLiteral("3.04800 ") + QChar(0xB1)), qPrintable(out));
+        QCOMPARE(w_->outputBox()->cursorPosition(), 0); // a long text shows from its start
         w_->mCopy(0);
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("3.04800"));
         QCOMPARE(QString::fromStdString(program_->history.entries[0]),
