@@ -26,17 +26,18 @@ constexpr int kTypingTip = 5;
 QPointer<frmHint> openTypingTip;
 
 // Where the typing tip goes: under the window the user types in, else above
-// it, else just under the box, so that it covers neither the box nor the
-// result beside it or under it.
+// it, else under or above the box itself (a window that fills the screen),
+// so that it covers neither the box nor the result beside it or under it.
 QPoint typingTipPlace(const QWidget& box, QSize tip) {
     const QRect area = box.screen()->availableGeometry();
     const QRect window = box.window()->frameGeometry();
     const QRect at(box.mapToGlobal(QPoint(0, 0)), box.size());
     const int x =
         std::clamp(at.left(), area.left(), std::max(area.left(), area.right() - tip.width()));
-    for (const int y : {window.bottom() + 1, window.top() - tip.height()})
+    for (const int y : {window.bottom() + 1, window.top() - tip.height(), at.bottom() + 1,
+                        at.top() - tip.height()})
         if (y >= area.top() && y + tip.height() <= area.bottom()) return {x, y};
-    return {x, std::min(at.bottom() + 1, area.bottom() - tip.height())};
+    return {x, area.top()};
 }
 
 // Shows the typing tip beside the box without taking the keyboard: the keys
@@ -55,7 +56,12 @@ void showBesideTyping(Settings& settings, const std::string& separatorName, QWid
     hint->setWindowFlag(Qt::WindowDoesNotAcceptFocus);
     hint->setModal(false);
     hint->returnKeysTo(typing);
-    if (typing) hint->move(typingTipPlace(*typing, hint->frameGeometry().size()));
+    if (typing) {
+        // Its frame is not known before it is shown: the typing window's is alike.
+        const QWidget* window = typing->window();
+        const QSize frame = window->frameGeometry().size() - window->size();
+        hint->move(typingTipPlace(*typing, hint->size() + frame));
+    }
     openTypingTip = hint;
     hint->show();
 }

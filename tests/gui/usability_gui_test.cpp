@@ -112,16 +112,21 @@ class UsabilityTest : public QObject, public test::WindowFixture {
             if (QWindow* focus = QGuiApplication::focusWindow()) QTest::keyClick(focus, '5');
             closeTips(); // a modal tip would still be waiting here
         });
+        const auto tipLeavesTheBoxes = [this] {
+            const QRect tip = visibleTips().front()->frameGeometry();
+            for (const QWidget* box : {w_->inputBox(), w_->outputBox()})
+                QVERIFY(!tip.intersects(QRect(box->mapToGlobal(QPoint(0, 0)), box->size())));
+        };
         typeInput("1,");
         QVERIFY(tips_.hints == std::vector<int>{5} && visibleTips().size() == 1);
-        const QRect tip = visibleTips().front()->frameGeometry();
-        for (const QWidget* box : {w_->inputBox(), w_->outputBox()})
-            QVERIFY(!tip.intersects(QRect(box->mapToGlobal(QPoint(0, 0)), box->size())));
+        tipLeavesTheBoxes();
         QTest::qWait(400);
         QCOMPARE(w_->inputBox()->text(), QStringLiteral("1,5"));
-        typeInput(","); // the tip again: still one window
+        w_->setGeometry(w_->screen()->availableGeometry()); // no room beside the window
+        typeInput(",");                                     // the tip again: still one window
         QCOMPARE(QString::number(visibleTips().size()) + outputText(),
                  QStringLiteral("1Input error"));
+        tipLeavesTheBoxes();
     }
 
     void chosenUnitsAreMarkedAndTheBoxesSayWhatIsMissing() {
