@@ -137,9 +137,10 @@ std::vector<RawLine> splitRawLines(std::string_view bytes) {
 
 std::string withNodeStatus(const std::string& bytes, const NodeExpandedFn& expanded) {
     const std::vector<RawLine> lines = splitRawLines(bytes);
-    const auto firstEnd =
-        std::find_if(lines.begin(), lines.end(), [](const RawLine& l) { return l.text == ";E;"; });
-    // Without an exact ";E;" line no line is known to be a group line.
+    // The group lines end where the reader ends them: blanks around ";E;" count.
+    const auto firstEnd = std::find_if(lines.begin(), lines.end(),
+                                       [](const RawLine& l) { return isEndLine(l.text); });
+    // Without an end line no line is known to be a group line.
     if (firstEnd == lines.end()) return bytes;
     std::string out;
     out.reserve(bytes.size());
