@@ -145,6 +145,8 @@ std::optional<std::string> renameTreeNode(Program& p, int node, int16_t remember
     t.pbTableChanged = true;
     if (node >= 1 && node <= t.pnCatGroupCount + 1) {
         t.psCatGroupName[node - 1] = text;
+        // The selected node's text, which the delete question names.
+        if (node == p.pnSelNodeIndex()) p.sel.psSelGroupName = text;
         return std::nullopt;
     }
     if (isCategoryNode(t, node) && rememberedCategory >= 0 && rememberedCategory <= kMaxSlot) {

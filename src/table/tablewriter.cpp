@@ -136,12 +136,15 @@ std::vector<RawLine> splitRawLines(std::string_view bytes) {
 } // namespace
 
 std::string withNodeStatus(const std::string& bytes, const NodeExpandedFn& expanded) {
-    const std::vector<RawLine> lines = splitRawLines(bytes);
-    const auto firstEnd =
-        std::find_if(lines.begin(), lines.end(), [](const RawLine& l) { return l.text == ";E;"; });
-    // Without an exact ";E;" line no line is known to be a group line.
+    // A UTF-8 file's byte-order mark is no part of its first line, as for the reader.
+    const std::size_t bom = isValidUtf8(bytes) && bytes.starts_with("\xEF\xBB\xBF") ? 3 : 0;
+    const std::vector<RawLine> lines = splitRawLines(std::string_view(bytes).substr(bom));
+    // The group lines end where the reader ends them: blanks around ";E;" count.
+    const auto firstEnd = std::find_if(lines.begin(), lines.end(),
+                                       [](const RawLine& l) { return isEndLine(l.text); });
+    // Without an end line no line is known to be a group line.
     if (firstEnd == lines.end()) return bytes;
-    std::string out;
+    std::string out = bytes.substr(0, bom);
     out.reserve(bytes.size());
     int g = 0;
     for (auto it = lines.begin(); it != lines.end(); ++it) {

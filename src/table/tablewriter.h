@@ -21,10 +21,10 @@ std::string tableFileText(const ConversionTable& t, const NodeExpandedFn& expand
 // returns true when the file was written.
 bool pSaveTable(const ConversionTable& t, const NodeExpandedFn& expanded, UserPrompt& prompt);
 
-// The file's bytes with each group line (the lines before the first line that
-// is exactly ";E;") replaced by its first field, ';' and the node's state.
-// Other lines keep their bytes and line ends. Bytes without such a line come
-// back unchanged.
+// The file's bytes with each group line (the lines before the first end line,
+// ";E;" with or without blanks around it, as the reader counts them) replaced by its first field,
+// ';' and the node's state. Other lines keep their bytes and line ends. Bytes without such a line
+// come back unchanged.
 std::string withNodeStatus(const std::string& bytes, const NodeExpandedFn& expanded);
 
 // Writes the group nodes' expanded state into the group lines of the file on

@@ -9,6 +9,7 @@
 
 #include <QClipboard>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QMenu>
 #include <QMenuBar>
@@ -210,6 +211,20 @@ class MenusTest : public QObject, public test::WindowFixture {
         QCOMPARE(dialogs_.size() == 2 ? dialogs_[0].title + dialogs_[1].title : "",
                  " Save As Open");
         QCOMPARE(ran, QStringLiteral("P"));
+    }
+
+    void everyShortcutIsInTheHelpsKeyTable() {
+        QFile f(QStringLiteral(QM_SHIPPED_DATA_DIR "/Qmtrxdoc.hlp"));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QString table = QString::fromUtf8(f.readAll())
+                                  .section(QLatin1String("name=\"shortcuts\""), 1)
+                                  .section(QLatin1String("</table>"), 0, 0);
+        for (const QAction* a : w_->findChildren<QAction*>())
+            for (const QKeySequence& k : a->shortcuts()) {
+                const QString key = k.toString(QKeySequence::PortableText);
+                QVERIFY2(table.contains("<td>" + key) || table.contains(", " + key + "</td>"),
+                         qPrintable(key));
+            }
     }
 
     void helpContentsOpensTheHelpWindow() {

@@ -197,7 +197,9 @@ TEST(RenameClicks, OnlyASecondSingleClickOnTheSelectedItemAfterTheInterval) {
 
 TEST_F(ViewLogic, RenamingTreeNodesAndUnits) {
     p.sel.psSelGroupName = "Length";
+    p.pnSelNodeIndex() = 2;
     EXPECT_FALSE(renameTreeNode(p, 2, -1, "Geometry").has_value());
+    EXPECT_EQ(p.sel.psSelGroupName, "Geometry"); // the delete question names it so
     EXPECT_TRUE(p.table.pbTableChanged);
     EXPECT_FALSE(renameTreeNode(p, 1, -1, "root text").has_value());
     EXPECT_EQ(renameTreeNode(p, 6, 3, "Distance").value_or(""), " Quantimetrix - Distance");

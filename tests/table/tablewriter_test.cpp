@@ -166,7 +166,10 @@ TEST(NodeStatus, RewritesOnlyTheGroupLines) {
         {crlf({"A;1", "B;1", ";E;", "1;1;X", ";E;"}), crlf({"A;0", "B;1", ";E;", "1;1;X", ";E;"})},
         {crlf({" A ;1;junk", ";E;", "A;1"}), crlf({" A ;0", ";E;", "A;1"})}, // names stay
         {"A;0\n;E;\nx;1\r\ny", "A;0\n;E;\nx;1\r\ny"},                        // line ends kept
-        {crlf({"A;1", " ;E;", "x"}), crlf({"A;1", " ;E;", "x"})},            // no exact end line
+        {crlf({"A;1", " ;E; ", "1;1;X", ";E;"}), crlf({"A;0", " ;E; ", "1;1;X", ";E;"})}, // blanks
+        {crlf({"A;1", "x"}), crlf({"A;1", "x"})}, // no end line
+        {crlf({"\xEF\xBB\xBF;E;", "1;1;X", ";E;"}),
+         crlf({"\xEF\xBB\xBF;E;", "1;1;X", ";E;"})},                              // BOM
         {crlf({"A;0", "B;0", "C;0", ";E;"}), crlf({"A;0", "B;1", "C;0", ";E;"})}, // surplus lines
     };
     const auto expanded = [](int node) { return node == 3; }; // group 2 only
