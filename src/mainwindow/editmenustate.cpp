@@ -16,7 +16,9 @@ namespace {
 void setItemCommands(EditMenuState& s, const ConversionTable& t, int selNode, int listUnit) {
     if (listUnit < 0) {
         const bool category = isOrdinaryCategoryNode(t, selNode);
-        s.deleteItem = s.renameItem = category || isGroupNode(t, selNode);
+        s.renameItem = category || isGroupNode(t, selNode);
+        // The first group stays, as its context menu offers no delete either.
+        s.deleteItem = category || (isGroupNode(t, selNode) && selNode != 2);
         s.properties = category;
         return;
     }

@@ -134,11 +134,11 @@ TEST(EditMenuState, FollowsModifyTheSelectionAndTheLimits) {
         int node;
         int unit;
         const char* flags;
-    } rows[] = {{&t, 6, -1, "00000000u"},    {&t, 1, -1, "11100000u"}, {&t, 2, -1, "11110110u"},
+    } rows[] = {{&t, 6, -1, "00000000u"},    {&t, 1, -1, "11100000u"}, {&t, 2, -1, "11110010u"},
                 {&t, 4, -1, "11100000u"},    {&t, 5, -1, "11101000c"}, {&t, 6, -1, "11111111u"},
                 {&full, 1, -1, "11000000u"}, {&t, 6, 1, "11111111u"},  {&t, 6, 1, "00000000u"},
                 {&t, 6, 0, "11111000u"},     {&t, 6, 99, "11111000u"}, {&t, 4, 1, "11100000u"},
-                {&t, 5, 1, "11101111c"},     {&t, 2, 1, "11110000u"}};
+                {&t, 5, 1, "11101111c"},     {&t, 2, 1, "11110000u"},  {&t, 3, -1, "11110110u"}};
     for (const auto& row : rows) {
         const EditMenuState s =
             editMenuState(*row.table, h, row.node, row.flags[0] == '1', row.unit);
