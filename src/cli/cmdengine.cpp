@@ -22,6 +22,9 @@ constexpr const char* kCalcUsage =
     "usage: quantimetrix-cli calc [--digits N] [--integer] [--scientific] [--comma] "
     "[--common-log] [--radians] FORMULA";
 
+// A double holds 17 significant digits; more would show the noise of its binary form.
+constexpr int kMaxDigits = 17;
+
 // A whole decimal integer within [lo, hi], or a usage error naming the option.
 int16_t integerOption(const std::string& text, const char* name, int lo, int hi) {
     int v = 0;
@@ -69,7 +72,8 @@ std::string readAllStdin() {
 int cmdConvert(std::vector<std::string> args) {
     const CommonOptions o = takeCommonOptions(args);
     NumberStyle style;
-    if (auto v = takeValue(args, "--digits")) style.pnDigits = integerOption(*v, "--digits", 1, 99);
+    if (auto v = takeValue(args, "--digits"))
+        style.pnDigits = integerOption(*v, "--digits", 1, kMaxDigits);
     if (auto v = takeValue(args, "--sci-digits"))
         style.pnSciDigits = integerOption(*v, "--sci-digits", -32768, 32767);
     style.pnInteger = takeFlag(args, "--integer") ? 1 : 0;
@@ -144,7 +148,8 @@ int cmdCalc(std::vector<std::string> args) {
     const CommonOptions o = takeCommonOptions(args);
     if (o.file) throw UsageError{kCalcUsage};
     NumberStyle style;
-    if (auto v = takeValue(args, "--digits")) style.pnDigits = integerOption(*v, "--digits", 1, 99);
+    if (auto v = takeValue(args, "--digits"))
+        style.pnDigits = integerOption(*v, "--digits", 1, kMaxDigits);
     style.pnInteger = takeFlag(args, "--integer") ? 1 : 0;
     style.pnNumFormat = takeFlag(args, "--scientific") ? 1 : 0;
     CalcOptions calc;

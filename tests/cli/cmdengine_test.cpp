@@ -50,6 +50,7 @@ TEST_F(Cli, ConvertOptionsBatchStreamsAndStatuses) {
         {cv({"Length", "Metre", "Metre"}), "", "", "~usage: quantimetrix-cli convert", 2},
         {cv({"--digits", "x", "Length", "Metre", "Metre", "1"}), "", "", "~--digits needs a whole number", 2},
         {cv({"--digits", "0", "Length", "Metre", "Metre", "1"}), "", "", "~--digits needs a whole number", 2},
+        {cv({"--digits", "18", "Length", "Metre", "Metre", "1"}), "", "", "~--digits needs a whole number from 1 to 17", 2},
         {cv({"--bogus", "Length", "Metre", "Metre", "1"}), "", "", "unknown option --bogus\n", 2},
         {{"convert", "--file", "@bad.dat", "Length", "Metre", "Metre", "1"}, "", "", "line 2: PRTB04  Open the file containing correct data.\n", 2},
         {{"convert", "--file", "@none.dat", "Length", "Metre", "Metre", "1"}, "", "", "'@none.dat'  This file cannot be found. Open the correct file.\n", 2},
