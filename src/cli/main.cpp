@@ -16,7 +16,8 @@ const Command kCommands[] = {
      "                                   (FILE:LINE: warning: TEXT), count what it holds"},
     {"resave", cmdResave, "resave [--comma] IN OUT          read IN and write it to OUT"},
     {"list", cmdList,
-     "list [--file PATH] [CATEGORY]    list the categories, or one category's units"},
+     "list [--file PATH] [--comma] [CATEGORY]\n"
+     "                                   list the categories, or one category's units"},
     {"convert", cmdConvert,
      "convert [--file PATH] [--digits N] [--sci-digits N] [--integer] [--scientific]\n"
      "          [--show-error] [--comma] CATEGORY FROM INTO INPUT\n"
