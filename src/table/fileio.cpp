@@ -283,15 +283,26 @@ std::string resolveDataFolder(const std::string& programFolder, const std::strin
         return folderWithSeparator(programFolder);
     std::error_code ec;
     fs::create_directories(userFolder, ec);
-    for (const char* name : {"default.dat", "default_e.dat", "Qmtrxdoc.hlp"}) {
-        const fs::path target = fs::path(userFolder) / name;
-        const fs::path source = fs::path(programFolder) / name;
-        if (!fs::exists(target, ec) && fs::exists(source, ec)) {
-            fs::copy_file(source, target, ec);
-            fs::permissions(target, fs::perms::owner_write, fs::perm_options::add, ec);
+    copyShippedData(programFolder, userFolder);
+    return folderWithSeparator(userFolder);
+}
+
+void copyShippedData(const std::string& programFolder, const std::string& userFolder) {
+    for (const std::string name : {"default.dat", "default_e.dat", "Qmtrxdoc.hlp"}) {
+        const std::string target = (fs::path(userFolder) / name).string();
+        std::string shipped;
+        std::string copy;
+        if (!readFileBytes((fs::path(programFolder) / name).string(), shipped)) continue;
+        std::error_code ec;
+        const bool keep = name == "Qmtrxdoc.hlp" ? readFileBytes(target, copy) && copy == shipped
+                                                 : fs::exists(target, ec);
+        if (keep) continue;
+        try {
+            writeFileReplacing(target, shipped);
+        } catch (const RunError&) {
+            // The user's folder cannot take it: the file is reported missing when read.
         }
     }
-    return folderWithSeparator(userFolder);
 }
 
 std::string shippedDataFolder(const std::string& programFolder) {

@@ -78,6 +78,13 @@ std::string folderPart(const std::string& path, const std::string& programFolder
 // tables of the program's folder are copied on first use.
 std::string resolveDataFolder(const std::string& programFolder, const std::string& userFolder);
 
+// Copies the shipped files of the program's folder into the user's folder: a
+// table only when the user has none (the copy holds the user's edits), the
+// help file whenever it differs (an update brings its new help). Each copy
+// appears whole or not at all, so a second program starting at the same time
+// never reads half a table.
+void copyShippedData(const std::string& programFolder, const std::string& userFolder);
+
 // The folder of the shipped tables and help file: the program's own folder
 // when they lie there (a build folder), else share/quantimetrix beside the
 // program's bin folder (an installed program), else the program's folder.

@@ -57,3 +57,19 @@ TEST(FileIo, DataFolderIsTheProgramFolderWhenWritable) {
     // the user's folder.
     EXPECT_EQ(resolveDataFolder(prog.file("missing"), user.file("q")), user.file("q") + "/");
 }
+
+TEST(FileIo, ShippedCopyKeepsTheUsersTablesAndRenewsTheHelp) {
+    qmtest::TempDir prog;
+    qmtest::TempDir user;
+    for (const std::string n : {"default.dat", "default_e.dat", "Qmtrxdoc.hlp"})
+        qmtest::writeBytes(prog.file(n), "new " + n);
+    qmtest::writeBytes(user.file("default.dat"), "edited");
+    qmtest::writeBytes(user.file("Qmtrxdoc.hlp"), "old help");
+    copyShippedData(prog.folder(), user.folder());
+    EXPECT_EQ(qmtest::readBytes(user.file("default.dat")) + "|" +
+                  qmtest::readBytes(user.file("default_e.dat")) + "|" +
+                  qmtest::readBytes(user.file("Qmtrxdoc.hlp")),
+              "edited|new default_e.dat|new Qmtrxdoc.hlp");
+    EXPECT_EQ(user.names(),
+              (std::set<std::string>{"default.dat", "default_e.dat", "Qmtrxdoc.hlp"}));
+}
