@@ -1,9 +1,9 @@
 #!/bin/sh
 # Installs the build folder given as $1 into a temporary DESTDIR and checks
 # that every file lands where it belongs and that the installed command line
-# converts with the installed table: from share/quantimetrix, or from the
-# per-user copy when that folder is not writable. The installed window program
-# starts offscreen, reads its table from the same places and quits.
+# converts with the per-user copy of the installed table, whether or not
+# share/quantimetrix is writable. The installed window program starts
+# offscreen, reads its table from the same place and quits.
 set -eu
 build=$1
 dest=$(mktemp -d)
@@ -25,7 +25,7 @@ if [ -f "$usr/bin/quantimetrix" ]; then
     done
 fi
 
-# From the install's own folder (writable here).
+# From the per-user copy, even though the install folder is writable here.
 home=$dest/home
 mkdir -p "$home"
 got=$(cd / && HOME=$home XDG_DATA_HOME='' "$usr/bin/quantimetrix-cli" convert Length Metre Kilometre 1000)
@@ -43,8 +43,11 @@ window() {
         { cat "$dest/window.err"; echo "the window program failed to start"; exit 1; }
 }
 if [ -f "$usr/bin/quantimetrix" ]; then
+    before=$(ls -la "$usr/share/quantimetrix")
     got=$(window home1 "")
-    [ "$got" = "$usr/share/quantimetrix/default.dat" ] || { echo "window program read '$got'"; exit 1; }
+    [ "$got" = "$dest/home1/.local/share/Quantimetrix/Quantimetrix/default.dat" ] ||
+        { echo "window program read '$got'"; exit 1; }
+    [ "$(ls -la "$usr/share/quantimetrix")" = "$before" ] || { echo "install folder changed"; exit 1; }
 fi
 
 # From the per-user copy when the install folder is not writable: as another

@@ -87,8 +87,7 @@ std::string userDataFolder() {
 
 std::string dataFilePath(const CommonOptions& o) {
     if (o.file) return *o.file;
-    const std::string folder =
-        resolveDataFolder(shippedDataFolder(programFolder()), userDataFolder());
+    const std::string folder = dataFolder(programFolder(), userDataFolder());
     return folder + defaultTableName(o.comma ? 1 : 0);
 }
 

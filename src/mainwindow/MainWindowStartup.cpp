@@ -81,8 +81,8 @@ void MainWindow::startUp() {
         p.twipsPerPixelY = 1440.0 / (dpiY > 0 ? dpiY : 96.0);
         if (p.programFolder.empty()) {
             const QString user = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-            p.programFolder = resolveDataFolder(shippedDataFolder(executableFolder()),
-                                                QDir::toNativeSeparators(user).toStdString());
+            p.programFolder =
+                dataFolder(executableFolder(), QDir::toNativeSeparators(user).toStdString());
         }
 
         progress_.set("FMFL03");

@@ -278,8 +278,9 @@ bool folderWritable(const fs::path& folder) {
 }
 } // namespace
 
-std::string resolveDataFolder(const std::string& programFolder, const std::string& userFolder) {
-    if (userFolder.empty() || folderWritable(programFolder))
+std::string resolveDataFolder(const std::string& programFolder, const std::string& userFolder,
+                              bool installed) {
+    if (userFolder.empty() || (!installed && folderWritable(programFolder)))
         return folderWithSeparator(programFolder);
     std::error_code ec;
     fs::create_directories(userFolder, ec);
@@ -303,6 +304,11 @@ void copyShippedData(const std::string& programFolder, const std::string& userFo
             // The user's folder cannot take it: the file is reported missing when read.
         }
     }
+}
+
+std::string dataFolder(const std::string& executableFolder, const std::string& userFolder) {
+    const std::string shipped = shippedDataFolder(executableFolder);
+    return resolveDataFolder(shipped, userFolder, shipped != executableFolder);
 }
 
 std::string shippedDataFolder(const std::string& programFolder) {

@@ -73,10 +73,11 @@ std::string mGetFileName(const std::string& path);
 // program's folder (with its separator) when the path has none.
 std::string folderPart(const std::string& path, const std::string& programFolder);
 
-// The folder for data files: the program's folder when it is writable,
-// otherwise the per-user data folder, created if needed, into which the shipped
-// tables of the program's folder are copied on first use.
-std::string resolveDataFolder(const std::string& programFolder, const std::string& userFolder);
+// The folder for data files: the program's folder when it is writable and not
+// an installation, otherwise the per-user data folder, created if needed, into
+// which the shipped tables of the program's folder are copied on first use.
+std::string resolveDataFolder(const std::string& programFolder, const std::string& userFolder,
+                              bool installed = false);
 
 // Copies the shipped files of the program's folder into the user's folder: a
 // table only when the user has none (the copy holds the user's edits), the
@@ -89,5 +90,13 @@ void copyShippedData(const std::string& programFolder, const std::string& userFo
 // when they lie there (a build folder), else share/quantimetrix beside the
 // program's bin folder (an installed program), else the program's folder.
 std::string shippedDataFolder(const std::string& programFolder);
+
+// The folder for the data files of the program in executableFolder. An
+// installed program (its data under share/quantimetrix) always works on the
+// user's copies, even where the installation is writable (run by root, or
+// installed into the home folder): an update or an uninstall of the
+// installation never takes the user's edits with it, and the program never
+// changes the installed files.
+std::string dataFolder(const std::string& executableFolder, const std::string& userFolder);
 
 } // namespace qm
