@@ -124,6 +124,7 @@ frmHint::frmHint(Settings& settings, int n, const std::string& separatorName, QW
 void frmHint::returnKeysTo(QWidget* w) {
     keysTo_ = w;
     if (!w) return;
+    w->installEventFilter(this);
     // The window itself then receives the keys: its controls take none.
     chkShow->setFocusPolicy(Qt::NoFocus);
     cmdOK->setFocusPolicy(Qt::NoFocus);
@@ -140,6 +141,15 @@ void frmHint::keyPressEvent(QKeyEvent* e) {
     QKeyEvent copy(e->type(), e->key(), e->modifiers(), e->text(), e->isAutoRepeat(),
                    static_cast<quint16>(e->count()));
     QCoreApplication::sendEvent(target, &copy);
+}
+
+bool frmHint::eventFilter(QObject* watched, QEvent* e) {
+    if (watched == keysTo_ && e->type() == QEvent::KeyPress && isVisible() &&
+        static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape) {
+        close();
+        return true;
+    }
+    return QDialog::eventFilter(watched, e);
 }
 
 void frmHint::tick() {

@@ -31,11 +31,13 @@ class frmHint : public QDialog {
     bool showsFullImage() const { return full_; }
 
     // Hands every key typed while the tip has the keyboard (except Escape,
-    // which closes it) back to w, with the keyboard itself.
+    // which closes it) back to w, with the keyboard itself; Escape typed in w
+    // closes the tip too, so that it never needs the mouse.
     void returnKeysTo(QWidget* w);
 
   protected:
     void keyPressEvent(QKeyEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
 
   private:
     void tick();

@@ -166,7 +166,9 @@ void FindDialog::keyPressEvent(QKeyEvent* e) {
         QDialog::keyPressEvent(e);
         return;
     }
-    // A plain letter acts like the access key of a control.
+    // A plain letter acts like the access key of a control, and the focus
+    // frame shows where it went.
+    setAttribute(Qt::WA_KeyboardFocusChange);
     switch (e->key()) {
     case Qt::Key_N:
         txtFind->setFocus();

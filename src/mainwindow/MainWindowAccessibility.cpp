@@ -33,7 +33,8 @@ void describe(QWidget* w, const QString& name, const QString& description = {}) 
 
 // The menu key (or Shift+F10) in the tree or the list opens the popup menu of
 // the current item as a right-click on it does; the menu a right-click on a
-// unit opens only when held opens at once.
+// unit opens only when held opens at once, and the unit is not chosen to
+// convert into (Shift+Enter does that).
 class PopupKeys : public QObject {
   public:
     explicit PopupKeys(MainWindow& w) : QObject(&w), w_(w) {}
@@ -52,7 +53,9 @@ class PopupKeys : public QObject {
         QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::RightButton, Qt::RightButton,
                           Qt::NoModifier);
         QCoreApplication::sendEvent(view->viewport(), &press);
-        QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::RightButton, Qt::NoButton,
+        // A release of no button: the list then chooses no convert-into unit.
+        const Qt::MouseButton released = view == w_.treeView() ? Qt::RightButton : Qt::NoButton;
+        QMouseEvent release(QEvent::MouseButtonRelease, at, global, released, Qt::NoButton,
                             Qt::NoModifier);
         QCoreApplication::sendEvent(view->viewport(), &release);
         if (view != w_.treeView()) {

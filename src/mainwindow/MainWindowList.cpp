@@ -143,7 +143,7 @@ void MainWindow::listMouseUp(QMouseEvent* e) {
     Program& p = program_;
     guarded([&] {
         progress_.set("LVMU01");
-        if (!mItemX) return;
+        if (!mItemX || e->button() == Qt::NoButton) return; // NoButton: the menu key
         const int row = p.sel.pnSelListIndex;
         if (e->button() == Qt::LeftButton)
             listItemClick(row, listClicks_.release(row + 1, static_cast<long long>(e->timestamp()),

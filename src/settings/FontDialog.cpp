@@ -306,6 +306,7 @@ void frmFont::keyPressEvent(QKeyEvent* e) {
                 fontAccessKey(static_cast<char>(text[0].unicode()))) {
             auto* target = findChild<QWidget*>(QString::fromLatin1(key->control));
             if (target && target->isEnabled()) {
+                setAttribute(Qt::WA_KeyboardFocusChange); // shows the focus frame
                 target->setFocus();
                 if (key->act == AccessKey::Act::Toggle)
                     if (auto* box = qobject_cast<QCheckBox*>(target)) box->toggle();

@@ -386,6 +386,7 @@ void frmOptions::handleAccessKey(const QString& text) {
     if (!key) return;
     auto* target = findChild<QWidget*>(QString::fromLatin1(key->control));
     if (!target || !target->isEnabled()) return;
+    setAttribute(Qt::WA_KeyboardFocusChange); // the focus frame shows where the key went
     target->setFocus();
     if (key->act == AccessKey::Act::Toggle) {
         if (auto* box = qobject_cast<QCheckBox*>(target)) box->toggle();

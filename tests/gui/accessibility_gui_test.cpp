@@ -98,6 +98,7 @@ class AccessibilityTest : public QObject, public test::WindowFixture {
             QTRY_VERIFY(menu->isVisible());
             menu->close();
         }
+        QVERIFY(w_->panelText(4).isEmpty()); // the menu key chose no unit
     }
 };
 

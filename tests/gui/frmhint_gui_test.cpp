@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
 
@@ -25,6 +26,17 @@ class FrmHintTest : public QObject {
         QCOMPARE(flags, QStringLiteral("011101"));
         QTest::mouseClick(hint.okButton(), Qt::LeftButton);
         QVERIFY(!hint.isVisible() && s.ShowMessageFlag[5] == 0);
+    }
+
+    void escapeInTheTypingBoxClosesTheTip() {
+        Settings s;
+        QLineEdit box;
+        box.show();
+        frmHint hint(s, 5, "comma");
+        hint.returnKeysTo(&box);
+        hint.show();
+        QTest::keyClick(&box, Qt::Key_Escape);
+        QVERIFY(!hint.isVisible());
     }
 
     void switchedOffTipIsNotShown() {

@@ -126,6 +126,14 @@ class OptionsTest : public QObject, public test::WindowFixture {
         QVERIFY(!frmOptions::openFor(*w_));
     }
 
+    void aLetterShowsTheFocusOnItsControl() {
+        frmOptions* d = open();
+        QVERIFY(QTest::qWaitForWindowActive(d));
+        QTest::keyClick(d, Qt::Key_R);
+        QVERIFY(d->focusWidget()->objectName() == QStringLiteral("chkShowError"));
+        QVERIFY(d->testAttribute(Qt::WA_KeyboardFocusChange)); // draws the focus frame
+    }
+
     void dialogRulesWhileOpen() {
         frmOptions* d = open();
         click(d->findChild<QCheckBox*>(QStringLiteral("chkStayTop")));
