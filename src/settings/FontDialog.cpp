@@ -2,6 +2,7 @@
 
 #include "auxwindows/HelpWindow.h"
 #include "mainwindow/viewlogic.h"
+#include "settings/DialogButtons.h"
 #include "settings/fontchoice.h"
 
 #include <QApplication>
@@ -152,13 +153,10 @@ void frmFont::buildControls() {
     lblSample->setObjectName(QStringLiteral("lblSample"));
     lblSample->setAlignment(Qt::AlignCenter);
     picFontSample->setAccessibleName(QStringLiteral("Sample"));
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    cmdHelp = new QPushButton(QStringLiteral("&Help"), this);
-    cmdHelp->setObjectName(QStringLiteral("cmdHelp"));
+    const DialogButtons buttonRow = makeDialogButtons(this);
+    cmdOK = buttonRow.ok;
+    cmdCancel = buttonRow.cancel;
+    cmdHelp = buttonRow.help;
 
     connect(cboFonts, &QComboBox::activated, this, [this] {
         if (cboFonts->currentText().trimmed().isEmpty())

@@ -4,6 +4,7 @@
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/MainWindowCommands.h"
 #include "mainwindow/menustate.h"
+#include "settings/DialogButtons.h"
 #include "settings/FontDialog.h"
 #include "settings/fontchoice.h"
 #include "table/fileio.h"
@@ -61,13 +62,10 @@ frmOptions::frmOptions(MainWindow& w) : QDialog(&w), w_(w) {
     TabStrip1->setObjectName(QStringLiteral("TabStrip1"));
     TabStrip1->addTab(buildNumberPage(), QStringLiteral("Number Style"));
     TabStrip1->addTab(buildGeneralPage(), QStringLiteral("General"));
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    cmdHelp = new QPushButton(QStringLiteral("&Help"), this);
-    cmdHelp->setObjectName(QStringLiteral("cmdHelp"));
+    const DialogButtons buttonRow = makeDialogButtons(this);
+    cmdOK = buttonRow.ok;
+    cmdCancel = buttonRow.cancel;
+    cmdHelp = buttonRow.help;
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     for (QPushButton* b : {cmdOK, cmdCancel, cmdHelp})
